@@ -1,0 +1,17 @@
+#pragma once
+// The names of the in-process notifications.
+
+#include <QString>
+
+namespace NotificationNames {
+inline const QString message = QStringLiteral("nvmessagenotification");
+inline const QString remind = QStringLiteral("nvremindnotification");
+inline const QString userInfoChanged = QStringLiteral("nvuserinfochangednotification");
+inline const QString partyPush = QStringLiteral("nvpartypushnotification");
+inline const QString citySwitched = QStringLiteral("nvcityswitchednotification");
+// The misspelling is the name observers have always used.
+inline const QString adReceived = QStringLiteral("nvadreceivednotfication");
+inline const QString asyncSocket = QStringLiteral("AsyncSocketNotification");
+inline const QString reachabilityChanged =
+    QStringLiteral("kNetworkReachabilityChangedNotification");
+} // namespace NotificationNames
