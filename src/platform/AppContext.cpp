@@ -1,10 +1,17 @@
 #include "AppContext.h"
 
+#include "AlertPresenter.h"
 #include "Clock.h"
+#include "LocationService.h"
+#include "NavigationController.h"
 #include "NetworkAccess.h"
 #include "NotificationCenter.h"
+#include "PushService.h"
+#include "Reachability.h"
 #include "Session.h"
 #include "SettingsStore.h"
+#include "UrlOpener.h"
+#include "Vibration.h"
 
 #include <QDir>
 
@@ -22,11 +29,21 @@ AppContext::AppContext(Options options, QObject *parent)
     notifications_ = std::make_unique<NotificationCenter>();
     session_ = std::make_unique<Session>();
     network_ = std::make_unique<NetworkAccess>();
+    alerts_ = std::make_unique<AlertPresenter>();
+    location_ = std::make_unique<LocationService>(options_.fixedPosition);
+    push_ = std::make_unique<PushService>(options_.dataDirectory);
+    reachability_ = std::make_unique<Reachability>(*notifications_);
+    vibration_ = std::make_unique<Vibration>();
+    urlOpener_ = std::make_unique<UrlOpener>();
+    navigation_ = std::make_unique<NavigationController>();
     currentContext = this;
 }
 
 AppContext::~AppContext()
 {
+    // Screens first, then the services of the layers above, while everything
+    // they use still exists.
+    navigation_.reset();
     services_.clear();
     if (currentContext == this)
         currentContext = nullptr;

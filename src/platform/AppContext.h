@@ -14,12 +14,19 @@
 #include <typeindex>
 #include <unordered_map>
 
+class AlertPresenter;
 class ChatConnector;
 class Clock;
+class LocationService;
+class NavigationController;
 class NetworkAccess;
 class NotificationCenter;
+class PushService;
+class Reachability;
 class Session;
 class SettingsStore;
+class UrlOpener;
+class Vibration;
 
 class AppContext : public QObject {
     Q_OBJECT
@@ -47,6 +54,13 @@ public:
     Clock &clock() { return *clock_; }
     Session &session() { return *session_; }
     NetworkAccess &network() { return *network_; }
+    NavigationController &navigation() { return *navigation_; }
+    AlertPresenter &alerts() { return *alerts_; }
+    LocationService &location() { return *location_; }
+    PushService &push() { return *push_; }
+    Reachability &reachability() { return *reachability_; }
+    Vibration &vibration() { return *vibration_; }
+    UrlOpener &urlOpener() { return *urlOpener_; }
 
     // The chat connection manager; none until the chat layer sets one.
     ChatConnector *chat() const { return chat_; }
@@ -73,6 +87,14 @@ private:
     std::unique_ptr<NotificationCenter> notifications_;
     std::unique_ptr<Session> session_;
     std::unique_ptr<NetworkAccess> network_;
+    std::unique_ptr<AlertPresenter> alerts_;
+    std::unique_ptr<LocationService> location_;
+    std::unique_ptr<PushService> push_;
+    std::unique_ptr<Reachability> reachability_;
+    std::unique_ptr<Vibration> vibration_;
+    std::unique_ptr<UrlOpener> urlOpener_;
+    // Last among the services, so that screens go before what they use.
+    std::unique_ptr<NavigationController> navigation_;
     ChatConnector *chat_ = nullptr;
     std::unordered_map<std::type_index, std::shared_ptr<void>> services_;
 };

@@ -1,0 +1,45 @@
+#pragma once
+// The base of every screen controller: the context it works in, the stack it is
+// on, and the lifecycle calls the navigation stack makes, in a phone's order.
+
+#include <QObject>
+#include <QString>
+
+class AppContext;
+class NavigationController;
+
+class ViewController : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString viewName READ viewName CONSTANT)
+public:
+    explicit ViewController(AppContext &context, QObject *parent = nullptr);
+    ~ViewController() override;
+
+    AppContext &context() const { return context_; }
+    // The stack holding this screen; none before it is pushed.
+    NavigationController *navigationController() const { return navigationController_; }
+
+    // The QML view drawing this controller: its class name without "Controller"
+    // (LaunchingViewController -> LaunchingView).
+    virtual QString viewName() const;
+
+    bool isViewLoaded() const { return viewLoaded_; }
+
+    // Pops this screen, animated.
+    Q_INVOKABLE void back();
+
+protected:
+    virtual void viewDidLoad() {}
+    virtual void viewWillAppear(bool animated) { Q_UNUSED(animated) }
+    virtual void viewDidAppear(bool animated) { Q_UNUSED(animated) }
+    virtual void viewWillDisappear(bool animated) { Q_UNUSED(animated) }
+    virtual void viewDidDisappear(bool animated) { Q_UNUSED(animated) }
+
+private:
+    friend class NavigationController;
+    void loadViewIfNeeded();
+
+    AppContext &context_;
+    NavigationController *navigationController_ = nullptr;
+    bool viewLoaded_ = false;
+};
