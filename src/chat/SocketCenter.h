@@ -1,0 +1,60 @@
+#pragma once
+// The chat connection manager: owns the one connection to the chat server, logs in
+// when it opens, frames and sends commands, and posts every received command, in
+// order, as "AsyncSocketNotification" with the command object as payload.
+
+#include "AsyncSocket.h"
+#include "AsyncSocketDelegate.h"
+#include "ChatLineFramer.h"
+#include "api/json/JsonValue.h"
+
+#include <QObject>
+#include <QPointer>
+
+class NotificationCenter;
+class Session;
+class SettingsStore;
+
+class SocketCenter : public QObject, public AsyncSocketDelegate {
+    Q_OBJECT
+public:
+    SocketCenter(Session &session, const SettingsStore &settings, NotificationCenter &notifications,
+                 QObject *parent = nullptr);
+    ~SocketCenter() override;
+
+    // The instance of the current application context, or none.
+    static SocketCenter *sharedSocketCenter();
+
+    // The current connection, or none; it may still be connecting.
+    AsyncSocket *socket() const { return socket_; }
+    bool isConnected() const;
+
+    // Makes sure a connection exists: connects to the session's chat server unless
+    // a connection object is already there.
+    void initializeSocket();
+    // Disconnects and drops the connection.
+    void disconnectSocket();
+    // Sends one command given as JSON text, connecting first when there is no open
+    // connection; the write waits in the connection's queue until the stream opens.
+    void sendMessage(const QString &jsonText);
+    void sendCommand(const nuvora::json::Value &command);
+
+    // Longest line accepted from the server before the connection is closed.
+    void setMaxLineLength(qsizetype length) { framer_ = ChatLineFramer(length); }
+
+    void onSocketDidConnectToHost(AsyncSocket *socket, const QString &host, quint16 port) override;
+    void onSocketDidReadDataWithTag(AsyncSocket *socket, const QByteArray &data, long tag) override;
+    void onSocketDidWriteDataWithTag(AsyncSocket *socket, long tag) override;
+    void onSocketDidDisconnect(AsyncSocket *socket) override;
+
+private:
+    void sendLine(QByteArray line);
+    void queueRead();
+    void dropSocket();
+
+    Session &session_;
+    const SettingsStore &settings_;
+    NotificationCenter &notifications_;
+    QPointer<AsyncSocket> socket_;
+    ChatLineFramer framer_;
+};

@@ -1,0 +1,74 @@
+#include "SqliteStatement.h"
+
+#include "platform/LogCategories.h"
+
+#include <sqlite3.h>
+
+SqliteStatement::SqliteStatement(sqlite3 *db, const char *sql, bool keep)
+{
+    if (!db)
+        return;
+    const unsigned flags = keep ? SQLITE_PREPARE_PERSISTENT : 0;
+    if (sqlite3_prepare_v3(db, sql, -1, flags, &statement_, nullptr) != SQLITE_OK) {
+        qCWarning(lcStore, "cannot prepare \"%s\": %s", sql, sqlite3_errmsg(db));
+        sqlite3_finalize(statement_);
+        statement_ = nullptr;
+    }
+}
+
+SqliteStatement::~SqliteStatement()
+{
+    sqlite3_finalize(statement_);
+}
+
+SqliteStatement &SqliteStatement::bind(int index, int value)
+{
+    if (statement_)
+        sqlite3_bind_int(statement_, index, value);
+    return *this;
+}
+
+SqliteStatement &SqliteStatement::bind(int index, const QString &text)
+{
+    if (statement_) {
+        const QByteArray utf8 = text.toUtf8();
+        sqlite3_bind_text(statement_, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    }
+    return *this;
+}
+
+bool SqliteStatement::nextRow()
+{
+    return statement_ && sqlite3_step(statement_) == SQLITE_ROW;
+}
+
+bool SqliteStatement::execute()
+{
+    if (!statement_)
+        return false;
+    int result = sqlite3_step(statement_);
+    while (result == SQLITE_ROW)
+        result = sqlite3_step(statement_);
+    if (result != SQLITE_DONE)
+        qCWarning(lcStore, "statement failed: %s", sqlite3_errmsg(sqlite3_db_handle(statement_)));
+    return result == SQLITE_DONE;
+}
+
+void SqliteStatement::reset()
+{
+    if (statement_) {
+        sqlite3_reset(statement_);
+        sqlite3_clear_bindings(statement_);
+    }
+}
+
+int SqliteStatement::columnInt(int column) const
+{
+    return sqlite3_column_int(statement_, column);
+}
+
+QString SqliteStatement::columnText(int column) const
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement_, column));
+    return text ? QString::fromUtf8(text, sqlite3_column_bytes(statement_, column)) : QString();
+}
