@@ -1,0 +1,196 @@
+#include "SDImageCache.h"
+
+#include "platform/AppContext.h"
+#include "platform/LogCategories.h"
+
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QPointer>
+#include <QSaveFile>
+
+namespace {
+
+QImage readImageFile(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    return reader.read();
+}
+
+} // namespace
+
+SDImageCache::SDImageCache(const QString &cachesDirectory, QObject *parent)
+    : QObject(parent), diskCachePath_(QDir(cachesDirectory).filePath(QStringLiteral("ImageCache"))),
+      memCache_(kDefaultMemoryLimit)
+{
+    QDir().mkpath(diskCachePath_);
+    cacheInQueue_.setMaxThreadCount(1);
+    cacheOutQueue_.setMaxThreadCount(1);
+
+    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        connect(app, &QGuiApplication::applicationStateChanged, this,
+                [this](Qt::ApplicationState state) {
+                    if (state == Qt::ApplicationSuspended || state == Qt::ApplicationHidden)
+                        clearMemory();
+                });
+    }
+    if (QCoreApplication::instance())
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+                [this] { cleanDisk(); });
+}
+
+SDImageCache::~SDImageCache()
+{
+    waitForDiskQueues();
+}
+
+SDImageCache *SDImageCache::sharedImageCache()
+{
+    AppContext *context = AppContext::current();
+    return context ? context->service<SDImageCache>() : nullptr;
+}
+
+QString SDImageCache::fileNameForKey(const QString &key)
+{
+    return QString::fromLatin1(
+        QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Md5).toHex());
+}
+
+QString SDImageCache::cachePathForKey(const QString &key) const
+{
+    return QDir(diskCachePath_).filePath(fileNameForKey(key));
+}
+
+void SDImageCache::insertIntoMemory(const QString &key, const QImage &image)
+{
+    // The cost is the decoded size, so the budget bounds what the process really holds.
+    memCache_.insert(key, new QImage(image), qMax<qsizetype>(1, image.sizeInBytes()));
+}
+
+void SDImageCache::queryDiskCacheForKey(const QString &key, QObject *context,
+                                        std::function<void(const QImage &)> answer)
+{
+    if (key.isEmpty()) {
+        answer(QImage());
+        return;
+    }
+    if (const QImage *hit = memCache_.object(key)) {
+        answer(*hit);
+        return;
+    }
+    const QString path = cachePathForKey(key);
+    // The destructor waits for this queue, so `this` outlives the read; an answer still
+    // queued when the cache or the receiver goes away is dropped.
+    QPointer<QObject> receiver(context);
+    cacheOutQueue_.start([this, receiver, key, path, answer = std::move(answer)]() mutable {
+        QImage image = readImageFile(path);
+        QMetaObject::invokeMethod(
+            this,
+            [this, receiver, key, image = std::move(image), answer = std::move(answer)] {
+                if (!image.isNull())
+                    insertIntoMemory(key, image);
+                if (receiver)
+                    answer(image);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+QImage SDImageCache::imageFromKey(const QString &key, bool fromDisk)
+{
+    if (key.isEmpty())
+        return {};
+    if (const QImage *hit = memCache_.object(key))
+        return *hit;
+    if (!fromDisk)
+        return {};
+    QImage image = readImageFile(cachePathForKey(key));
+    if (!image.isNull())
+        insertIntoMemory(key, image);
+    return image;
+}
+
+void SDImageCache::queueWrite(const QString &key, std::function<QByteArray()> bytes)
+{
+    const QString path = cachePathForKey(key);
+    const QString directory = diskCachePath_;
+    cacheInQueue_.start([path, directory, bytes = std::move(bytes)] {
+        QDir().mkpath(directory);
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes()) < 0 || !file.commit())
+            qCWarning(lcUi) << "image cache: cannot write" << path << file.errorString();
+    });
+}
+
+void SDImageCache::storeImage(const QImage &image, const QByteArray &imageData, const QString &key,
+                              bool toDisk)
+{
+    if (image.isNull() || key.isEmpty())
+        return;
+    insertIntoMemory(key, image);
+    if (toDisk && !imageData.isEmpty())
+        queueWrite(key, [imageData] { return imageData; });
+}
+
+void SDImageCache::storeImage(const QImage &image, const QString &key)
+{
+    if (image.isNull() || key.isEmpty())
+        return;
+    insertIntoMemory(key, image);
+    queueWrite(key, [image] {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPEG", 100);
+        return bytes;
+    });
+}
+
+void SDImageCache::removeImageForKey(const QString &key)
+{
+    if (key.isEmpty())
+        return;
+    memCache_.remove(key);
+    QFile::remove(cachePathForKey(key));
+}
+
+void SDImageCache::clearMemory()
+{
+    cacheInQueue_.clear();
+    memCache_.clear();
+}
+
+void SDImageCache::clearDisk()
+{
+    cacheInQueue_.clear();
+    cacheInQueue_.waitForDone();
+    QDir(diskCachePath_).removeRecursively();
+    QDir().mkpath(diskCachePath_);
+}
+
+void SDImageCache::cleanDisk(const QDateTime &now)
+{
+    const QDateTime expiry = now.addSecs(-kMaxDiskAgeSeconds);
+    QDirIterator files(diskCachePath_, QDir::Files);
+    while (files.hasNext()) {
+        files.next();
+        if (files.fileInfo().lastModified() <= expiry)
+            QFile::remove(files.filePath());
+    }
+}
+
+void SDImageCache::setMemoryLimit(qsizetype bytes)
+{
+    memCache_.setMaxCost(bytes);
+}
+
+void SDImageCache::waitForDiskQueues()
+{
+    cacheOutQueue_.waitForDone();
+    cacheInQueue_.waitForDone();
+}

@@ -1,0 +1,128 @@
+#include "WebImage.h"
+
+#include "SDWebImageManager.h"
+
+#include <QPainter>
+
+namespace {
+
+QImage loadPlaceholder(const QUrl &source)
+{
+    if (source.isEmpty())
+        return {};
+    if (source.scheme() == QLatin1String("qrc"))
+        return QImage(QLatin1Char(':') + source.path());
+    if (source.isLocalFile())
+        return QImage(source.toLocalFile());
+    return QImage(source.toString());
+}
+
+} // namespace
+
+WebImage::WebImage(QQuickItem *parent) : QQuickPaintedItem(parent)
+{
+}
+
+WebImage::~WebImage()
+{
+    cancelCurrentImageLoad();
+}
+
+void WebImage::setUrl(const QString &url)
+{
+    if (url == url_)
+        return;
+    url_ = url;
+    emit urlChanged();
+    if (isComponentComplete())
+        load();
+}
+
+void WebImage::setPlaceholder(const QUrl &placeholder)
+{
+    if (placeholder == placeholder_)
+        return;
+    placeholder_ = placeholder;
+    placeholderImage_ = loadPlaceholder(placeholder);
+    emit placeholderChanged();
+    update();
+}
+
+void WebImage::setFillMode(FillMode mode)
+{
+    if (mode == fillMode_)
+        return;
+    fillMode_ = mode;
+    emit fillModeChanged();
+    update();
+}
+
+void WebImage::setImageWithURL(const QString &url, const QUrl &placeholder)
+{
+    setPlaceholder(placeholder);
+    if (url != url_) {
+        url_ = url;
+        emit urlChanged();
+    }
+    load();
+}
+
+void WebImage::cancelCurrentImageLoad()
+{
+    if (auto *manager = SDWebImageManager::sharedManager())
+        manager->cancelForDelegate(this);
+}
+
+void WebImage::componentComplete()
+{
+    QQuickPaintedItem::componentComplete();
+    load();
+}
+
+void WebImage::load()
+{
+    cancelCurrentImageLoad();
+    image_ = QImage();
+    setLoaded(false);
+    update();
+    auto *manager = SDWebImageManager::sharedManager();
+    if (url_.isEmpty() || !manager)
+        return;
+    manager->downloadWithURL(url_, this, [this](const QImage &image, const QString &) {
+        if (image.isNull())
+            return;
+        image_ = image;
+        setLoaded(true);
+        update();
+    });
+}
+
+void WebImage::setLoaded(bool loaded)
+{
+    if (loaded == loaded_)
+        return;
+    loaded_ = loaded;
+    emit loadedChanged();
+}
+
+void WebImage::paint(QPainter *painter)
+{
+    const QImage shown = currentImage();
+    if (shown.isNull())
+        return;
+    painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRectF target = boundingRect();
+    QRectF source = shown.rect();
+    if (fillMode_ == PreserveAspectCrop) {
+        const QSizeF cropped = target.size().scaled(source.size(), Qt::KeepAspectRatio);
+        source = QRectF(source.center() - QPointF(cropped.width(), cropped.height()) / 2, cropped);
+        painter->drawImage(target, shown, source);
+    } else if (fillMode_ == PreserveAspectFit) {
+        const QSizeF fitted = source.size().scaled(target.size(), Qt::KeepAspectRatio);
+        painter->drawImage(
+            QRectF(target.center() - QPointF(fitted.width(), fitted.height()) / 2, fitted), shown,
+            source);
+    } else {
+        painter->drawImage(target, shown, source);
+    }
+}
