@@ -26,7 +26,11 @@ QList<QByteArray> ChatLineFramer::appendChunk(QByteArrayView chunk)
         lineStart = end + 2;
         searchFrom = lineStart;
     }
-    if (overflowed_ || pending_.size() - lineStart > maxLineLength_) {
+    // A trailing CR may be the first half of the terminator, not part of the line.
+    qsizetype unfinished = pending_.size() - lineStart;
+    if (unfinished > 0 && pending_.endsWith('\r'))
+        --unfinished;
+    if (overflowed_ || unfinished > maxLineLength_) {
         overflowed_ = true;
         pending_.clear();
         return lines;

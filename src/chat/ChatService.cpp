@@ -3,18 +3,14 @@
 #include "Database.h"
 #include "SocketCenter.h"
 #include "platform/AppContext.h"
-
-#include <QDir>
+#include "platform/FileUtility.h"
 
 ChatService::ChatService(AppContext &context)
     : database_(std::make_unique<Database>(
         QDir(context.documentsDirectory()).filePath(QStringLiteral("ChatLog")), context.clock())),
       socketCenter_(std::make_unique<SocketCenter>(context.session(), context.settings(),
                                                    context.notifications())),
-      handler_(std::make_unique<ChatSessionHandler>(
-          context.session(), *database_, *socketCenter_, context.notifications(),
-          // Avatars are served by the web host.
-          context.options().webHost.toString(QUrl::StripTrailingSlash)))
+      handler_(std::make_unique<ChatSessionHandler>(context, *database_, *socketCenter_))
 {
 }
 

@@ -3,11 +3,14 @@
 #include "Database.h"
 #include "SocketCenter.h"
 #include "model/JsonFields.h"
+#include "platform/AlertPresenter.h"
+#include "platform/AppContext.h"
 #include "platform/JsonVariant.h"
 #include "platform/LogCategories.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
 #include "platform/Session.h"
+#include "platform/Vibration.h"
 
 namespace json = nuvora::json;
 
@@ -15,12 +18,11 @@ namespace {
 enum LoginStatus { LoginAccepted = 0, LoginRejected = 1 };
 }
 
-ChatSessionHandler::ChatSessionHandler(Session &session, Database &database,
-                                       SocketCenter &socketCenter,
-                                       NotificationCenter &notifications, QString avatarHost,
-                                       QObject *parent)
-    : QObject(parent), session_(session), database_(database), socketCenter_(socketCenter),
-      notifications_(notifications), avatarHost_(std::move(avatarHost))
+ChatSessionHandler::ChatSessionHandler(AppContext &context, Database &database,
+                                       SocketCenter &socketCenter, QObject *parent)
+    : QObject(parent), context_(context), database_(database), socketCenter_(socketCenter),
+      // Avatars are served by the web host.
+      avatarHost_(context.options().webHost.toString(QUrl::StripTrailingSlash))
 {
 }
 
@@ -45,8 +47,9 @@ void ChatSessionHandler::login(const json::Value &command)
     switch (JsonFields::integer(command, "status")) {
     case LoginAccepted:
         // Every reconnect answers again; openDatabase closes the store first.
-        if (session_.isSignedIn())
-            database_.openDatabase(QStringLiteral("user%1.sqlite3").arg(session_.userId()));
+        if (context_.session().isSignedIn())
+            database_.openDatabase(
+                QStringLiteral("user%1.sqlite3").arg(context_.session().userId()));
         break;
     case LoginRejected:
         alert(QStringLiteral("请重新登录"), QString());
@@ -59,9 +62,8 @@ void ChatSessionHandler::login(const json::Value &command)
 
 void ChatSessionHandler::receiveMessages(const json::Value &command)
 {
-    if (shell_.vibrate)
-        shell_.vibrate();
-    const int receiver = int(session_.userId());
+    context_.vibration().vibrate();
+    const int receiver = int(context_.session().userId());
     QList<ChatMessage> messages;
     json::Array msgids;
     if (const json::Value *batch = command.find("messages"); batch && batch->isArray()) {
@@ -83,7 +85,7 @@ void ChatSessionHandler::receiveMessages(const json::Value &command)
         qCWarning(lcStore, "a batch of %lld messages was not stored; not acknowledged",
                   qint64(messages.size()));
     }
-    notifications_.post(NotificationNames::message);
+    context_.notifications().post(NotificationNames::message);
 }
 
 void ChatSessionHandler::offline(const json::Value &command)
@@ -95,20 +97,19 @@ void ChatSessionHandler::offline(const json::Value &command)
 void ChatSessionHandler::redirect(const json::Value &command)
 {
     // Only the session moves; the stored configuration still names the first server.
-    session_.socketServer = JsonFields::text(command, "host");
-    session_.socketPort = JsonFields::integer(command, "port");
+    context_.session().socketServer = JsonFields::text(command, "host");
+    context_.session().socketPort = JsonFields::integer(command, "port");
     socketCenter_.disconnectSocket();
     socketCenter_.initializeSocket();
 }
 
 void ChatSessionHandler::alert(const QString &title, const QString &message)
 {
-    if (shell_.showCommonAlert)
-        shell_.showCommonAlert(title, message);
+    context_.alerts().showCommonAlert(title, message);
 }
 
 void ChatSessionHandler::logout()
 {
-    if (shell_.logout)
-        shell_.logout();
+    if (logout_)
+        logout_();
 }

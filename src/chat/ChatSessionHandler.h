@@ -11,27 +11,18 @@
 
 #include <functional>
 
+class AppContext;
 class Database;
-class NotificationCenter;
-class Session;
 class SocketCenter;
 
 class ChatSessionHandler : public QObject {
     Q_OBJECT
 public:
-    // What the handler asks of the application shell.
-    struct Shell {
-        std::function<void()> logout;
-        std::function<void(const QString &title, const QString &message)> showCommonAlert;
-        std::function<void()> vibrate;
-    };
-
-    // Avatar addresses of received messages are made on `avatarHost`.
-    ChatSessionHandler(Session &session, Database &database, SocketCenter &socketCenter,
-                       NotificationCenter &notifications, QString avatarHost,
+    ChatSessionHandler(AppContext &context, Database &database, SocketCenter &socketCenter,
                        QObject *parent = nullptr);
 
-    void setShell(Shell shell) { shell_ = std::move(shell); }
+    // The shell's sign-out, which lies above this layer.
+    void setLogout(std::function<void()> logout) { logout_ = std::move(logout); }
 
     // One received command; anything that is not a known command is ignored.
     void receivedSocketNotification(const QVariant &command);
@@ -44,10 +35,9 @@ private:
     void alert(const QString &title, const QString &message);
     void logout();
 
-    Session &session_;
+    AppContext &context_;
     Database &database_;
     SocketCenter &socketCenter_;
-    NotificationCenter &notifications_;
     QString avatarHost_;
-    Shell shell_;
+    std::function<void()> logout_;
 };

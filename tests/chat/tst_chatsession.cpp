@@ -6,6 +6,7 @@
 #include "chat/ChatService.h"
 #include "chat/Database.h"
 #include "chat/SocketCenter.h"
+#include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
 #include "platform/Clock.h"
 #include "platform/NotificationCenter.h"
@@ -13,6 +14,7 @@
 #include "platform/Session.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
+#include "platform/Vibration.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -49,6 +51,7 @@ class TestChatSession : public QObject {
     QStringList events_;       // what the shell was asked to do, in order
     QList<QVariant> commands_; // every "AsyncSocketNotification" payload
     int messageNotifications_ = 0;
+    int shownAlerts_ = 0;
 
     void connectClient()
     {
@@ -95,6 +98,7 @@ private slots:
         events_.clear();
         commands_.clear();
         messageNotifications_ = 0;
+        shownAlerts_ = 0;
         // Registered first, as the application delegate does at launch.
         context_->notifications().addObserver(&observer_, NotificationNames::asyncSocket,
                                               [this](const QVariant &command) {
@@ -104,23 +108,27 @@ private slots:
         context_->notifications().addObserver(
             &observer_, NotificationNames::message,
             [this](const QVariant &) { ++messageNotifications_; });
-        chat_->handler().setShell({
-            [this] {
-                events_ << "logout";
-                chat_->closeStore();
-                chat_->disconnectSocket();
-            },
-            [this](const QString &title, const QString &message) {
-                events_ << QStringLiteral("alert[%1|%2|%3]")
-                               .arg(title, message, title.isNull() ? "null" : "set");
-            },
-            [this] { events_ << "vibrate"; },
+        chat_->handler().setLogout([this] {
+            events_ << "logout";
+            chat_->closeStore();
+            chat_->disconnectSocket();
         });
+        AlertPresenter &alerts = context_->alerts();
+        connect(&alerts, &AlertPresenter::alertChanged, &observer_, [this, &alerts] {
+            if (alerts.alertCount() > shownAlerts_)
+                events_ << QStringLiteral("alert[%1|%2]")
+                               .arg(alerts.alertTitle(), alerts.alertMessage());
+            shownAlerts_ = alerts.alertCount();
+        });
+        connect(&context_->vibration(), &Vibration::vibrated, &observer_,
+                [this] { events_ << "vibrate"; });
     }
 
     void cleanup()
     {
         context_->notifications().removeObserver(&observer_);
+        QObject::disconnect(&context_->alerts(), nullptr, &observer_, nullptr);
+        QObject::disconnect(&context_->vibration(), nullptr, &observer_, nullptr);
         peer_.reset();
         context_.reset();
     }
@@ -148,7 +156,7 @@ private slots:
                    "\r\n",
                    1);
         QVERIFY(peer_->lines().isEmpty());
-        QCOMPARE(events_, QStringList{"alert[|hi|set]"});
+        QCOMPARE(events_, QStringList{"alert[|hi]"});
     }
 
     void aWriteQueuedBeforeTheStreamOpensGoesFirst()
@@ -194,7 +202,7 @@ private slots:
         QCOMPARE(order, (QList<int>{1, 2, 3, 4}));
         QCOMPARE(commands_[4].toMap().value("info").toString(), QStringLiteral("你好"));
         QVERIFY(!commands_[5].isValid());
-        QCOMPARE(events_, QStringList{QStringLiteral("alert[|你好|set]")});
+        QCOMPARE(events_, QStringList{QStringLiteral("alert[|你好]")});
         QVERIFY(chat_->socketCenter().isConnected());
     }
 
@@ -239,7 +247,7 @@ private slots:
         serverSays(R"({"command":"login","status":1})"
                    "\r\n",
                    1);
-        QCOMPARE(events_, (QStringList{"alert[请重新登录||null]", "logout"}));
+        QCOMPARE(events_, (QStringList{"alert[请重新登录|]", "logout"}));
         QVERIFY(!chat_->database().isOpen());
         QVERIFY(!chat_->hasSocket());
     }
@@ -250,8 +258,7 @@ private slots:
         serverSays(R"({"command":"offline","info":"您的账号在别处登录"})"
                    "\r\n",
                    1);
-        QCOMPARE(events_,
-                 (QStringList{"logout", QStringLiteral("alert[|您的账号在别处登录|set]")}));
+        QCOMPARE(events_, (QStringList{"logout", QStringLiteral("alert[|您的账号在别处登录]")}));
         QVERIFY(peer_->waitForClientClosed());
     }
 
@@ -269,7 +276,7 @@ private slots:
                    R"({"info":"no command"})"
                    "\r\n",
                    5);
-        QCOMPARE(events_, QStringList{QStringLiteral("alert[|维护|set]")});
+        QCOMPARE(events_, QStringList{QStringLiteral("alert[|维护]")});
         QVERIFY(chat_->socketCenter().isConnected());
     }
 
