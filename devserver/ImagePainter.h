@@ -1,0 +1,15 @@
+#pragma once
+// Draws the seeded pictures: a diagonal gradient in the night theme's colours
+// with a name or initials in the middle, so the repository holds no images.
+
+#include <QImage>
+#include <QString>
+
+namespace nuvora::devserver {
+
+class ImagePainter {
+public:
+    static QImage paint(const QString &label, int hue, const QSize &size);
+};
+
+} // namespace nuvora::devserver

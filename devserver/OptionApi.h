@@ -1,0 +1,24 @@
+#pragma once
+// Client options ("option.php": version and advertisements) and the
+// position-to-region lookup ("lbs.php").
+
+#include "ApiServer.h"
+#include "ServerContext.h"
+
+namespace nuvora::devserver {
+
+class OptionApi {
+public:
+    static constexpr const char *kVersion = "2.0.0";
+
+    explicit OptionApi(ServerContext context) : ctx_(context) {}
+    void install(ApiServer &api);
+
+private:
+    ApiResult options(const ApiRequest &request);
+    ApiResult locate(const ApiRequest &request);
+
+    ServerContext ctx_;
+};
+
+} // namespace nuvora::devserver
