@@ -1,0 +1,35 @@
+import QtQuick
+import QtQuick.Controls
+import Nuvora
+
+// The footer of a paged list: whether more can be loaded, a spinner while loading.
+Item {
+    id: footer
+
+    required property LoadMoreFooterView view
+
+    height: 44
+
+    Row {
+        anchors.centerIn: parent
+        spacing: 8
+
+        BusyIndicator {
+            width: 20
+            height: 20
+            anchors.verticalCenter: parent.verticalCenter
+            running: footer.view.loading
+            visible: running
+            Accessible.name: "加载中"
+        }
+
+        Label {
+            anchors.verticalCenter: parent.verticalCenter
+            text: footer.view.infoText
+            color: Theme.textDim
+            font.family: Theme.fontFamily
+            font.pixelSize: 13
+            Accessible.name: text
+        }
+    }
+}

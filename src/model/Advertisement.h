@@ -1,0 +1,24 @@
+#pragma once
+// The advertisements of the "option.php" reply: the hub's footer picture and the banner
+// items of the club and party lists.
+
+#include "api/json/JsonValue.h"
+
+#include <QString>
+#include <vector>
+
+struct AdItem {
+    QString img; // image address
+    int id = 0;  // the club or party it opens
+};
+
+struct Advertisement {
+    Advertisement() = default;
+    // Built from the reply's "guanggao" object.
+    explicit Advertisement(const nuvora::json::Value &guanggao);
+
+    QString indexImg;
+    QString indexURL;
+    std::vector<AdItem> clubs;
+    std::vector<AdItem> parties;
+};
