@@ -6,19 +6,26 @@
 #include "platform/FileUtility.h"
 
 ChatService::ChatService(AppContext &context)
-    : database_(std::make_unique<Database>(
-        QDir(context.documentsDirectory()).filePath(QStringLiteral("ChatLog")), context.clock())),
+    : context_(context), database_(std::make_unique<Database>(
+                             FileUtility::creatDirectoryAtDocumentDirectory(
+                                 context.documentsDirectory(), QStringLiteral("ChatLog")),
+                             context.clock())),
       socketCenter_(std::make_unique<SocketCenter>(context.session(), context.settings(),
                                                    context.notifications())),
       handler_(std::make_unique<ChatSessionHandler>(context, *database_, *socketCenter_))
 {
 }
 
-ChatService::~ChatService() = default;
+ChatService::~ChatService()
+{
+    if (context_.chat() == this)
+        context_.setChat(nullptr);
+}
 
-ChatService &ChatService::install(AppContext &context)
+ChatService &ChatService::install(AppContext &context, std::function<void()> logout)
 {
     ChatService &chat = context.addService(std::make_unique<ChatService>(context));
+    chat.handler().setLogout(std::move(logout));
     context.setChat(&chat);
     return chat;
 }

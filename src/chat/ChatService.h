@@ -17,8 +17,9 @@ public:
     explicit ChatService(AppContext &context);
     ~ChatService() override;
 
-    // Makes a ChatService the context's chat layer and returns it.
-    static ChatService &install(AppContext &context);
+    // Makes a ChatService the context's chat layer and returns it; `logout` is the
+    // shell's sign-out, which the server can ask for.
+    static ChatService &install(AppContext &context, std::function<void()> logout = {});
 
     SocketCenter &socketCenter() { return *socketCenter_; }
     Database &database() { return *database_; }
@@ -31,6 +32,7 @@ public:
     void receivedSocketNotification(const QVariant &command) override;
 
 private:
+    AppContext &context_;
     std::unique_ptr<Database> database_;
     std::unique_ptr<SocketCenter> socketCenter_;
     std::unique_ptr<ChatSessionHandler> handler_;
