@@ -18,6 +18,14 @@ ViewController *NavigationController::bottomViewController() const
     return stack_.isEmpty() ? nullptr : stack_.first();
 }
 
+QList<QObject *> NavigationController::viewControllerObjects() const
+{
+    QList<QObject *> objects;
+    for (ViewController *controller : stack_)
+        objects.append(controller);
+    return objects;
+}
+
 QObject *NavigationController::modalObject() const
 {
     return modal_;
@@ -28,11 +36,26 @@ ViewController *NavigationController::visibleViewController() const
     return modal_ ? modal_ : topViewController();
 }
 
+void NavigationController::perform(std::function<void()> change)
+{
+    if (changing_) {
+        pending_.push_back(std::move(change));
+        return;
+    }
+    changing_ = true;
+    change();
+    while (!pending_.empty()) {
+        const auto next = std::move(pending_.front());
+        pending_.erase(pending_.begin());
+        next();
+    }
+    changing_ = false;
+}
+
 void NavigationController::adopt(ViewController *controller)
 {
     controller->setParent(this);
     controller->navigationController_ = this;
-    controller->loadViewIfNeeded();
 }
 
 void NavigationController::retire(ViewController *controller)
@@ -57,6 +80,8 @@ void NavigationController::transition(ViewController *leaving, ViewController *a
 {
     if (leaving == arriving)
         leaving = arriving = nullptr;
+    if (arriving)
+        arriving->loadViewIfNeeded();
     if (leaving)
         leaving->viewWillDisappear(animated);
     if (arriving)
@@ -73,84 +98,97 @@ void NavigationController::pushViewController(ViewController *controller, bool a
     if (!controller || stack_.contains(controller))
         return;
     adopt(controller);
-    transition(topViewController(), controller, animated, [&] {
-        stack_.append(controller);
-        emit pushed(controller, animated);
-        emit stackChanged();
+    perform([=, this] {
+        transition(topViewController(), controller, animated, [&] {
+            stack_.append(controller);
+            emit pushed(controller, animated);
+            emit stackChanged();
+        });
     });
 }
 
 void NavigationController::popViewController(bool animated)
 {
-    if (stack_.size() < 2)
-        return;
-    ViewController *leaving = stack_.last();
-    transition(leaving, stack_.at(stack_.size() - 2), animated, [&] {
-        stack_.removeLast();
-        emit popped(topViewController(), animated);
-        emit stackChanged();
+    perform([=, this] {
+        if (stack_.size() < 2)
+            return;
+        ViewController *leaving = stack_.last();
+        transition(leaving, stack_.at(stack_.size() - 2), animated, [&] {
+            stack_.removeLast();
+            emit popped(topViewController(), animated);
+            emit stackChanged();
+        });
+        retire(leaving);
     });
-    retire(leaving);
 }
 
 void NavigationController::popToRootViewController(bool animated)
 {
-    if (stack_.size() < 2)
-        return;
-    const QList<ViewController *> leaving = stack_.mid(1);
-    transition(leaving.last(), stack_.first(), animated, [&] {
-        stack_ = {stack_.first()};
-        emit popped(topViewController(), animated);
-        emit stackChanged();
+    perform([=, this] {
+        if (stack_.size() < 2)
+            return;
+        const QList<ViewController *> leaving = stack_.mid(1);
+        transition(leaving.last(), stack_.first(), animated, [&] {
+            stack_ = {stack_.first()};
+            emit popped(topViewController(), animated);
+            emit stackChanged();
+        });
+        for (ViewController *controller : leaving)
+            retire(controller);
     });
-    for (ViewController *controller : leaving)
-        retire(controller);
 }
 
 void NavigationController::setViewControllers(const QList<ViewController *> &controllers,
                                               bool animated)
 {
-    const QList<ViewController *> previous = stack_;
     for (ViewController *controller : controllers)
         adopt(controller);
-    ViewController *arriving = controllers.isEmpty() ? nullptr : controllers.last();
-    transition(topViewController(), arriving, animated, [&] {
-        stack_ = controllers;
-        QList<QObject *> objects;
-        for (ViewController *controller : controllers)
-            objects.append(controller);
-        emit replaced(objects, animated);
-        emit stackChanged();
+    perform([=, this] {
+        const QList<ViewController *> previous = stack_;
+        ViewController *arriving = controllers.isEmpty() ? nullptr : controllers.last();
+        transition(topViewController(), arriving, animated, [&] {
+            stack_ = controllers;
+            emit replaced(viewControllerObjects(), animated);
+            emit stackChanged();
+        });
+        for (ViewController *controller : previous) {
+            if (!controllers.contains(controller))
+                retire(controller);
+        }
     });
-    for (ViewController *controller : previous) {
-        if (!controllers.contains(controller))
-            retire(controller);
-    }
 }
 
 void NavigationController::presentViewController(ViewController *controller, bool animated)
 {
-    if (!controller || modal_)
+    if (!controller)
         return;
     adopt(controller);
-    transition(topViewController(), controller, animated, [&] {
-        modal_ = controller;
-        emit presented(controller, animated);
-        emit modalChanged();
+    perform([=, this] {
+        if (modal_) {
+            controller->deleteLater(); // one modal screen at a time
+            return;
+        }
+        transition(topViewController(), controller, animated, [&] {
+            modal_ = controller;
+            emit presented(controller, animated);
+            emit modalChanged();
+        });
     });
 }
 
 void NavigationController::dismissViewController(bool animated)
 {
-    if (!modal_)
-        return;
-    ViewController *leaving = modal_;
-    transition(leaving, topViewController(), animated, [&] {
-        modal_ = nullptr;
-        emit dismissed(animated);
-        emit modalChanged();
+    perform([=, this] {
+        if (!modal_)
+            return;
+        ViewController *leaving = modal_;
+        transition(leaving, topViewController(), animated, [&] {
+            modal_ = nullptr;
+            emit dismissed(animated);
+            emit modalChanged();
+        });
+        retire(leaving);
     });
-    retire(leaving);
 }
 
 void NavigationController::popViewControllerFrom(ViewController *controller, bool animated)

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <vector>
 
 class ViewController;
 
@@ -15,6 +16,9 @@ class NavigationController : public QObject {
     Q_OBJECT
     Q_PROPERTY(QObject *modalViewController READ modalObject NOTIFY modalChanged)
     Q_PROPERTY(int depth READ depth NOTIFY stackChanged)
+    Q_PROPERTY(
+        QList<QObject *> viewControllerObjects READ viewControllerObjects NOTIFY stackChanged)
+    Q_PROPERTY(bool viewsAttached READ viewsAttached WRITE setViewsAttached)
 public:
     explicit NavigationController(QObject *parent = nullptr);
     ~NavigationController() override;
@@ -40,7 +44,9 @@ public:
 
     // With views attached, a removed controller lives until its view released it,
     // so that a view leaving with an animation never loses its controller midway.
+    bool viewsAttached() const { return viewsAttached_; }
     void setViewsAttached(bool attached) { viewsAttached_ = attached; }
+    QList<QObject *> viewControllerObjects() const;
     Q_INVOKABLE void releaseController(QObject *controller);
 
 signals:
@@ -55,6 +61,9 @@ signals:
 
 private:
     QObject *modalObject() const;
+    // Runs a stack change now, or after the one under way when a lifecycle call
+    // asked for it, so that changes never interleave.
+    void perform(std::function<void()> change);
     void adopt(ViewController *controller);
     void retire(ViewController *controller);
     void transition(ViewController *leaving, ViewController *arriving, bool animated,
@@ -63,4 +72,6 @@ private:
     QList<ViewController *> stack_;
     ViewController *modal_ = nullptr;
     bool viewsAttached_ = false;
+    bool changing_ = false;
+    std::vector<std::function<void()>> pending_;
 };

@@ -1,0 +1,18 @@
+import QtQuick
+import QtQuick.Controls
+import Nuvora
+
+// The launching screen: a running indicator and nothing else.
+Item {
+    id: view
+
+    required property LaunchingViewController controller
+
+    ScreenBackground {}
+
+    BusyIndicator {
+        anchors.centerIn: parent
+        running: view.controller.running
+        Accessible.name: "正在启动"
+    }
+}

@@ -1,0 +1,44 @@
+import QtQuick
+import QtQuick.Window
+import Nuvora
+
+// The phone's window: a status bar above the screen stack, alerts and the notice
+// above everything. Portrait, of the phone's logical size.
+Window {
+    id: window
+
+    required property AppShell shell
+
+    width: shell.screenWidth
+    height: shell.screenHeight
+    minimumWidth: width
+    maximumWidth: width
+    minimumHeight: height
+    maximumHeight: height
+    visible: true
+    color: Theme.background
+    title: "Nuvora"
+
+    StatusBar {
+        id: statusBar
+        width: parent.width
+        height: window.shell.statusBarHeight
+    }
+
+    ScreenStack {
+        anchors.top: statusBar.bottom
+        width: parent.width
+        height: parent.height - statusBar.height
+        shell: window.shell
+    }
+
+    AlertOverlay {
+        anchors.fill: parent
+        alerts: window.shell.alerts
+    }
+
+    NoticeView {
+        anchors.centerIn: parent
+        alerts: window.shell.alerts
+    }
+}

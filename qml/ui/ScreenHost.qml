@@ -1,0 +1,20 @@
+import QtQuick
+import Nuvora
+
+// Holds one screen's view in the stack: loads the view for its controller and
+// hands the controller back to the stack once the view is gone.
+Item {
+    id: host
+
+    required property ViewController controller
+    required property url viewUrl
+    required property NavigationController navigation
+
+    Loader {
+        id: loader
+        anchors.fill: parent
+        Component.onCompleted: loader.setSource(host.viewUrl, { controller: host.controller })
+    }
+
+    Component.onDestruction: host.navigation.releaseController(host.controller)
+}

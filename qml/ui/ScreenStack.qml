@@ -1,0 +1,103 @@
+import QtQuick
+import QtQuick.Controls
+import Nuvora
+
+// The StackView mirroring the navigation controller, and the modal layer above it.
+Item {
+    id: root
+
+    required property AppShell shell
+    readonly property NavigationController navigation: shell.navigation
+
+    function entry(controller: ViewController): var {
+        return { controller: controller, viewUrl: root.shell.viewUrl(controller.viewName),
+                 navigation: root.navigation }
+    }
+
+    function entries(controllers: list<QtObject>): var {
+        let items = []
+        for (const controller of controllers) {
+            items.push(hostComponent)
+            items.push(root.entry(controller))
+        }
+        return items
+    }
+
+    Component {
+        id: hostComponent
+        ScreenHost {}
+    }
+
+    StackView {
+        id: stack
+        anchors.fill: parent
+        clip: true
+
+        Component.onCompleted: {
+            root.navigation.viewsAttached = true
+            const controllers = root.navigation.viewControllerObjects
+            if (controllers.length > 0)
+                stack.push(root.entries(controllers), StackView.Immediate)
+        }
+    }
+
+    Connections {
+        target: root.navigation
+
+        function onPushed(controller: QtObject, animated: bool) {
+            stack.push(hostComponent, root.entry(controller as ViewController),
+                       animated ? StackView.PushTransition : StackView.Immediate)
+        }
+        function onPopped(top: QtObject, animated: bool) {
+            const item = stack.find(item => item.controller === top)
+            stack.pop(item, animated ? StackView.PopTransition : StackView.Immediate)
+        }
+        function onReplaced(controllers: list<QtObject>, animated: bool) {
+            stack.replace(null, root.entries(controllers),
+                          animated ? StackView.ReplaceTransition : StackView.Immediate)
+        }
+        function onPresented(controller: QtObject, animated: bool) {
+            modal.show(controller as ViewController, animated)
+        }
+        function onDismissed(animated: bool) {
+            modal.hide(animated)
+        }
+    }
+
+    // One modal screen at a time, sliding up from the bottom.
+    Item {
+        id: modal
+        width: root.width
+        height: root.height
+        y: root.height
+        visible: loader.active
+
+        function show(controller: ViewController, animated: bool) {
+            slide.enabled = animated
+            loader.active = true
+            loader.setSource("qrc:/Nuvora/qml/ui/ScreenHost.qml", root.entry(controller))
+            modal.y = 0
+        }
+        function hide(animated: bool) {
+            slide.enabled = animated
+            modal.y = root.height
+            if (!animated)
+                loader.active = false
+        }
+
+        Behavior on y {
+            id: slide
+            NumberAnimation {
+                duration: 250
+                easing.type: Easing.OutCubic
+                onRunningChanged: if (!running && modal.y >= root.height) loader.active = false
+            }
+        }
+
+        Loader {
+            id: loader
+            anchors.fill: parent
+            active: false
+        }
+    }
+}

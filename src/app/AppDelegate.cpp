@@ -1,0 +1,238 @@
+#include "AppDelegate.h"
+
+#include "LaunchingViewController.h"
+#include "LoginViewController.h"
+#include "MainViewController.h"
+#include "api/CommonFunctions.h"
+#include "platform/AlertPresenter.h"
+#include "platform/AppContext.h"
+#include "platform/ChatConnector.h"
+#include "platform/LocationService.h"
+#include "platform/LogCategories.h"
+#include "platform/NavigationController.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
+#include "platform/PushService.h"
+#include "platform/Reachability.h"
+#include "platform/Session.h"
+#include "platform/SettingsKeys.h"
+#include "platform/SettingsStore.h"
+#include "platform/UrlOpener.h"
+
+#include <QGuiApplication>
+#include <QThread>
+
+namespace {
+constexpr int kNewVersionPush = 1;
+constexpr int kPartyPush = 3;
+} // namespace
+
+AppDelegate::AppDelegate(AppContext &context, QObject *parent) : QObject(parent), context_(context)
+{
+}
+
+AppDelegate::~AppDelegate() = default;
+
+AppDelegate *AppDelegate::sharedAppDelegate()
+{
+    AppContext *context = AppContext::current();
+    return context ? context->service<AppDelegate>() : nullptr;
+}
+
+void AppDelegate::setDefaultUser(const std::optional<nuvora::json::Value> &userObject)
+{
+    if (userObject)
+        defaultUser_.emplace(*userObject, context_.session().userLocation);
+    else
+        defaultUser_.reset();
+    context_.session().setDefaultUser(userObject);
+}
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    // A desktop has no idle timer to disable: the screen never locks under the client.
+    PushService &push = context_.push();
+    connect(&push, &PushService::registered, this,
+            &AppDelegate::didRegisterForRemoteNotificationsWithDeviceToken);
+    connect(&push, &PushService::remoteNotificationReceived, this,
+            &AppDelegate::didReceiveRemoteNotification);
+    push.listen();
+    push.registerForRemoteNotifications();
+
+    context_.navigation().setViewControllers({new LaunchingViewController(context_, *this)}, false);
+
+    NotificationCenter &notifications = context_.notifications();
+    notifications.addObserver(
+        this, NotificationNames::asyncSocket,
+        [this](const QVariant &command) { receivedSocketNotification(command); });
+    CommonFunctions::getClientInfo(context_.settings());
+    notifications.addObserver(this, NotificationNames::reachabilityChanged,
+                              [this](const QVariant &monitor) { networkChanged(monitor); });
+    context_.reachability().startNotifier();
+
+    LocationService &location = context_.location();
+    connect(&location, &LocationService::didUpdateLocation, this, &AppDelegate::locationDidUpdate);
+    connect(&location, &LocationService::didFailWithError, this, &AppDelegate::locationDidFail);
+}
+
+void AppDelegate::observeApplicationState()
+{
+    auto follow = [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive && !active_) {
+            active_ = true;
+            applicationDidBecomeActive();
+        } else if (state != Qt::ApplicationActive && active_) {
+            active_ = false;
+            applicationWillResignActive();
+        }
+    };
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, follow);
+    follow(QGuiApplication::applicationState());
+}
+
+void AppDelegate::applicationDidBecomeActive()
+{
+    context_.push().setBadgeNumber(0);
+    LocationService &location = context_.location();
+    if (location.locationServicesEnabled()) {
+        location.startUpdatingLocation();
+    } else {
+        handleLocateFailure();
+        context_.alerts().showCommonAlert(QStringLiteral("无法定位您的位置"),
+                                          QStringLiteral("请确保定位服务已开启"));
+    }
+    ChatConnector *chat = context_.chat();
+    if (chat && !isSignedOutScreenAtBottom() && defaultUser_)
+        chat->initializeSocket();
+}
+
+void AppDelegate::applicationWillResignActive()
+{
+    if (ChatConnector *chat = context_.chat())
+        chat->disconnectSocket();
+}
+
+bool AppDelegate::isSignedOutScreenAtBottom() const
+{
+    return qobject_cast<LoginViewController *>(context_.navigation().bottomViewController());
+}
+
+void AppDelegate::locationDidUpdate(const QGeoCoordinate &coordinate)
+{
+    context_.session().userLocation = coordinate;
+    storePosition(QString::asprintf("%f", coordinate.latitude()),
+                  QString::asprintf("%f", coordinate.longitude()));
+}
+
+void AppDelegate::locationDidFail()
+{
+    handleLocateFailure();
+}
+
+void AppDelegate::handleLocateFailure()
+{
+    SettingsStore &settings = context_.settings();
+    const QString latitude = settings.string(SettingsKeys::latitude);
+    const QString longitude = settings.string(SettingsKeys::longitude);
+    if (latitude.isEmpty() && longitude.isEmpty())
+        storePosition(QStringLiteral("0"), QStringLiteral("0"));
+    else
+        storePosition(latitude, longitude);
+}
+
+void AppDelegate::storePosition(const QString &latitude, const QString &longitude)
+{
+    SettingsStore &settings = context_.settings();
+    settings.setString(SettingsKeys::latitude, latitude);
+    settings.setString(SettingsKeys::longitude, longitude);
+    settings.flush();
+}
+
+void AppDelegate::didRegisterForRemoteNotificationsWithDeviceToken(const QByteArray &token)
+{
+    const QString text = QString::fromLatin1(token.toHex());
+    SettingsStore &settings = context_.settings();
+    if (settings.string(SettingsKeys::deviceToken) != text) {
+        settings.setString(SettingsKeys::deviceToken, text);
+        settings.flush();
+    }
+    context_.session().deviceToken = text;
+}
+
+void AppDelegate::didReceiveRemoteNotification(const QVariantMap &payload)
+{
+    switch (payload.value(QStringLiteral("type")).toInt()) {
+    case kNewVersionPush:
+        context_.alerts().showAlert(QStringLiteral("Nuvora%1新版发布啦")
+                                        .arg(payload.value(QStringLiteral("version")).toString()),
+                                    QStringLiteral("立即前往AppStore更新吧！"),
+                                    QStringLiteral("取消"), {kStoreButton}, 0, this,
+                                    [this](int index) {
+                                        if (index == 1)
+                                            context_.urlOpener().openStorePage();
+                                    });
+        break;
+    case kPartyPush:
+        context_.notifications().post(
+            NotificationNames::partyPush,
+            QVariantMap{{QStringLiteral("pid"), payload.value(QStringLiteral("pid"))}});
+        break;
+    default:
+        break;
+    }
+}
+
+void AppDelegate::receivedSocketNotification(const QVariant &command)
+{
+    if (ChatConnector *chat = context_.chat())
+        chat->receivedSocketNotification(command);
+}
+
+void AppDelegate::networkChanged(const QVariant &monitor)
+{
+    auto *reachability = qobject_cast<Reachability *>(monitor.value<QObject *>());
+    if (!reachability)
+        return;
+    if (reachability->isReachable()) {
+        ChatConnector *chat = context_.chat();
+        if (chat && !chat->hasSocket() && defaultUser_)
+            chat->initializeSocket();
+    } else {
+        context_.alerts().showCommonAlert(QStringLiteral("网络连接中断"),
+                                          QStringLiteral("您的网络连接已断开"));
+    }
+}
+
+void AppDelegate::gotoLogin()
+{
+    context_.navigation().setViewControllers({new LoginViewController(context_)}, true);
+}
+
+void AppDelegate::finishLogin()
+{
+    if (ChatConnector *chat = context_.chat())
+        chat->initializeSocket();
+    context_.navigation().setViewControllers({new MainViewController(context_)}, true);
+}
+
+void AppDelegate::logout()
+{
+    ChatConnector *chat = context_.chat();
+    if (chat)
+        chat->closeStore();
+    setDefaultUser(std::nullopt);
+    if (chat)
+        chat->disconnectSocket();
+    SettingsStore &settings = context_.settings();
+    settings.remove(SettingsKeys::password);
+    settings.remove(SettingsKeys::defaultUser);
+    settings.remove(SettingsKeys::loginToken);
+    settings.flush();
+    // A sign-out reached from another thread still changes the screens on the
+    // main thread, and returns only once they have changed.
+    if (QThread::currentThread() == thread())
+        gotoLogin();
+    else
+        QMetaObject::invokeMethod(
+            this, [this] { gotoLogin(); }, Qt::BlockingQueuedConnection);
+}

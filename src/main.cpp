@@ -1,0 +1,68 @@
+// The phone client: builds the application context and the delegate, loads the
+// window and runs. `--push JSON` instead hands a payload to the running client.
+
+#include "app/AppDelegate.h"
+#include "app/AppShell.h"
+#include "app/CommandLine.h"
+#include "platform/AppContext.h"
+#include "platform/DeviceInfo.h"
+#include "platform/PushService.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+
+#include <cstdio>
+
+namespace {
+int sendPush(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Nuvora"));
+    CommandLine commandLine;
+    if (!commandLine.parse(app.arguments())) {
+        std::fprintf(stderr, "nuvora: %s\n", qPrintable(commandLine.error()));
+        return 2;
+    }
+    QString error;
+    if (!PushService::sendPayload(commandLine.options().dataDirectory, *commandLine.pushPayload(),
+                                  &error)) {
+        std::fprintf(stderr, "nuvora: %s\n", qPrintable(error));
+        return 1;
+    }
+    return 0;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (CommandLine::wantsPush(argc, argv))
+        return sendPush(argc, argv);
+
+    // A phone's points are two desktop pixels unless the user says otherwise.
+    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        qputenv("QT_SCALE_FACTOR", "2");
+    QGuiApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Nuvora"));
+    app.setApplicationVersion(QString::fromLatin1(DeviceInfo::kShortVersion));
+
+    CommandLine commandLine;
+    if (!commandLine.parse(app.arguments())) {
+        std::fprintf(stderr, "nuvora: %s\n", qPrintable(commandLine.error()));
+        return 2;
+    }
+    AppShell::applyFont();
+
+    AppContext context(commandLine.options());
+    AppDelegate &delegate = context.addService(std::make_unique<AppDelegate>(context));
+    delegate.applicationDidFinishLaunching();
+
+    AppShell shell(context);
+    QQmlApplicationEngine engine;
+    engine.setInitialProperties({{QStringLiteral("shell"), QVariant::fromValue(&shell)}});
+    engine.load(QUrl(QStringLiteral("qrc:/Nuvora/qml/app/Main.qml")));
+    if (engine.rootObjects().isEmpty())
+        return 1;
+    delegate.observeApplicationState();
+    return app.exec();
+}

@@ -1,0 +1,129 @@
+#include "LoopbackHttpServer.h"
+
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+QByteArray RecordedRequest::header(const QByteArray &name) const
+{
+    for (const auto &[key, value] : headers) {
+        if (key.compare(name, Qt::CaseInsensitive) == 0)
+            return value;
+    }
+    return {};
+}
+
+bool RecordedRequest::hasHeader(const QByteArray &name) const
+{
+    for (const auto &header : headers) {
+        if (header.first.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+ScriptedReply ScriptedReply::json(const QByteArray &body, int status)
+{
+    ScriptedReply reply;
+    reply.status = status;
+    reply.headers = {{"Content-Type", "application/json; charset=utf-8"}};
+    reply.body = body;
+    return reply;
+}
+
+LoopbackHttpServer::LoopbackHttpServer(QObject *parent)
+    : QObject(parent), server_(new QTcpServer(this))
+{
+    server_->listen(QHostAddress::LocalHost, 0);
+    connect(server_, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket *socket = server_->nextPendingConnection()) {
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
+            connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+                buffers_.remove(socket);
+                socket->deleteLater();
+            });
+        }
+    });
+}
+
+LoopbackHttpServer::~LoopbackHttpServer() = default;
+
+quint16 LoopbackHttpServer::port() const
+{
+    return server_->serverPort();
+}
+
+QString LoopbackHttpServer::baseUrl() const
+{
+    return QStringLiteral("http://127.0.0.1:%1").arg(port());
+}
+
+void LoopbackHttpServer::setReply(const QString &path, const ScriptedReply &reply)
+{
+    replies_.insert(path, reply);
+}
+
+bool LoopbackHttpServer::waitForRequests(int count, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return requests_.size() >= count; }, timeoutMs);
+}
+
+void LoopbackHttpServer::onReadyRead(QTcpSocket *socket)
+{
+    QByteArray &buffer = buffers_[socket];
+    buffer.append(socket->readAll());
+    // One request per pass; keep-alive connections may carry several.
+    while (true) {
+        const qsizetype headerEnd = buffer.indexOf("\r\n\r\n");
+        if (headerEnd < 0)
+            return;
+        RecordedRequest request;
+        const QList<QByteArray> lines = buffer.left(headerEnd).split('\n');
+        const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
+        request.method = requestLine.value(0);
+        request.target = requestLine.value(1);
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            const QByteArray line = lines[i].trimmed();
+            const qsizetype colon = line.indexOf(':');
+            if (colon > 0)
+                request.headers.append({line.left(colon).trimmed(), line.mid(colon + 1).trimmed()});
+        }
+        const qsizetype length = request.header("Content-Length").toLongLong();
+        const qsizetype total = headerEnd + 4 + length;
+        if (buffer.size() < total)
+            return;
+        request.raw = buffer.left(total);
+        request.body = buffer.mid(headerEnd + 4, length);
+        buffer.remove(0, total);
+        requests_.append(request);
+        emit requestReceived();
+        answer(socket, request);
+        if (!socket->isOpen())
+            return;
+    }
+}
+
+void LoopbackHttpServer::answer(QTcpSocket *socket, const RecordedRequest &request)
+{
+    const QString path = QString::fromUtf8(request.target.left(
+        request.target.contains('?') ? request.target.indexOf('?') : request.target.size()));
+    const auto found = replies_.constFind(path);
+    ScriptedReply reply = found != replies_.constEnd() ? *found : ScriptedReply::json("{}", 404);
+    if (reply.neverAnswer)
+        return;
+    if (reply.closeAbruptly) {
+        socket->abort();
+        return;
+    }
+    QByteArray out = "HTTP/1.1 " + QByteArray::number(reply.status) + " Scripted\r\n";
+    bool hasLength = false;
+    for (const auto &[name, value] : reply.headers) {
+        out += name + ": " + value + "\r\n";
+        hasLength = hasLength || name.compare("Content-Length", Qt::CaseInsensitive) == 0;
+    }
+    if (!hasLength)
+        out += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
+    out += "\r\n" + reply.body;
+    socket->write(out);
+}

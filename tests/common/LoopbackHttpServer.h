@@ -1,0 +1,65 @@
+#pragma once
+// An HTTP server on 127.0.0.1 for tests: records every request's raw bytes and
+// answers from a script per path (status, headers, body, or never).
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QString>
+
+class QTcpServer;
+class QTcpSocket;
+
+struct RecordedRequest {
+    QByteArray raw; // the request line, headers and body exactly as received
+    QByteArray method;
+    QByteArray target; // path and query
+    QList<QPair<QByteArray, QByteArray>> headers;
+    QByteArray body;
+
+    // The value of the first header of that name (case-insensitive); empty when absent.
+    QByteArray header(const QByteArray &name) const;
+    bool hasHeader(const QByteArray &name) const;
+};
+
+struct ScriptedReply {
+    int status = 200;
+    QList<QPair<QByteArray, QByteArray>> headers;
+    QByteArray body;
+    bool neverAnswer = false;   // keeps the connection open without a reply
+    bool closeAbruptly = false; // closes the connection without a reply
+
+    static ScriptedReply json(const QByteArray &body, int status = 200);
+};
+
+class LoopbackHttpServer : public QObject {
+    Q_OBJECT
+public:
+    explicit LoopbackHttpServer(QObject *parent = nullptr);
+    ~LoopbackHttpServer() override;
+
+    quint16 port() const;
+    // "http://127.0.0.1:PORT"
+    QString baseUrl() const;
+
+    // The reply for a path (without the query); 404 for paths without one.
+    void setReply(const QString &path, const ScriptedReply &reply);
+
+    const QList<RecordedRequest> &requests() const { return requests_; }
+    // Waits (running the event loop) until `count` requests have arrived.
+    bool waitForRequests(int count, int timeoutMs = 5000);
+
+signals:
+    void requestReceived();
+
+private:
+    void onReadyRead(QTcpSocket *socket);
+    void answer(QTcpSocket *socket, const RecordedRequest &request);
+
+    QTcpServer *server_;
+    QHash<QString, ScriptedReply> replies_;
+    QHash<QTcpSocket *, QByteArray> buffers_;
+    QList<RecordedRequest> requests_;
+};
