@@ -45,14 +45,14 @@ ApiResult BoardApi::clubRemarks(const ApiRequest &request)
 {
     ApiResult failure;
     const auto clid = target(request, s("clubs"), s("clid"), &failure);
-    return clid ? remarks_.page(request, s("club"), *clid, "crid") : failure;
+    return clid ? remarks_.page(request, s("club"), *clid, "clubremarks", "crid") : failure;
 }
 
 ApiResult BoardApi::partyRemarks(const ApiRequest &request)
 {
     ApiResult failure;
     const auto pid = target(request, s("parties"), s("pid"), &failure);
-    return pid ? remarks_.page(request, s("party"), *pid, "prid") : failure;
+    return pid ? remarks_.page(request, s("party"), *pid, "partyremarks", "prid") : failure;
 }
 
 ApiResult BoardApi::clubRemarkPost(const ApiRequest &request)

@@ -1,6 +1,7 @@
 #include "ChatConnection.h"
 
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace nuvora::devserver {
 
@@ -26,9 +27,13 @@ void ChatConnection::close()
     if (closed_)
         return;
     closed_ = true;
-    socket_->disconnectFromHost();
     onClose_(this);
-    deleteLater();
+    // What was written last (an "offline") still goes out before the socket goes away.
+    connect(socket_, &QTcpSocket::disconnected, this, &QObject::deleteLater);
+    QTimer::singleShot(kCloseGraceMs, this, &QObject::deleteLater);
+    socket_->disconnectFromHost();
+    if (socket_->state() == QAbstractSocket::UnconnectedState)
+        deleteLater();
 }
 
 void ChatConnection::readAvailable()

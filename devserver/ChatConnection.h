@@ -16,6 +16,7 @@ class ChatConnection : public QObject {
     Q_OBJECT
 public:
     static constexpr qsizetype kMaxLine = 64 * 1024;
+    static constexpr int kCloseGraceMs = 5000;
 
     using CommandHandler = std::function<void(ChatConnection *, const json::Object &)>;
     using CloseHandler = std::function<void(ChatConnection *)>;

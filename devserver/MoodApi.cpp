@@ -66,7 +66,7 @@ ApiResult MoodApi::comments(const ApiRequest &request)
 {
     ApiResult failure;
     const auto row = mood(request, &failure);
-    return row ? remarks_.page(request, s("mood"), row->integer(s("moodid")), "moodremarks")
+    return row ? remarks_.page(request, s("mood"), row->integer(s("moodid")), "moodremarks", "mrid")
                : failure;
 }
 

@@ -102,7 +102,7 @@ ApiResult PhotoApi::comments(const ApiRequest &request)
 {
     ApiResult failure;
     const auto row = photo(request, &failure);
-    return row ? remarks_.page(request, s("photo"), row->integer(s("pid")), "photoremarks")
+    return row ? remarks_.page(request, s("photo"), row->integer(s("pid")), "photoremarks", "prid")
                : failure;
 }
 

@@ -7,7 +7,7 @@
 namespace nuvora::devserver {
 
 ApiResult Remarks::page(const ApiRequest &request, const QString &kind, qint64 target,
-                        const std::string &key)
+                        const std::string &listKey, const std::string &idKey)
 {
     const auto page = request.page();
     if (!page)
@@ -15,7 +15,8 @@ ApiResult Remarks::page(const ApiRequest &request, const QString &kind, qint64 t
     const QList<Row> rows =
         ctx_.db.rows(RecordBuilder::remarkQuery(),
                      {kind, target, pageSize::remarks, (*page - 1) * pageSize::remarks});
-    return ApiResult::success().set(key, json::Value(ctx_.records(request).remarks(rows, key)));
+    return ApiResult::success().set(listKey,
+                                    json::Value(ctx_.records(request).remarks(rows, idKey)));
 }
 
 ApiResult Remarks::post(const ApiRequest &request, const QString &kind, qint64 target,

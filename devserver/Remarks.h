@@ -15,9 +15,9 @@ public:
 
     explicit Remarks(ServerContext context) : ctx_(context) {}
 
-    // One page of a target's comments under the reply key.
+    // One page of a target's comments under `listKey`, each with its id as `idKey`.
     ApiResult page(const ApiRequest &request, const QString &kind, qint64 target,
-                   const std::string &key);
+                   const std::string &listKey, const std::string &idKey);
     // Validates "reply" and "content" and stores the comment. The author of an
     // answered comment gets a reminder of `replyType` (with the refs of `about`).
     // On success `*rid` holds the new comment id.
