@@ -22,8 +22,10 @@ ChatSessionHandler::ChatSessionHandler(AppContext &context, Database &database,
                                        SocketCenter &socketCenter, QObject *parent)
     : QObject(parent), context_(context), database_(database), socketCenter_(socketCenter),
       // Avatars are served by the web host.
-      avatarHost_(context.options().webHost.toString(QUrl::StripTrailingSlash))
+      avatarHost_(context.options().webHost.toString())
 {
+    while (avatarHost_.endsWith(QLatin1Char('/')))
+        avatarHost_.chop(1);
 }
 
 void ChatSessionHandler::receivedSocketNotification(const QVariant &payload)

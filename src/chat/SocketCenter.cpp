@@ -114,7 +114,7 @@ void SocketCenter::dropSocket()
 
 void SocketCenter::onSocketDidConnectToHost(AsyncSocket *, const QString &host, quint16 port)
 {
-    qCInfo(lcChat, "connected to the chat server %s:%u", qPrintable(host), unsigned(port));
+    qCDebug(lcChat, "connected to the chat server %s:%u", qPrintable(host), unsigned(port));
     const QString token = settings_.string(SettingsKeys::loginToken);
     if (!token.isEmpty()) {
         LoginRequest request(settings_);
@@ -155,7 +155,7 @@ void SocketCenter::onSocketDidWriteDataWithTag(AsyncSocket *, long)
 
 void SocketCenter::onSocketDidDisconnect(AsyncSocket *socket)
 {
-    qCInfo(lcChat, "chat connection closed");
+    qCDebug(lcChat, "chat connection closed");
     if (socket == socket_)
         dropSocket();
 }

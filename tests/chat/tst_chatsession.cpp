@@ -33,11 +33,6 @@ json::Value parsed(const QByteArray &line)
         .value_or(json::Value());
 }
 
-QByteArray utf8(const char *text)
-{
-    return QByteArray(text);
-}
-
 } // namespace
 
 class TestChatSession : public QObject {
@@ -152,7 +147,7 @@ private slots:
         context_->settings().setString(SettingsKeys::loginToken, "");
         context_->settings().setString(SettingsKeys::deviceToken, "");
         connectClient();
-        serverSays(R"({"command":"alert","info":"hi"})"
+        serverSays("{\"command\":\"alert\",\"info\":\"hi\"}"
                    "\r\n",
                    1);
         QVERIFY(peer_->lines().isEmpty());
@@ -162,7 +157,7 @@ private slots:
     void aWriteQueuedBeforeTheStreamOpensGoesFirst()
     {
         chat_->socketCenter().sendMessage(
-            R"({"command":"sendmessage","touid":7,"localmsgid":"3","message":"早"})");
+            "{\"command\":\"sendmessage\",\"touid\":7,\"localmsgid\":\"3\",\"message\":\"早\"}");
         QVERIFY(peer_->waitForLines(2));
         QCOMPARE(parsed(peer_->lines()[0])["message"].asString(), std::string("早"));
         QCOMPARE(parsed(peer_->lines()[1])["command"].asString(), std::string("logintoken"));
@@ -172,24 +167,24 @@ private slots:
     {
         connectClient();
         // Two commands in one chunk, with an empty piece between them.
-        serverSays(R"({"command":"notify","n":1})"
+        serverSays("{\"command\":\"notify\",\"n\":1}"
                    "\r\n\r\n"
-                   R"({"command":"notify","n":2})"
+                   "{\"command\":\"notify\",\"n\":2}"
                    "\r\n",
                    2);
         // A last piece without its end waits for the next chunk.
-        peer_->send(R"({"command":"notify","n":3})"
+        peer_->send("{\"command\":\"notify\",\"n\":3}"
                     "\r\n"
-                    R"({"command":"no)");
+                    "{\"command\":\"no");
         QTRY_COMPARE(commands_.size(), 3);
         QTest::qWait(50);
         QCOMPARE(commands_.size(), 3);
-        serverSays(R"(tify","n":4})"
+        serverSays("tify\",\"n\":4}"
                    "\r\n",
                    1);
         // A Chinese character split across two reads.
         const QByteArray alert =
-            QStringLiteral(R"({"command":"alert","info":"你好"})").toUtf8() + "\r\n";
+            QStringLiteral("{\"command\":\"alert\",\"info\":\"你好\"}").toUtf8() + "\r\n";
         peer_->sendInPieces({alert.left(alert.indexOf("\xe4\xbd\xa0") + 2),
                              alert.mid(alert.indexOf("\xe4\xbd\xa0") + 2)});
         QTRY_COMPARE(commands_.size(), 5);
@@ -215,7 +210,7 @@ private slots:
         QVERIFY(commands_.isEmpty());
         // The next connection starts with a clean slate.
         connectClient();
-        serverSays(R"({"command":"notify"})"
+        serverSays("{\"command\":\"notify\"}"
                    "\r\n",
                    1);
     }
@@ -223,13 +218,13 @@ private slots:
     void loginAnswers()
     {
         connectClient();
-        serverSays(R"({"command":"login","status":2})"
+        serverSays("{\"command\":\"login\",\"status\":2}"
                    "\r\n",
                    1);
         QVERIFY(!chat_->database().isOpen());
         QVERIFY(events_.isEmpty());
 
-        serverSays(R"({"command":"login","status":0})"
+        serverSays("{\"command\":\"login\",\"status\":0}"
                    "\r\n",
                    1);
         QVERIFY(chat_->database().isOpen());
@@ -238,13 +233,13 @@ private slots:
             QFile::exists(QDir(context_->documentsDirectory()).filePath("ChatLog/user42.sqlite3")));
         // Each reconnect answers again; the store is reopened, not leaked.
         sqlite3 *first = chat_->database().database();
-        serverSays(R"({"command":"login","status":"0"})"
+        serverSays("{\"command\":\"login\",\"status\":\"0\"}"
                    "\r\n",
                    1);
         QVERIFY(chat_->database().isOpen());
         QVERIFY(first != nullptr);
 
-        serverSays(R"({"command":"login","status":1})"
+        serverSays("{\"command\":\"login\",\"status\":1}"
                    "\r\n",
                    1);
         QCOMPARE(events_, (QStringList{"alert[请重新登录|]", "logout"}));
@@ -255,7 +250,7 @@ private slots:
     void offlineSignsOutBeforeItsAlert()
     {
         connectClient();
-        serverSays(R"({"command":"offline","info":"您的账号在别处登录"})"
+        serverSays("{\"command\":\"offline\",\"info\":\"您的账号在别处登录\"}"
                    "\r\n",
                    1);
         QCOMPARE(events_, (QStringList{"logout", QStringLiteral("alert[|您的账号在别处登录]")}));
@@ -265,15 +260,15 @@ private slots:
     void alertAndNotifyAndUnknownCommands()
     {
         connectClient();
-        serverSays(R"({"command":"alert","info":"维护"})"
+        serverSays("{\"command\":\"alert\",\"info\":\"维护\"}"
                    "\r\n"
-                   R"({"command":"notify","info":"x"})"
+                   "{\"command\":\"notify\",\"info\":\"x\"}"
                    "\r\n"
-                   R"({"command":"whatever"})"
+                   "{\"command\":\"whatever\"}"
                    "\r\n"
-                   R"([1,2])"
+                   "[1,2]"
                    "\r\n"
-                   R"({"info":"no command"})"
+                   "{\"info\":\"no command\"}"
                    "\r\n",
                    5);
         QCOMPARE(events_, QStringList{QStringLiteral("alert[|维护]")});
@@ -285,7 +280,7 @@ private slots:
         ScriptedChatPeer other;
         connectClient();
         QVERIFY(peer_->waitForLines(1));
-        serverSays(QStringLiteral(R"({"command":"redirect","host":"127.0.0.1","port":%1})")
+        serverSays(QStringLiteral("{\"command\":\"redirect\",\"host\":\"127.0.0.1\",\"port\":%1}")
                            .arg(other.port())
                            .toUtf8()
                        + "\r\n",
@@ -301,17 +296,19 @@ private slots:
     void aBatchIsStoredAcknowledgedAndAnnounced()
     {
         connectClient();
-        serverSays(R"({"command":"login","status":0})"
+        serverSays("{\"command\":\"login\",\"status\":0}"
                    "\r\n",
                    1);
         context_->clock().setNow(QDateTime(QDate(2024, 1, 2), QTime(3, 4)));
-        const QByteArray batch =
-            R"({"command":"recvmessage","messages":[)"
-            R"({"msgid":"m1","senduid":"7","nickname":"小明","avatar":"a7","message":"it's 好","time":1700000000},)"
-            R"({"msgid":102,"senduid":7,"nickname":"小明","avatar":"a7","message":"second","time":1700000060000},)"
-            R"("not an object",)"
-            R"({"msgid":"m3","senduid":8,"nickname":"x","avatar":"a8","message":"third","time":"1700000000"}]})"
-            "\r\n";
+        const QByteArray batch = "{\"command\":\"recvmessage\",\"messages\":["
+                                 "{\"msgid\":\"m1\",\"senduid\":\"7\",\"nickname\":\"小明\","
+                                 "\"avatar\":\"a7\",\"message\":\"it's 好\",\"time\":1700000000},"
+                                 "{\"msgid\":102,\"senduid\":7,\"nickname\":\"小明\",\"avatar\":"
+                                 "\"a7\",\"message\":\"second\",\"time\":1700000060000},"
+                                 "\"not an object\","
+                                 "{\"msgid\":\"m3\",\"senduid\":8,\"nickname\":\"x\",\"avatar\":"
+                                 "\"a8\",\"message\":\"third\",\"time\":\"1700000000\"}]}"
+                                 "\r\n";
         serverSays(batch, 1);
         QVERIFY(peer_->waitForLines(2));
         const json::Value ack = parsed(peer_->lines()[1]);
@@ -348,17 +345,17 @@ private slots:
     void emptyOrMissingBatchesAreStillAcknowledged()
     {
         connectClient();
-        serverSays(R"({"command":"recvmessage","messages":[]})"
+        serverSays("{\"command\":\"recvmessage\",\"messages\":[]}"
                    "\r\n"
-                   R"({"command":"recvmessage"})"
+                   "{\"command\":\"recvmessage\"}"
                    "\r\n"
-                   R"({"command":"recvmessage","messages":{"msgid":"1"}})"
+                   "{\"command\":\"recvmessage\",\"messages\":{\"msgid\":\"1\"}}"
                    "\r\n",
                    3);
         QVERIFY(peer_->waitForLines(4));
         for (int i = 1; i < 4; ++i)
             QCOMPARE(parsed(peer_->lines()[i]),
-                     parsed(R"({"command":"recvmessageresult","msgids":[]})"));
+                     parsed("{\"command\":\"recvmessageresult\",\"msgids\":[]}"));
         QCOMPARE(events_, (QStringList{"vibrate", "vibrate", "vibrate"}));
         QCOMPARE(messageNotifications_, 3);
     }
@@ -367,10 +364,10 @@ private slots:
     {
         connectClient();
         // No login answer yet, so no store is open.
-        serverSays(
-            R"({"command":"recvmessage","messages":[{"msgid":"9","senduid":1,"message":"x"}]})"
-            "\r\n",
-            1);
+        serverSays("{\"command\":\"recvmessage\",\"messages\":[{\"msgid\":\"9\",\"senduid\":1,"
+                   "\"message\":\"x\"}]}"
+                   "\r\n",
+                   1);
         QTest::qWait(100);
         QCOMPARE(peer_->lines().size(), 1); // only the login
         QCOMPARE(messageNotifications_, 1);
@@ -384,9 +381,9 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(peer_->connectionCount(), 1);
         // Sending reconnects, and the command goes out on the new connection.
-        chat_->socketCenter().sendMessage(R"({"command":"sendmessage"})");
+        chat_->socketCenter().sendMessage("{\"command\":\"sendmessage\"}");
         QVERIFY(peer_->waitForConnection(2));
-        QTRY_VERIFY(peer_->lines().contains(R"({"command":"sendmessage"})"));
+        QTRY_VERIFY(peer_->lines().contains("{\"command\":\"sendmessage\"}"));
     }
 };
 
