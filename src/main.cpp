@@ -4,6 +4,7 @@
 #include "app/AppDelegate.h"
 #include "app/AppShell.h"
 #include "app/CommandLine.h"
+#include "chat/ChatService.h"
 #include "platform/AppContext.h"
 #include "platform/DeviceInfo.h"
 #include "platform/PushService.h"
@@ -55,6 +56,7 @@ int main(int argc, char **argv)
 
     AppContext context(commandLine.options());
     AppDelegate &delegate = context.addService(std::make_unique<AppDelegate>(context));
+    ChatService::install(context, [&delegate] { delegate.logout(); });
     delegate.applicationDidFinishLaunching();
 
     AppShell shell(context);
