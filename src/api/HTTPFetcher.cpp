@@ -158,7 +158,9 @@ void HTTPFetcher::close()
         QNetworkReply *reply = reply_;
         reply_ = nullptr;
         disconnect(reply, nullptr, this, nullptr);
-        reply->abort();
+        // Not at once: this may run inside the reply's own signal, while the
+        // network stack is still delivering.
+        QMetaObject::invokeMethod(reply, &QNetworkReply::abort, Qt::QueuedConnection);
         reply->deleteLater();
     }
     const Action action = std::move(action_);

@@ -3,6 +3,7 @@
 // from the settings (fetched within the hour) or fetched anew, then the choice
 // between the automatic sign-in and the sign-in screen.
 
+#include "api/JSONFetcher.h"
 #include "platform/ViewController.h"
 
 #include <QtQml/qqmlregistration.h>
@@ -10,7 +11,6 @@
 #include <memory>
 
 class AppDelegate;
-class JSONFetcher;
 
 class LaunchingViewController : public ViewController {
     Q_OBJECT

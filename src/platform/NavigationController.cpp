@@ -1,5 +1,6 @@
 #include "NavigationController.h"
 
+#include "LogCategories.h"
 #include "ViewController.h"
 
 NavigationController::NavigationController(QObject *parent) : QObject(parent)
@@ -38,16 +39,16 @@ ViewController *NavigationController::visibleViewController() const
 
 void NavigationController::perform(std::function<void()> change)
 {
-    if (changing_) {
-        pending_.push_back(std::move(change));
+    pending_.push_back(std::move(change));
+    if (changing_)
         return;
-    }
     changing_ = true;
-    change();
     while (!pending_.empty()) {
         const auto next = std::move(pending_.front());
         pending_.erase(pending_.begin());
         next();
+        if (ViewController *top = visibleViewController())
+            qCInfo(lcUi) << "showing" << top->metaObject()->className();
     }
     changing_ = false;
 }

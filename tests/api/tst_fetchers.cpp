@@ -8,6 +8,7 @@
 #include "api/HTTPFetcher.h"
 #include "api/JSONFetcher.h"
 #include "api/MultipartPOSTFetcher.h"
+#include "platform/Clock.h"
 #include "platform/NetworkAccess.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
@@ -26,6 +27,7 @@
 namespace json = nuvora::json;
 
 namespace {
+using Header = QPair<QByteArray, QByteArray>;
 const QString kScript = QStringLiteral("user_nearby.php");
 
 QByteArray gzip(const QByteArray &data)
@@ -327,7 +329,7 @@ void tst_Fetchers::gzipReplyIsInflated()
     const QByteArray body =
         R"({"status":1,"message":"压缩","pad":")" + QByteArray(5000, 'x') + "\"}";
     ScriptedReply reply = ScriptedReply::json(gzip(body));
-    reply.headers.append({"Content-Encoding", "gzip"});
+    reply.headers.append(Header("Content-Encoding", "gzip"));
     server_->setReply("/iphone/2.0/" + kScript, reply);
     Outcome outcome;
     run(post({}, outcome), outcome);
@@ -397,11 +399,11 @@ void tst_Fetchers::oversizedOrBrokenReplies()
     case 1:
         reply.body =
             gzip("{\"status\":1,\"x\":\"" + QByteArray(HTTPFetcher::kMaxBodyBytes, ' ') + "\"}");
-        reply.headers.append({"Content-Encoding", "gzip"});
+        reply.headers.append(Header("Content-Encoding", "gzip"));
         break;
     case 2:
         reply.body = gzip(R"({"status":1})").left(10) + "garbage";
-        reply.headers.append({"Content-Encoding", "gzip"});
+        reply.headers.append(Header("Content-Encoding", "gzip"));
         break;
     case 3:
         reply.closeAbruptly = true;

@@ -15,6 +15,10 @@
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+
+#include <atomic>
+#include <thread>
 
 #include <sys/xattr.h>
 
@@ -59,15 +63,17 @@ void tst_PlatformServices::pushPayloadsTravelOverTheLocalSocket()
     QVERIFY(test->push().listen());
     QSignalSpy received(&test->push(), &PushService::remoteNotificationReceived);
     QString error;
-    // The sender blocks, so it runs beside the event loop that serves the socket.
-    bool sent = false;
-    QTimer::singleShot(0, [&] {
+    // The sender blocks, as `nuvora --push` does, so it runs on a thread of its own.
+    std::atomic<bool> sent = false;
+    std::thread sender([&] {
         sent = PushService::sendPayload(test.dataDirectory(),
                                         R"({"type": 3, "pid": 15,
                                             "aps": {"alert": "新活动"}})",
                                         &error);
     });
     QTRY_COMPARE(received.size(), 1);
+    QTRY_VERIFY(sent);
+    sender.join();
     const QVariantMap payload = received[0][0].toMap();
     QCOMPARE(payload.value("type").toInt(), 3);
     QCOMPARE(payload.value("pid").toInt(), 15);
