@@ -61,6 +61,7 @@ int main(int argc, char **argv)
 
     AppShell shell(context);
     QQmlApplicationEngine engine;
+    AppShell::configureEngine(engine);
     engine.setInitialProperties({{QStringLiteral("shell"), QVariant::fromValue(&shell)}});
     engine.load(QUrl(QStringLiteral("qrc:/Nuvora/qml/app/Main.qml")));
     if (engine.rootObjects().isEmpty())

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls
 import Nuvora
 
 // The launching screen: a running indicator and nothing else.
@@ -10,7 +9,7 @@ Item {
 
     ScreenBackground {}
 
-    BusyIndicator {
+    RunningIndicator {
         anchors.centerIn: parent
         running: view.controller.running
         Accessible.name: "正在启动"

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QQmlEngine>
 
 namespace {
 // Where the module's QML files are compiled in.
@@ -51,4 +52,9 @@ void AppShell::applyFont()
     QFont font(kFontFamily);
     font.setPixelSize(14);
     QGuiApplication::setFont(font);
+}
+
+void AppShell::configureEngine(QQmlEngine &engine)
+{
+    engine.addImportPath(QStringLiteral("qrc:/"));
 }

@@ -12,6 +12,7 @@
 #include <QtQml/qqmlregistration.h>
 
 class AppContext;
+class QQmlEngine;
 
 class AppShell : public QObject {
     Q_OBJECT
@@ -43,6 +44,8 @@ public:
 
     // Makes the CJK font the application's default.
     static void applyFont();
+    // Lets `engine` find the module compiled into the program, wherever it runs from.
+    static void configureEngine(QQmlEngine &engine);
 
 private:
     AppContext &context_;

@@ -1,0 +1,216 @@
+// The QML smoke test: the real window loads every screen's view with its
+// controller offscreen, and the alert, action sheet and notice overlays; any QML
+// warning fails the test. One screenshot per view goes to screenshots/ beside
+// this program, to be looked at.
+
+#include "LoopbackHttpServer.h"
+#include "TestContext.h"
+#include "app/AppDelegate.h"
+#include "app/AppShell.h"
+#include "app/LaunchingViewController.h"
+#include "app/LoginViewController.h"
+#include "app/MainViewController.h"
+#include "platform/AlertPresenter.h"
+#include "platform/NavigationController.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QFont>
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
+#include <QTest>
+
+#include <functional>
+#include <map>
+
+namespace {
+using Factory = std::function<ViewController *(AppContext &, AppDelegate &)>;
+
+// Every screen's view, with how to make its controller for the test.
+const std::map<QString, Factory> &screens()
+{
+    static const std::map<QString, Factory> table = {
+        {"LaunchingView",
+         [](AppContext &c, AppDelegate &d) { return new LaunchingViewController(c, d); }},
+        {"LoginView", [](AppContext &c, AppDelegate &) { return new LoginViewController(c); }},
+        {"MainView", [](AppContext &c, AppDelegate &) { return new MainViewController(c); }},
+    };
+    return table;
+}
+
+// The screens' views in the module: *View.qml under qml/app and qml/screens.
+QStringList viewsInModule()
+{
+    QStringList names;
+    QDirIterator files(QStringLiteral(":/Nuvora/qml"), {QStringLiteral("*View.qml")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        if (path.contains(QLatin1String("/qml/app/"))
+            || path.contains(QLatin1String("/qml/screens/")))
+            names << QFileInfo(path).completeBaseName();
+    }
+    names.sort();
+    return names;
+}
+} // namespace
+
+class tst_Views : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void everyViewHasAFactory();
+    void screens_data();
+    void screens();
+    void overlays_data();
+    void overlays();
+
+private:
+    void showWindow();
+    void screenshot(const QString &name);
+
+    QDir shots_;
+    std::unique_ptr<LoopbackHttpServer> web_;
+    std::unique_ptr<TestContext> test_;
+    std::unique_ptr<AppShell> shell_;
+    std::unique_ptr<QQmlApplicationEngine> engine_;
+    QQuickWindow *window_ = nullptr;
+    QStringList warnings_;
+};
+
+void tst_Views::initTestCase()
+{
+    AppShell::applyFont();
+    QVERIFY(QGuiApplication::font().family().contains("WenQuanYi"));
+    shots_ = QDir(QCoreApplication::applicationDirPath());
+    shots_.mkpath(QStringLiteral("screenshots"));
+    shots_.cd(QStringLiteral("screenshots"));
+}
+
+void tst_Views::init()
+{
+    // The launching screen keeps waiting for its configuration.
+    web_ = std::make_unique<LoopbackHttpServer>();
+    ScriptedReply silent;
+    silent.neverAnswer = true;
+    web_->setReply("/m/iphone2.0.0.json", silent);
+    test_ = std::make_unique<TestContext>(QUrl(web_->baseUrl()));
+    (*test_)->addService(std::make_unique<AppDelegate>(test_->context()));
+    shell_ = std::make_unique<AppShell>(test_->context());
+    warnings_.clear();
+}
+
+void tst_Views::cleanup()
+{
+    engine_.reset();
+    window_ = nullptr;
+    shell_.reset();
+    test_.reset();
+    web_.reset();
+}
+
+void tst_Views::showWindow()
+{
+    engine_ = std::make_unique<QQmlApplicationEngine>();
+    AppShell::configureEngine(*engine_);
+    engine_->setOutputWarningsToStandardError(true);
+    connect(engine_.get(), &QQmlEngine::warnings, this, [this](const QList<QQmlError> &errors) {
+        for (const QQmlError &error : errors)
+            warnings_ << error.toString();
+    });
+    engine_->setInitialProperties({{"shell", QVariant::fromValue(shell_.get())}});
+    engine_->load(QUrl(QStringLiteral("qrc:/Nuvora/qml/app/Main.qml")));
+    QCOMPARE(engine_->rootObjects().size(), 1);
+    QVERIFY2(warnings_.isEmpty(), qPrintable(warnings_.join('\n')));
+    window_ = qobject_cast<QQuickWindow *>(engine_->rootObjects().first());
+    QVERIFY(window_);
+    QCOMPARE(window_->width(), 320);
+    QCOMPARE(window_->height(), 480);
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+}
+
+void tst_Views::screenshot(const QString &name)
+{
+    // Let transitions and images settle before the picture.
+    QTest::qWait(400);
+    const QImage image = window_->grabWindow();
+    QVERIFY(!image.isNull());
+    QVERIFY(image.save(shots_.filePath(name + QStringLiteral(".png"))));
+    QVERIFY2(warnings_.isEmpty(), qPrintable(warnings_.join('\n')));
+}
+
+void tst_Views::everyViewHasAFactory()
+{
+    QStringList missing;
+    for (const QString &view : viewsInModule()) {
+        if (!::screens().count(view))
+            missing << view;
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable("views without a factory here: " + missing.join(", ")));
+}
+
+void tst_Views::screens_data()
+{
+    QTest::addColumn<QString>("view");
+    for (const auto &[name, factory] : ::screens())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void tst_Views::screens()
+{
+    QFETCH(QString, view);
+    showWindow();
+    AppContext &context = test_->context();
+    ViewController *controller = ::screens().at(view)(context, *context.service<AppDelegate>());
+    QCOMPARE(controller->viewName(), view);
+    context.navigation().setViewControllers({controller}, true);
+    QCOMPARE(context.navigation().topViewController(), controller);
+    screenshot(view);
+}
+
+void tst_Views::overlays_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("Alert") << 0;
+    QTest::newRow("AlertWithButtons") << 1;
+    QTest::newRow("ActionSheet") << 2;
+    QTest::newRow("Notice") << 3;
+}
+
+void tst_Views::overlays()
+{
+    QFETCH(int, kind);
+    showWindow();
+    AppContext &context = test_->context();
+    context.navigation().setViewControllers({new LoginViewController(context)}, false);
+    AlertPresenter &alerts = context.alerts();
+    QObject owner;
+    switch (kind) {
+    case 0:
+        alerts.showCommonAlert(QStringLiteral("网络连接中断"),
+                               QStringLiteral("您的网络连接已断开"));
+        break;
+    case 1:
+        alerts.showAlert(QStringLiteral("Nuvora2.1新版发布啦"),
+                         QStringLiteral("立即前往AppStore更新吧！"), QStringLiteral("取消"),
+                         {QStringLiteral("去更新")}, 0, &owner, {});
+        break;
+    case 2:
+        alerts.showActionSheet(QStringLiteral("这张照片"), QStringLiteral("取消"),
+                               QStringLiteral("删除"),
+                               {QStringLiteral("举报"), QStringLiteral("保存")}, &owner, {});
+        break;
+    case 3:
+        alerts.setNoticeMilliseconds(60000);
+        alerts.showAutoHiddenNotice(QStringLiteral("已成功关注，对方将收到你的问候"));
+        break;
+    }
+    screenshot(QString::fromLatin1(QTest::currentDataTag()));
+}
+
+QTEST_MAIN(tst_Views)
+#include "tst_views.moc"
