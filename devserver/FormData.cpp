@@ -39,8 +39,8 @@ QString formDecode(QByteArrayView part)
     return QString::fromUtf8(out);
 }
 
-// The value of `name="..."` (or unquoted) inside a Content-Disposition line.
-QByteArray dispositionParameter(const QByteArray &line, const QByteArray &name)
+// The value of `name="..."` (or unquoted) in a header line such as Content-Disposition.
+QByteArray headerParameter(const QByteArray &line, const QByteArray &name)
 {
     const QByteArray lower = line.toLower();
     qsizetype from = 0;
@@ -108,7 +108,7 @@ FormData FormData::fromMultipart(const QByteArray &body, const QByteArray &bound
         for (const QByteArray &line : part.left(headerEnd).split('\n')) {
             if (!line.trimmed().toLower().startsWith("content-disposition:"))
                 continue;
-            name = dispositionParameter(line.trimmed(), "name");
+            name = headerParameter(line.trimmed(), "name");
             isFile = line.toLower().contains("filename=");
         }
         if (name.isEmpty())
@@ -126,7 +126,7 @@ FormData FormData::fromBody(const QByteArray &body, const QByteArray &contentTyp
 {
     const QByteArray lower = contentType.toLower();
     if (lower.startsWith("multipart/form-data")) {
-        QByteArray boundary = dispositionParameter(contentType, "boundary");
+        QByteArray boundary = headerParameter(contentType, "boundary");
         return fromMultipart(body, boundary);
     }
     return fromUrlEncoded(body);

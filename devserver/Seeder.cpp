@@ -220,10 +220,9 @@ void Seeder::seed()
              seedImage(s("cl%1").arg(i + 1), name, dice.below(360), {480, 320}), p.lat, p.lng,
              kSheng, kShi, i % 3 == 0 ? 1 : 0, dice.between(0, 300), tags.join(QLatin1Char(','))});
         for (int k = 0; k < 3 + i % 3; ++k) {
-            const qint64 cpid = db_.insert(s("INSERT INTO club_photos (clid, img) VALUES (?, ?)"),
-                                           {clid, s("cp%1_%2").arg(clid).arg(k)});
-            seedImage(s("cp%1_%2").arg(clid).arg(k), name, dice.below(360), {480, 480});
-            Q_UNUSED(cpid);
+            const QString key = s("cp%1_%2").arg(clid).arg(k);
+            db_.exec(s("INSERT INTO club_photos (clid, img) VALUES (?, ?)"), {clid, key});
+            seedImage(key, name, dice.below(360), {480, 480});
         }
         for (int k = 0; k < 3; ++k) {
             db_.exec(s("INSERT INTO remarks (kind, target, uid, content, time) VALUES "

@@ -457,6 +457,26 @@ private slots:
         QCOMPARE(server_.process().state(), QProcess::Running);
     }
 
+    void resetRestoresTheSeed()
+    {
+        ApiTestClient client(server_.webHost());
+        const QString email = freshEmail();
+        const ApiReply created =
+            client.upload(QStringLiteral("account_register.php"), registration(email),
+                          QStringLiteral("avatar"), jpeg(64, 64));
+        QCOMPARE(created.status(), 1);
+        client.setToken(str(created["logintoken"]));
+        const ApiReply reset = client.get(QStringLiteral("/dev/reset"));
+        QCOMPARE(reset["reset"].asBool(), true);
+        QCOMPARE(client.call(QStringLiteral("my_userinfo.php")).status(),
+                 2); // sessions are gone too
+        QVERIFY(!client.signIn(email, QStringLiteral("secret12")));
+        QVERIFY(client.signIn(server_.demoEmail(), server_.demoPassword()));
+        QVERIFY(client.call(QStringLiteral("my_userinfo.php"))["feed_notify"]["feedremindcount"]
+                    .toInteger()
+                > 0);
+    }
+
     void terminatesCleanlyOnSigterm()
     {
         DevServerProcess other;
