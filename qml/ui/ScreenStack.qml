@@ -30,6 +30,7 @@ Item {
 
     StackView {
         id: stack
+        objectName: "screenStack"
         anchors.fill: parent
         clip: true
 
@@ -67,6 +68,7 @@ Item {
     // One modal screen at a time, sliding up from the bottom.
     Item {
         id: modal
+        objectName: "modalLayer"
         width: root.width
         height: root.height
         y: root.height

@@ -18,7 +18,9 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QQmlApplicationEngine>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
 
@@ -68,6 +70,7 @@ private slots:
     void screens();
     void overlays_data();
     void overlays();
+    void stackViewMirrorsTheNavigation();
 
 private:
     void showWindow();
@@ -210,6 +213,51 @@ void tst_Views::overlays()
         break;
     }
     screenshot(QString::fromLatin1(QTest::currentDataTag()));
+}
+
+void tst_Views::stackViewMirrorsTheNavigation()
+{
+    showWindow();
+    AppContext &context = test_->context();
+    NavigationController &nav = context.navigation();
+    auto *stack = window_->findChild<QQuickItem *>(QStringLiteral("screenStack"));
+    auto *modalLayer = window_->findChild<QQuickItem *>(QStringLiteral("modalLayer"));
+    QVERIFY(stack && modalLayer);
+    auto depth = [&] { return stack->property("depth").toInt(); };
+    auto currentController = [&] {
+        auto *item = stack->property("currentItem").value<QQuickItem *>();
+        return item ? item->property("controller").value<QObject *>() : nullptr;
+    };
+
+    QPointer<ViewController> login = new LoginViewController(context);
+    nav.setViewControllers({login}, false);
+    QTRY_COMPARE(depth(), 1);
+    auto *main = new MainViewController(context);
+    nav.pushViewController(main, true);
+    QTRY_COMPARE(depth(), 2);
+    QTRY_COMPARE(currentController(), main);
+    QPointer<ViewController> pushed = new LoginViewController(context);
+    nav.pushViewController(pushed, true);
+    QTRY_COMPARE(depth(), 3);
+    nav.popToRootViewController(true);
+    QTRY_COMPARE(depth(), 1);
+    QTRY_COMPARE(currentController(), login.data());
+    // The popped screens go once their views have left.
+    QTRY_VERIFY(pushed.isNull());
+
+    QPointer<ViewController> modal = new MainViewController(context);
+    nav.presentViewController(modal, true);
+    QTRY_VERIFY(modalLayer->isVisible());
+    QTRY_COMPARE(modalLayer->y(), 0.0);
+    screenshot(QStringLiteral("ModalMainView"));
+    nav.dismissViewController(true);
+    QTRY_VERIFY(!modalLayer->isVisible());
+    QTRY_VERIFY(modal.isNull());
+
+    nav.setViewControllers({new MainViewController(context)}, true);
+    QTRY_COMPARE(depth(), 1);
+    QTRY_VERIFY(login.isNull());
+    QVERIFY2(warnings_.isEmpty(), qPrintable(warnings_.join('\n')));
 }
 
 QTEST_MAIN(tst_Views)
