@@ -15,7 +15,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -97,6 +97,7 @@ public:
 private:
     QTcpServer server_;
     QTcpSocket *client_ = nullptr;
+    QByteArray received_;
 };
 
 void BM_FullPath(benchmark::State &state)
@@ -217,6 +218,8 @@ BENCHMARK(BM_StatementPerRow)->Unit(benchmark::kMillisecond)->UseRealTime()->Ite
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    // The client's development logging would only measure the terminal.
+    QLoggingCategory::setFilterRules(QStringLiteral("nuvora.*.debug=false\nnuvora.*.info=false"));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

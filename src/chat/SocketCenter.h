@@ -39,9 +39,6 @@ public:
     void sendMessage(const QString &jsonText);
     void sendCommand(const nuvora::json::Value &command);
 
-    // Longest line accepted from the server before the connection is closed.
-    void setMaxLineLength(qsizetype length) { framer_ = ChatLineFramer(length); }
-
     void onSocketDidConnectToHost(AsyncSocket *socket, const QString &host, quint16 port) override;
     void onSocketDidReadDataWithTag(AsyncSocket *socket, const QByteArray &data, long tag) override;
     void onSocketDidWriteDataWithTag(AsyncSocket *socket, long tag) override;

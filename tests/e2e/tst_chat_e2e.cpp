@@ -9,6 +9,7 @@
 #include "chat/ChatService.h"
 #include "chat/Database.h"
 #include "chat/SocketCenter.h"
+#include "platform/Clock.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
 #include "platform/Session.h"
