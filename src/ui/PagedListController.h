@@ -6,14 +6,13 @@
 
 #include "BLKTableViewController.h"
 #include "RecordListModel.h"
+#include "api/JSONFetcher.h"
 #include "api/json/JsonValue.h"
 
 #include <QPointer>
 #include <QTimer>
 #include <QVariantMap>
 #include <functional>
-
-class JSONFetcher;
 
 class PagedListController : public BLKTableViewController {
     Q_OBJECT

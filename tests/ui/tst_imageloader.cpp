@@ -2,6 +2,7 @@
 // elements, bytes that are no image versus time-outs, and the cache's upkeep.
 
 #include "platform/AppContext.h"
+#include "platform/NetworkAccess.h"
 #include "platform/NotificationCenter.h"
 #include "ui/SDImageCache.h"
 #include "ui/SDWebImageDownloader.h"

@@ -1,0 +1,429 @@
+#include "JsonValue.h"
+
+#include "NumberText.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+
+namespace nuvora::json {
+
+namespace {
+
+// Digits without leading zeros and with trailing zeros folded into the exponent,
+// so that equal values compare equal. Zero is the empty digit string.
+struct NormalisedDecimal {
+    std::string_view digits;
+    int64_t exponent;
+};
+
+NormalisedDecimal normalise(const Decimal &d)
+{
+    std::string_view digits = d.digits;
+    const size_t first = digits.find_first_not_of('0');
+    if (first == std::string_view::npos)
+        return {{}, 0};
+    digits.remove_prefix(first);
+    const size_t last = digits.find_last_not_of('0');
+    const auto trailing = static_cast<int64_t>(digits.size() - last - 1);
+    digits.remove_suffix(trailing);
+    return {digits, saturatingAdd(d.exponent, trailing)};
+}
+
+} // namespace
+
+double Decimal::toDouble() const
+{
+    const NormalisedDecimal n = normalise(*this);
+    if (n.digits.empty())
+        return negative ? -0.0 : 0.0;
+    std::string text(n.digits);
+    text += 'e';
+    text += std::to_string(n.exponent);
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        value = n.exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -value : value;
+}
+
+std::string Decimal::toString() const
+{
+    const NormalisedDecimal n = normalise(*this);
+    std::string text = negative ? "-" : "";
+    if (n.digits.empty())
+        return text + "0";
+    const auto count = static_cast<int64_t>(n.digits.size());
+    // The decimal point sits after `point` digits.
+    const int64_t point = saturatingAdd(count, n.exponent);
+    if (point > 0 && point <= 21) {
+        if (point >= count) {
+            text += n.digits;
+            text.append(static_cast<size_t>(point - count), '0');
+        } else {
+            text += n.digits.substr(0, static_cast<size_t>(point));
+            text += '.';
+            text += n.digits.substr(static_cast<size_t>(point));
+        }
+    } else if (point <= 0 && point > -6) {
+        text += "0.";
+        text.append(static_cast<size_t>(-point), '0');
+        text += n.digits;
+    } else {
+        text += n.digits[0];
+        if (count > 1) {
+            text += '.';
+            text += n.digits.substr(1);
+        }
+        const int64_t exponent = point - 1;
+        text += exponent < 0 ? "e-" : "e+";
+        text += std::to_string(exponent < 0 ? -exponent : exponent);
+    }
+    return text;
+}
+
+int64_t Decimal::toInteger() const
+{
+    const NormalisedDecimal n = normalise(*this);
+    const int64_t point = saturatingAdd(static_cast<int64_t>(n.digits.size()), n.exponent);
+    if (n.digits.empty() || point <= 0)
+        return 0;
+    const int64_t limit =
+        negative ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
+    if (point > 19)
+        return limit;
+    uint64_t magnitude = 0;
+    for (int64_t i = 0; i < point; ++i) {
+        const auto index = static_cast<size_t>(i);
+        const unsigned digit = index < n.digits.size() ? unsigned(n.digits[index] - '0') : 0;
+        magnitude = magnitude * 10 + digit;
+    }
+    return saturatingFromMagnitude(magnitude, negative);
+}
+
+bool Decimal::operator==(const Decimal &other) const
+{
+    const NormalisedDecimal a = normalise(*this);
+    const NormalisedDecimal b = normalise(other);
+    if (a.digits.empty() || b.digits.empty())
+        return a.digits.empty() && b.digits.empty();
+    return negative == other.negative && a.digits == b.digits && a.exponent == b.exponent;
+}
+
+// --- Object -----------------------------------------------------------------
+
+namespace {
+
+struct KeyLess {
+    bool operator()(const Object::Member &m, std::string_view key) const { return m.first < key; }
+};
+
+} // namespace
+
+void Object::set(std::string key, Value value)
+{
+    const auto it = std::lower_bound(members_.begin(), members_.end(), key, KeyLess{});
+    if (it != members_.end() && it->first == key)
+        it->second = std::move(value);
+    else
+        members_.emplace(it, std::move(key), std::move(value));
+}
+
+const Value *Object::find(std::string_view key) const
+{
+    const auto it = std::lower_bound(members_.begin(), members_.end(), key, KeyLess{});
+    return it != members_.end() && it->first == key ? &it->second : nullptr;
+}
+
+Value *Object::find(std::string_view key)
+{
+    return const_cast<Value *>(std::as_const(*this).find(key));
+}
+
+bool Object::remove(std::string_view key)
+{
+    const auto it = std::lower_bound(members_.begin(), members_.end(), key, KeyLess{});
+    if (it == members_.end() || it->first != key)
+        return false;
+    members_.erase(it);
+    return true;
+}
+
+Object Object::adopt(std::vector<Member> members)
+{
+    const auto byKey = [](const Member &a, const Member &b) { return a.first < b.first; };
+    if (!std::is_sorted(members.begin(), members.end(), byKey))
+        std::stable_sort(members.begin(), members.end(), byKey);
+    // Among equal keys the stable sort kept arrival order: keep the last one.
+    auto out = members.begin();
+    for (auto it = members.begin(); it != members.end(); ++it) {
+        auto next = std::next(it);
+        if (next != members.end() && next->first == it->first)
+            continue;
+        if (out != it)
+            *out = std::move(*it);
+        ++out;
+    }
+    members.erase(out, members.end());
+    Object object;
+    object.members_ = std::move(members);
+    return object;
+}
+
+bool Object::operator==(const Object &other) const
+{
+    return members_ == other.members_;
+}
+
+// --- Value ------------------------------------------------------------------
+
+Value::Value(json::Decimal d) : kind_(Kind::Decimal)
+{
+    u_.decimal = new json::Decimal(std::move(d));
+}
+
+Value::Value(std::string s) : kind_(Kind::String)
+{
+    u_.string = new std::string(std::move(s));
+}
+
+Value::Value(json::Array a) : kind_(Kind::Array)
+{
+    u_.array = new json::Array(std::move(a));
+}
+
+Value::Value(json::Object o) : kind_(Kind::Object)
+{
+    u_.object = new json::Object(std::move(o));
+}
+
+Value::Value(const Value &other) : kind_(Kind::Null)
+{
+    copyFrom(other);
+}
+
+Value::Value(Value &&other) noexcept : kind_(Kind::Null)
+{
+    moveFrom(std::move(other));
+}
+
+Value &Value::operator=(const Value &other)
+{
+    if (this != &other) {
+        Value copy(other);
+        destroy();
+        moveFrom(std::move(copy));
+    }
+    return *this;
+}
+
+Value &Value::operator=(Value &&other) noexcept
+{
+    if (this != &other) {
+        destroy();
+        moveFrom(std::move(other));
+    }
+    return *this;
+}
+
+Value::~Value()
+{
+    destroy();
+}
+
+void Value::destroy() noexcept
+{
+    switch (kind_) {
+    case Kind::Decimal:
+        delete u_.decimal;
+        break;
+    case Kind::String:
+        delete u_.string;
+        break;
+    case Kind::Array:
+        delete u_.array;
+        break;
+    case Kind::Object:
+        delete u_.object;
+        break;
+    default:
+        break;
+    }
+    kind_ = Kind::Null;
+    u_ = {};
+}
+
+void Value::copyFrom(const Value &other)
+{
+    switch (other.kind_) {
+    case Kind::Decimal:
+        u_.decimal = new json::Decimal(*other.u_.decimal);
+        break;
+    case Kind::String:
+        u_.string = new std::string(*other.u_.string);
+        break;
+    case Kind::Array:
+        u_.array = new json::Array(*other.u_.array);
+        break;
+    case Kind::Object:
+        u_.object = new json::Object(*other.u_.object);
+        break;
+    default:
+        u_ = other.u_;
+        break;
+    }
+    kind_ = other.kind_;
+}
+
+void Value::moveFrom(Value &&other) noexcept
+{
+    kind_ = other.kind_;
+    u_ = other.u_;
+    other.kind_ = Kind::Null;
+    other.u_ = {};
+}
+
+namespace {
+const json::Decimal kNoDecimal;
+const std::string kNoString;
+const json::Array kNoArray;
+const json::Object kNoObject;
+const Value kNull;
+} // namespace
+
+const json::Decimal &Value::asDecimal() const
+{
+    return kind_ == Kind::Decimal ? *u_.decimal : kNoDecimal;
+}
+
+const std::string &Value::asString() const
+{
+    return kind_ == Kind::String ? *u_.string : kNoString;
+}
+
+const json::Array &Value::asArray() const
+{
+    return kind_ == Kind::Array ? *u_.array : kNoArray;
+}
+
+const json::Object &Value::asObject() const
+{
+    return kind_ == Kind::Object ? *u_.object : kNoObject;
+}
+
+json::Array &Value::asArray()
+{
+    return *u_.array;
+}
+
+json::Object &Value::asObject()
+{
+    return *u_.object;
+}
+
+int64_t Value::toInteger() const
+{
+    switch (kind_) {
+    case Kind::Boolean:
+        return u_.boolean ? 1 : 0;
+    case Kind::Unsigned:
+        return saturatingFromMagnitude(u_.uinteger, false);
+    case Kind::Signed:
+        return u_.integer;
+    case Kind::Decimal:
+        return u_.decimal->toInteger();
+    case Kind::Double:
+        return truncateToInteger(u_.real);
+    case Kind::String:
+        return integerOfText(*u_.string);
+    default:
+        return 0;
+    }
+}
+
+double Value::toDouble() const
+{
+    switch (kind_) {
+    case Kind::Boolean:
+        return u_.boolean ? 1.0 : 0.0;
+    case Kind::Unsigned:
+        return static_cast<double>(u_.uinteger);
+    case Kind::Signed:
+        return static_cast<double>(u_.integer);
+    case Kind::Decimal:
+        return u_.decimal->toDouble();
+    case Kind::Double:
+        return u_.real;
+    case Kind::String:
+        return doubleOfText(*u_.string);
+    default:
+        return 0.0;
+    }
+}
+
+std::string Value::toText() const
+{
+    switch (kind_) {
+    case Kind::String:
+        return *u_.string;
+    case Kind::Boolean:
+        return u_.boolean ? "true" : "false";
+    case Kind::Unsigned:
+        return std::to_string(u_.uinteger);
+    case Kind::Signed:
+        return std::to_string(u_.integer);
+    case Kind::Decimal:
+        return u_.decimal->toString();
+    case Kind::Double:
+        return formatDouble(u_.real);
+    default:
+        return {};
+    }
+}
+
+const Value &Value::operator[](std::string_view key) const
+{
+    const Value *value = find(key);
+    return value ? *value : kNull;
+}
+
+const Value *Value::find(std::string_view key) const
+{
+    return kind_ == Kind::Object ? u_.object->find(key) : nullptr;
+}
+
+bool Value::operator==(const Value &other) const
+{
+    // A decoded 42 is unsigned while a 42 built in code is signed: same number.
+    const auto isInteger = [](Kind k) { return k == Kind::Unsigned || k == Kind::Signed; };
+    if (kind_ != other.kind_ && isInteger(kind_) && isInteger(other.kind_)) {
+        const Value &u = kind_ == Kind::Unsigned ? *this : other;
+        const Value &s = kind_ == Kind::Signed ? *this : other;
+        return s.u_.integer >= 0 && uint64_t(s.u_.integer) == u.u_.uinteger;
+    }
+    if (kind_ != other.kind_)
+        return false;
+    switch (kind_) {
+    case Kind::Null:
+        return true;
+    case Kind::Boolean:
+        return u_.boolean == other.u_.boolean;
+    case Kind::Unsigned:
+        return u_.uinteger == other.u_.uinteger;
+    case Kind::Signed:
+        return u_.integer == other.u_.integer;
+    case Kind::Double:
+        return u_.real == other.u_.real;
+    case Kind::Decimal:
+        return *u_.decimal == *other.u_.decimal;
+    case Kind::String:
+        return *u_.string == *other.u_.string;
+    case Kind::Array:
+        return *u_.array == *other.u_.array;
+    case Kind::Object:
+        return *u_.object == *other.u_.object;
+    }
+    return false;
+}
+
+} // namespace nuvora::json
