@@ -50,9 +50,9 @@ double Decimal::toDouble() const
 std::string Decimal::toString() const
 {
     const NormalisedDecimal n = normalise(*this);
-    std::string text = negative ? "-" : "";
     if (n.digits.empty())
-        return text + "0";
+        return "0";
+    std::string text = negative ? "-" : "";
     const auto count = static_cast<int64_t>(n.digits.size());
     // The decimal point sits after `point` digits.
     const int64_t point = saturatingAdd(count, n.exponent);
@@ -392,15 +392,37 @@ const Value *Value::find(std::string_view key) const
     return kind_ == Kind::Object ? u_.object->find(key) : nullptr;
 }
 
+namespace {
+
+bool isExactNumber(Value::Kind kind)
+{
+    return kind == Value::Kind::Unsigned || kind == Value::Kind::Signed
+           || kind == Value::Kind::Decimal;
+}
+
+Decimal exactDecimalOf(const Value &value)
+{
+    switch (value.kind()) {
+    case Value::Kind::Unsigned:
+        return Decimal{std::to_string(value.asUnsigned()), 0, false};
+    case Value::Kind::Signed: {
+        const int64_t n = value.asSigned();
+        const uint64_t magnitude = n < 0 ? uint64_t(0) - uint64_t(n) : uint64_t(n);
+        return Decimal{std::to_string(magnitude), 0, n < 0};
+    }
+    default:
+        return value.asDecimal();
+    }
+}
+
+} // namespace
+
 bool Value::operator==(const Value &other) const
 {
-    // A decoded 42 is unsigned while a 42 built in code is signed: same number.
-    const auto isInteger = [](Kind k) { return k == Kind::Unsigned || k == Kind::Signed; };
-    if (kind_ != other.kind_ && isInteger(kind_) && isInteger(other.kind_)) {
-        const Value &u = kind_ == Kind::Unsigned ? *this : other;
-        const Value &s = kind_ == Kind::Signed ? *this : other;
-        return s.u_.integer >= 0 && uint64_t(s.u_.integer) == u.u_.uinteger;
-    }
+    // Exact numbers compare by value: a decoded 42 is unsigned where a 42 built in
+    // code is signed, and a decimal 1.0 is written as 1 and read back as an integer.
+    if (kind_ != other.kind_ && isExactNumber(kind_) && isExactNumber(other.kind_))
+        return exactDecimalOf(*this) == exactDecimalOf(other);
     if (kind_ != other.kind_)
         return false;
     switch (kind_) {
