@@ -30,38 +30,7 @@ struct Decimal {
 };
 
 class Value;
-
-// A JSON object. Members are kept sorted by key (byte order), so lookups are
-// binary searches and the writer's "sort keys" order is the natural one. A
-// repeated key replaces the earlier value.
-class Object {
-public:
-    using Member = std::pair<std::string, Value>;
-    using const_iterator = std::vector<Member>::const_iterator;
-
-    Object() = default;
-
-    // Inserts or replaces.
-    void set(std::string key, Value value);
-    const Value *find(std::string_view key) const;
-    Value *find(std::string_view key);
-    bool contains(std::string_view key) const { return find(key) != nullptr; }
-    bool remove(std::string_view key);
-
-    size_t size() const { return members_.size(); }
-    bool empty() const { return members_.empty(); }
-    const_iterator begin() const { return members_.begin(); }
-    const_iterator end() const { return members_.end(); }
-
-    // Bulk construction for the reader: members may arrive unsorted and with
-    // repeated keys; `adopt` sorts them and keeps the last value of each key.
-    static Object adopt(std::vector<Member> members);
-
-    bool operator==(const Object &other) const;
-
-private:
-    std::vector<Member> members_;
-};
+class Object;
 
 using Array = std::vector<Value>;
 
@@ -156,6 +125,38 @@ private:
         json::Array *array;
         json::Object *object;
     } u_{};
+};
+
+// A JSON object. Members are kept sorted by key (byte order), so lookups are
+// binary searches and the writer's "sort keys" order is the natural one. A
+// repeated key replaces the earlier value.
+class Object {
+public:
+    using Member = std::pair<std::string, Value>;
+    using const_iterator = std::vector<Member>::const_iterator;
+
+    Object() = default;
+
+    // Inserts or replaces.
+    void set(std::string key, Value value);
+    const Value *find(std::string_view key) const;
+    Value *find(std::string_view key);
+    bool contains(std::string_view key) const { return find(key) != nullptr; }
+    bool remove(std::string_view key);
+
+    size_t size() const { return members_.size(); }
+    bool empty() const { return members_.empty(); }
+    const_iterator begin() const { return members_.begin(); }
+    const_iterator end() const { return members_.end(); }
+
+    // Bulk construction for the reader: members may arrive unsorted and with
+    // repeated keys; `adopt` sorts them and keeps the last value of each key.
+    static Object adopt(std::vector<Member> members);
+
+    bool operator==(const Object &other) const;
+
+private:
+    std::vector<Member> members_;
 };
 
 } // namespace nuvora::json
