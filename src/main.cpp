@@ -8,6 +8,7 @@
 #include "platform/AppContext.h"
 #include "platform/DeviceInfo.h"
 #include "platform/PushService.h"
+#include "ui/SDWebImageManager.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -57,6 +58,7 @@ int main(int argc, char **argv)
     AppContext context(commandLine.options());
     AppDelegate &delegate = context.addService(std::make_unique<AppDelegate>(context));
     ChatService::install(context, [&delegate] { delegate.logout(); });
+    SDWebImageManager::install(context);
     delegate.applicationDidFinishLaunching();
 
     AppShell shell(context);

@@ -32,13 +32,16 @@ Window {
         shell: window.shell
     }
 
+    // Alerts and the notice stay above the hub's reminder pop-up.
     AlertOverlay {
         anchors.fill: parent
+        z: 2
         alerts: window.shell.alerts
     }
 
     NoticeView {
         anchors.centerIn: parent
+        z: 2
         alerts: window.shell.alerts
     }
 }

@@ -6,6 +6,7 @@
 #include "model/Advertisement.h"
 
 #include <QObject>
+#include <QRectF>
 #include <QStringList>
 #include <QTimer>
 #include <QtQml/qqmlregistration.h>
@@ -18,9 +19,12 @@ class ADsView : public QObject {
     Q_PROPERTY(QStringList pageImages READ pageImages CONSTANT)
     Q_PROPERTY(int currentPage READ currentPage NOTIFY currentPageChanged)
     Q_PROPERTY(double pageWidth READ pageWidth CONSTANT)
+    Q_PROPERTY(double scrollHeight READ scrollHeight CONSTANT)
+    Q_PROPERTY(QRectF pageControlFrame READ pageControlFrame CONSTANT)
 public:
     static constexpr double kPageWidth = 320;
     static constexpr double kScrollHeight = 110;
+    static constexpr QRectF kPageControlFrame{88, 83, 145, 36};
     static constexpr int kAutoAdvanceMs = 8000;
     static constexpr int kAfterDragMs = 3000;
 
@@ -31,6 +35,8 @@ public:
     QStringList pageImages() const;
     int currentPage() const { return currentPage_; }
     double pageWidth() const { return kPageWidth; }
+    double scrollHeight() const { return kScrollHeight; }
+    QRectF pageControlFrame() const { return kPageControlFrame; }
     double contentOffsetX() const { return offsetX_; }
     bool timerRunning() const { return timer_.isActive(); }
     int timerInterval() const { return timer_.interval(); }

@@ -212,7 +212,7 @@ void AppDelegate::finishLogin()
 {
     if (ChatConnector *chat = context_.chat())
         chat->initializeSocket();
-    context_.navigation().setViewControllers({new MainViewController(context_)}, true);
+    context_.navigation().setViewControllers({new MainViewController(context_, *this)}, true);
 }
 
 void AppDelegate::logout()

@@ -3,6 +3,7 @@
 // screen and the hub, follows the application state, the position, push
 // notifications and reachability, and signs the user out. One per context.
 
+#include "model/Advertisement.h"
 #include "model/User.h"
 
 #include <QGeoCoordinate>
@@ -30,6 +31,9 @@ public:
     User *defaultUser() { return defaultUser_ ? &*defaultUser_ : nullptr; }
     // Signs the user in as described by the server's JSON object, or out with none.
     void setDefaultUser(const std::optional<nuvora::json::Value> &userObject);
+    // The advertisements of the hub's "option.php" reply; none until it arrived.
+    const Advertisement *ads() const { return ads_ ? &*ads_ : nullptr; }
+    void setAds(Advertisement ads) { ads_ = std::move(ads); }
 
     void gotoLogin();
     void finishLogin();
@@ -56,5 +60,6 @@ private:
 
     AppContext &context_;
     std::optional<User> defaultUser_;
+    std::optional<Advertisement> ads_;
     bool active_ = false;
 };

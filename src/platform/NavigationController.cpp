@@ -53,16 +53,18 @@ void NavigationController::perform(std::function<void()> change)
     changing_ = false;
 }
 
+// A screen another object keeps between visits (the hub's sections) stays its own.
 void NavigationController::adopt(ViewController *controller)
 {
-    controller->setParent(this);
+    if (!controller->parent())
+        controller->setParent(this);
     controller->navigationController_ = this;
 }
 
 void NavigationController::retire(ViewController *controller)
 {
     controller->navigationController_ = nullptr;
-    if (!viewsAttached_)
+    if (!viewsAttached_ && controller->parent() == this)
         controller->deleteLater();
 }
 

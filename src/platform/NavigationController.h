@@ -31,7 +31,7 @@ public:
     ViewController *modalViewController() const { return modal_; }
     int depth() const { return int(stack_.size()); }
 
-    // Each takes ownership of the controllers it is given.
+    // Each takes ownership of the controllers it is given that have no parent yet.
     void pushViewController(ViewController *controller, bool animated);
     void popViewController(bool animated);
     void popToRootViewController(bool animated);

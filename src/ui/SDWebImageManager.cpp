@@ -3,6 +3,7 @@
 #include "SDImageCache.h"
 #include "SDWebImageDownloader.h"
 #include "platform/AppContext.h"
+#include "platform/NetworkAccess.h"
 #include "platform/NotificationCenter.h"
 
 #include <algorithm>
@@ -30,6 +31,13 @@ SDWebImageManager *SDWebImageManager::sharedManager()
 {
     AppContext *context = AppContext::current();
     return context ? context->service<SDWebImageManager>() : nullptr;
+}
+
+SDWebImageManager &SDWebImageManager::install(AppContext &context)
+{
+    auto &cache = context.addService(std::make_unique<SDImageCache>(context.cachesDirectory()));
+    return context.addService(std::make_unique<SDWebImageManager>(
+        &cache, &context.network().manager(), &context.notifications()));
 }
 
 void SDWebImageManager::downloadWithURL(const QUrl &url, QObject *requester, Answer answer,

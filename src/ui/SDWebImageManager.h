@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+class AppContext;
 class NotificationCenter;
 class QNetworkAccessManager;
 class SDImageCache;
@@ -34,6 +35,8 @@ public:
 
     // The instance of the current application context.
     static SDWebImageManager *sharedManager();
+    // Gives `context` its shared image cache (in its caches directory) and manager.
+    static SDWebImageManager &install(AppContext &context);
 
     // The requester is identified by its address and forgotten when it is destroyed;
     // its answer comes on the main thread, at most once per request.

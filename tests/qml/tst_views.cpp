@@ -37,7 +37,7 @@ const std::map<QString, Factory> &screens()
         {"LaunchingView",
          [](AppContext &c, AppDelegate &d) { return new LaunchingViewController(c, d); }},
         {"LoginView", [](AppContext &c, AppDelegate &) { return new LoginViewController(c); }},
-        {"MainView", [](AppContext &c, AppDelegate &) { return new MainViewController(c); }},
+        {"MainView", [](AppContext &c, AppDelegate &d) { return new MainViewController(c, d); }},
     };
     return table;
 }
@@ -220,6 +220,7 @@ void tst_Views::stackViewMirrorsTheNavigation()
     showWindow();
     AppContext &context = test_->context();
     NavigationController &nav = context.navigation();
+    AppDelegate &delegate = *context.service<AppDelegate>();
     auto *stack = window_->findChild<QQuickItem *>(QStringLiteral("screenStack"));
     auto *modalLayer = window_->findChild<QQuickItem *>(QStringLiteral("modalLayer"));
     QVERIFY(stack && modalLayer);
@@ -232,7 +233,7 @@ void tst_Views::stackViewMirrorsTheNavigation()
     QPointer<ViewController> login = new LoginViewController(context);
     nav.setViewControllers({login}, false);
     QTRY_COMPARE(depth(), 1);
-    auto *main = new MainViewController(context);
+    auto *main = new MainViewController(context, delegate);
     nav.pushViewController(main, true);
     QTRY_COMPARE(depth(), 2);
     QTRY_COMPARE(currentController(), main);
@@ -245,7 +246,7 @@ void tst_Views::stackViewMirrorsTheNavigation()
     // The popped screens go once their views have left.
     QTRY_VERIFY(pushed.isNull());
 
-    QPointer<ViewController> modal = new MainViewController(context);
+    QPointer<ViewController> modal = new MainViewController(context, delegate);
     nav.presentViewController(modal, true);
     QTRY_VERIFY(modalLayer->isVisible());
     QTRY_COMPARE(modalLayer->y(), 0.0);
@@ -254,7 +255,7 @@ void tst_Views::stackViewMirrorsTheNavigation()
     QTRY_VERIFY(!modalLayer->isVisible());
     QTRY_VERIFY(modal.isNull());
 
-    nav.setViewControllers({new MainViewController(context)}, true);
+    nav.setViewControllers({new MainViewController(context, delegate)}, true);
     QTRY_COMPARE(depth(), 1);
     QTRY_VERIFY(login.isNull());
     QVERIFY2(warnings_.isEmpty(), qPrintable(warnings_.join('\n')));
