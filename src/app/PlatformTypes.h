@@ -3,6 +3,7 @@
 // layer itself knows nothing of QML.
 
 #include "platform/AlertPresenter.h"
+#include "platform/ImagePicker.h"
 #include "platform/NavigationController.h"
 #include "platform/ViewController.h"
 
@@ -27,4 +28,11 @@ struct ViewControllerForeign {
     QML_FOREIGN(ViewController)
     QML_NAMED_ELEMENT(ViewController)
     QML_UNCREATABLE("the base of the screen controllers")
+};
+
+struct ImagePickerForeign {
+    Q_GADGET
+    QML_FOREIGN(ImagePicker)
+    QML_NAMED_ELEMENT(ImagePicker)
+    QML_UNCREATABLE("made by the screen that picks an image")
 };

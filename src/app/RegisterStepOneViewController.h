@@ -1,0 +1,48 @@
+#pragma once
+// Registration, first step: the e-mail address and the password, checked here
+// and the address also by the server, then kept in the settings for step three.
+
+#include "api/JSONFetcher.h"
+#include "platform/ViewController.h"
+
+#include <QtQml/qqmlregistration.h>
+
+#include <memory>
+
+class RegisterStepOneViewController : public ViewController {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the sign-in screen")
+    Q_PROPERTY(QString email READ email WRITE setEmail NOTIFY emailChanged)
+    Q_PROPERTY(QString password READ password WRITE setPassword NOTIFY passwordChanged)
+    Q_PROPERTY(bool running READ isRunning NOTIFY runningChanged)
+public:
+    static inline const QString kScript = QStringLiteral("account_register.php");
+    static constexpr int kMinPasswordLength = 6;
+    static constexpr int kMaxPasswordLength = 16;
+
+    explicit RegisterStepOneViewController(AppContext &context, QObject *parent = nullptr);
+    ~RegisterStepOneViewController() override;
+
+    QString email() const { return email_; }
+    void setEmail(const QString &email);
+    QString password() const { return password_; }
+    void setPassword(const QString &password);
+    // The indicator runs and input is blocked while the server checks the address.
+    bool isRunning() const { return fetcher_ != nullptr; }
+
+    Q_INVOKABLE void stepOneFinished();
+    Q_INVOKABLE void gotoLogin();
+
+    void reciveValidateFetcherResponse(JSONFetcher *fetcher);
+
+signals:
+    void emailChanged();
+    void passwordChanged();
+    void runningChanged();
+
+private:
+    QString email_;
+    QString password_;
+    std::unique_ptr<JSONFetcher> fetcher_;
+};

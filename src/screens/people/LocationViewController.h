@@ -1,0 +1,99 @@
+#pragma once
+// The region screen, shown modally: asks the server which city the stored
+// position lies in, lets the user confirm it or pick another in a two-column
+// picker, stores the place and tells its delegate the city's name.
+
+#include "api/JSONFetcher.h"
+#include "platform/ViewController.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QtQml/qqmlregistration.h>
+
+#include <memory>
+
+class LocationViewControllerDelegate;
+
+class LocationViewController : public ViewController {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the screen that asks for a region")
+    Q_PROPERTY(QString infoText READ infoText NOTIFY infoTextChanged)
+    Q_PROPERTY(bool running READ isRunning NOTIFY runningChanged)
+    Q_PROPERTY(bool pickerShown READ isPickerShown NOTIFY pickerShownChanged)
+    Q_PROPERTY(int pickerY READ pickerY NOTIFY pickerShownChanged)
+    Q_PROPERTY(int pickerWidth READ pickerWidth CONSTANT)
+    Q_PROPERTY(int pickerHeight READ pickerHeight CONSTANT)
+    Q_PROPERTY(QStringList provinces READ provinces CONSTANT)
+    Q_PROPERTY(QStringList cities READ cities NOTIFY citiesChanged)
+    Q_PROPERTY(int selectedProvinceRow READ selectedProvinceRow NOTIFY selectionChanged)
+    Q_PROPERTY(int selectedCityRow READ selectedCityRow NOTIFY selectionChanged)
+public:
+    static inline const QString kScript = QStringLiteral("lbs.php");
+    static inline const QString kCannotLocate = QStringLiteral("无法定位您的城市，请手动选择");
+    // The picker's frame once shown; before that it rests below the screen.
+    static constexpr int kPickerShownY = 244;
+    static constexpr int kPickerHiddenY = 460;
+    static constexpr int kPickerWidth = 320;
+    static constexpr int kPickerHeight = 216;
+    static constexpr int kProvinceComponent = 0;
+    static constexpr int kCityComponent = 1;
+
+    explicit LocationViewController(AppContext &context, QObject *parent = nullptr);
+    ~LocationViewController() override;
+
+    // `delegate` is the opening screen `owner`; it is told only while that lives.
+    void setDelegate(LocationViewControllerDelegate *delegate, QObject *owner);
+
+    int sheng() const { return sheng_; }
+    int shi() const { return shi_; }
+    bool autoLocatedSuccess() const { return autoLocatedSuccess_; }
+    bool manualLocated() const { return manualLocated_; }
+    bool isRequesting() const { return fetcher_ != nullptr; }
+
+    QString infoText() const { return infoText_; }
+    bool isRunning() const { return running_; }
+    bool isPickerShown() const { return pickerShown_; }
+    int pickerY() const { return pickerShown_ ? kPickerShownY : kPickerHiddenY; }
+    int pickerWidth() const { return kPickerWidth; }
+    int pickerHeight() const { return kPickerHeight; }
+    QStringList provinces() const;
+    QStringList cities() const { return cities_; }
+    int selectedProvinceRow() const { return selectedRows_[kProvinceComponent]; }
+    int selectedCityRow() const { return selectedRows_[kCityComponent]; }
+
+    Q_INVOKABLE void confirmLocation();
+    Q_INVOKABLE void manualToSelectCity();
+    Q_INVOKABLE void cancel();
+    Q_INVOKABLE void pickerViewDidSelectRow(int row, int component);
+
+    void receivedLocationResponse(JSONFetcher *fetcher);
+
+signals:
+    void infoTextChanged();
+    void runningChanged();
+    void pickerShownChanged();
+    void citiesChanged();
+    void selectionChanged();
+
+protected:
+    void viewDidLoad() override;
+
+private:
+    void setInfoText(const QString &text);
+    void setRunning(bool running);
+    void tellDelegate(const std::optional<QString> &cityName);
+
+    int sheng_ = 0;
+    int shi_ = 0;
+    bool autoLocatedSuccess_ = false;
+    bool manualLocated_ = false;
+    QString infoText_;
+    bool running_ = false;
+    bool pickerShown_ = false;
+    QStringList cities_;
+    int selectedRows_[2] = {0, 0};
+    std::unique_ptr<JSONFetcher> fetcher_;
+    LocationViewControllerDelegate *delegate_ = nullptr;
+    QPointer<QObject> delegateOwner_;
+};

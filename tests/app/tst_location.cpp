@@ -1,0 +1,235 @@
+// The region screen against the stand-in server: the server's answer for the
+// stored position, the picker, what confirming stores and announces, and what
+// the opening screen is told.
+
+#include "DevServerProcess.h"
+#include "LoopbackHttpServer.h"
+#include "TestContext.h"
+#include "platform/NavigationController.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
+#include "platform/Session.h"
+#include "platform/SettingsKeys.h"
+#include "platform/SettingsStore.h"
+#include "screens/people/LocationViewController.h"
+#include "screens/people/LocationViewControllerDelegate.h"
+
+#include <QPointer>
+#include <QTest>
+
+namespace {
+// The opening screen, recording what it is told.
+class RecordingOpener : public QObject, public LocationViewControllerDelegate {
+public:
+    void locateDidFinished(const std::optional<QString> &cityName) override
+    {
+        answers.push_back(cityName);
+    }
+    std::vector<std::optional<QString>> answers;
+};
+} // namespace
+
+class tst_Location : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY2(server_.start(), qPrintable(server_.errorString())); }
+    void init();
+    void cleanup();
+    void serverNamesTheCityOfThePosition();
+    void unknownPlaceNeedsAManualPick();
+    void manualPickOverridesTheServer();
+    void provinceWithoutCityConfirmsTheEmptyName();
+    void samePlaceIsStoredWithoutNotification();
+    void cancelStoresNothing();
+    void badRepliesReadAsNotLocated_data();
+    void badRepliesReadAsNotLocated();
+    void closingTheScreenDropsTheRequest();
+
+private:
+    LocationViewController *open(const QString &lat, const QString &lng);
+
+    DevServerProcess server_;
+    std::unique_ptr<TestContext> test_;
+    std::unique_ptr<RecordingOpener> opener_;
+    int switched_ = 0;
+};
+
+void tst_Location::init()
+{
+    test_ = std::make_unique<TestContext>(QUrl(server_.webHost()));
+    (*test_)->session().apiServerAddress = server_.apiBase();
+    opener_ = std::make_unique<RecordingOpener>();
+    switched_ = 0;
+    (*test_)->notifications().addObserver(opener_.get(), NotificationNames::citySwitched,
+                                          [this](const QVariant &) { ++switched_; });
+}
+
+void tst_Location::cleanup()
+{
+    opener_.reset();
+    test_.reset();
+}
+
+LocationViewController *tst_Location::open(const QString &lat, const QString &lng)
+{
+    SettingsStore &settings = (*test_)->settings();
+    settings.setString(SettingsKeys::latitude, lat);
+    settings.setString(SettingsKeys::longitude, lng);
+    auto *location = new LocationViewController(test_->context());
+    location->setDelegate(opener_.get(), opener_.get());
+    (*test_)->navigation().presentViewController(location, false);
+    return location;
+}
+
+void tst_Location::serverNamesTheCityOfThePosition()
+{
+    LocationViewController *location = open("31.230400", "121.473700");
+    QVERIFY(location->isRunning());
+    QCOMPARE(location->provinces().size(), 35);
+    QCOMPARE(location->cities(), QStringList{QString()});
+    QTRY_VERIFY(!location->isRunning());
+    QVERIFY(location->autoLocatedSuccess());
+    QCOMPARE(location->sheng(), 25);
+    QCOMPARE(location->shi(), 1);
+    QCOMPARE(location->infoText(), QStringLiteral("上海"));
+
+    location->confirmLocation();
+    QCOMPARE(switched_, 1);
+    QCOMPARE(opener_->answers.size(), size_t(1));
+    QCOMPARE(opener_->answers[0], std::optional<QString>(QStringLiteral("上海")));
+    // Flushed: a restarted client reads the place.
+    AppContext &again = test_->restart();
+    QCOMPARE(again.settings().string(SettingsKeys::sheng), QStringLiteral("25"));
+    QCOMPARE(again.settings().string(SettingsKeys::shi), QStringLiteral("1"));
+}
+
+void tst_Location::unknownPlaceNeedsAManualPick()
+{
+    // The middle of the ocean is in no city the server knows.
+    LocationViewController *location = open("0", "-30");
+    QTRY_VERIFY(!location->isRunning());
+    QVERIFY(!location->autoLocatedSuccess());
+    QCOMPARE(location->infoText(), LocationViewController::kCannotLocate);
+
+    location->confirmLocation();
+    QVERIFY(opener_->answers.empty());
+    QVERIFY(!(*test_)->settings().contains(SettingsKeys::shi));
+
+    // Row 0 of the provinces is no choice either.
+    location->pickerViewDidSelectRow(0, LocationViewController::kProvinceComponent);
+    QVERIFY(!location->manualLocated());
+    location->confirmLocation();
+    QVERIFY(opener_->answers.empty());
+
+    QCOMPARE(location->pickerY(), LocationViewController::kPickerHiddenY);
+    location->manualToSelectCity();
+    QVERIFY(location->isPickerShown());
+    QCOMPARE(location->pickerY(), 244);
+    QCOMPARE(location->pickerHeight(), 216);
+}
+
+void tst_Location::manualPickOverridesTheServer()
+{
+    LocationViewController *location = open("31.230400", "121.473700");
+    QTRY_VERIFY(location->autoLocatedSuccess());
+    location->pickerViewDidSelectRow(6, LocationViewController::kProvinceComponent);
+    QVERIFY(location->manualLocated());
+    QCOMPARE(location->cities().size(), 22);
+    location->pickerViewDidSelectRow(15, LocationViewController::kCityComponent);
+    QCOMPARE(location->infoText(), QStringLiteral("深圳"));
+    // Rows the picker cannot have are ignored.
+    location->pickerViewDidSelectRow(99, LocationViewController::kCityComponent);
+    location->pickerViewDidSelectRow(-1, LocationViewController::kProvinceComponent);
+    QCOMPARE(location->selectedProvinceRow(), 6);
+    QCOMPARE(location->selectedCityRow(), 15);
+
+    location->confirmLocation();
+    QCOMPARE(location->sheng(), 6);
+    QCOMPARE(location->shi(), 15);
+    QCOMPARE(opener_->answers.back(), std::optional<QString>(QStringLiteral("深圳")));
+    QCOMPARE((*test_)->settings().string(SettingsKeys::sheng), QStringLiteral("6"));
+    QCOMPARE((*test_)->settings().string(SettingsKeys::shi), QStringLiteral("15"));
+}
+
+void tst_Location::provinceWithoutCityConfirmsTheEmptyName()
+{
+    LocationViewController *location = open("0", "-30");
+    QTRY_VERIFY(!location->isRunning());
+    location->pickerViewDidSelectRow(3, LocationViewController::kProvinceComponent);
+    location->confirmLocation();
+    QCOMPARE(opener_->answers.back(), std::optional<QString>(QString()));
+    QCOMPARE((*test_)->settings().string(SettingsKeys::sheng), QStringLiteral("3"));
+    QCOMPARE((*test_)->settings().string(SettingsKeys::shi), QStringLiteral("0"));
+}
+
+void tst_Location::samePlaceIsStoredWithoutNotification()
+{
+    SettingsStore &settings = (*test_)->settings();
+    settings.setString(SettingsKeys::sheng, "25");
+    settings.setString(SettingsKeys::shi, "1");
+    LocationViewController *location = open("31.230400", "121.473700");
+    QTRY_VERIFY(location->autoLocatedSuccess());
+    location->confirmLocation();
+    QCOMPARE(switched_, 0);
+    QCOMPARE(opener_->answers.size(), size_t(1));
+    // Still written through: the position keys set above reach the disk too.
+    QCOMPARE(test_->restart().settings().string(SettingsKeys::latitude),
+             QStringLiteral("31.230400"));
+}
+
+void tst_Location::cancelStoresNothing()
+{
+    LocationViewController *location = open("31.230400", "121.473700");
+    QTRY_VERIFY(location->autoLocatedSuccess());
+    location->cancel();
+    QCOMPARE(opener_->answers.size(), size_t(1));
+    QCOMPARE(opener_->answers[0], std::nullopt);
+    QVERIFY(!(*test_)->settings().contains(SettingsKeys::sheng));
+    QCOMPARE(switched_, 0);
+
+    // An opener that went away is not told.
+    opener_.reset();
+    location->confirmLocation();
+    QVERIFY((*test_)->settings().contains(SettingsKeys::sheng));
+}
+
+void tst_Location::badRepliesReadAsNotLocated_data()
+{
+    QTest::addColumn<ScriptedReply>("reply");
+    QTest::newRow("not json") << ScriptedReply::json("<html>oops</html>");
+    QTest::newRow("truncated") << ScriptedReply::json(R"({"status":1,"sheng_id":2)");
+    QTest::newRow("server error") << ScriptedReply::json(R"({"status":1})", 500);
+    ScriptedReply closed;
+    closed.closeAbruptly = true;
+    QTest::newRow("closed") << closed;
+}
+
+void tst_Location::badRepliesReadAsNotLocated()
+{
+    QFETCH(ScriptedReply, reply);
+    LoopbackHttpServer api;
+    api.setReply("/iphone/2.0/lbs.php", reply);
+    (*test_)->session().apiServerAddress = api.baseUrl() + "/iphone/2.0/";
+    LocationViewController *location = open("31.2", "121.4");
+    QTRY_VERIFY(!location->isRunning());
+    QVERIFY(!location->autoLocatedSuccess());
+    QCOMPARE(location->infoText(), LocationViewController::kCannotLocate);
+}
+
+void tst_Location::closingTheScreenDropsTheRequest()
+{
+    LoopbackHttpServer api;
+    ScriptedReply silent;
+    silent.neverAnswer = true;
+    api.setReply("/iphone/2.0/lbs.php", silent);
+    (*test_)->session().apiServerAddress = api.baseUrl() + "/iphone/2.0/";
+    QPointer<LocationViewController> location = open("31.2", "121.4");
+    QVERIFY(api.waitForRequests(1));
+    QCOMPARE(api.requests()[0].body, QByteArray("lat=31.2&lng=121.4"));
+    (*test_)->navigation().dismissViewController(false);
+    QTRY_VERIFY(location.isNull());
+    QVERIFY(opener_->answers.empty());
+}
+
+QTEST_GUILESS_MAIN(tst_Location)
+#include "tst_location.moc"
