@@ -10,8 +10,12 @@
 #include "app/LaunchingViewController.h"
 #include "app/LoginViewController.h"
 #include "app/MainViewController.h"
+#include "app/RegisterStepOneViewController.h"
+#include "app/RegisterStepThreeViewController.h"
+#include "app/RegisterStepTwoViewController.h"
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
+#include "screens/people/LocationViewController.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -37,6 +41,16 @@ const std::map<QString, Factory> &screens()
         {"LaunchingView",
          [](AppContext &c, AppDelegate &d) { return new LaunchingViewController(c, d); }},
         {"LoginView", [](AppContext &c, AppDelegate &) { return new LoginViewController(c); }},
+        {"RegisterStepOneView",
+         [](AppContext &c, AppDelegate &) { return new RegisterStepOneViewController(c); }},
+        {"RegisterStepTwoView",
+         [](AppContext &c, AppDelegate &) { return new RegisterStepTwoViewController(c); }},
+        {"RegisterStepThreeView",
+         [](AppContext &c, AppDelegate &) {
+             return new RegisterStepThreeViewController(c, QByteArray());
+         }},
+        {"LocationView",
+         [](AppContext &c, AppDelegate &) { return new LocationViewController(c); }},
         {"MainView", [](AppContext &c, AppDelegate &d) { return new MainViewController(c, d); }},
     };
     return table;

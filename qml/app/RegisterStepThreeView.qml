@@ -1,0 +1,217 @@
+import QtQuick
+import QtQuick.Controls
+import Nuvora
+
+// Registration, last step: nickname, birthday from the date panel, gender.
+Item {
+    id: view
+
+    required property RegisterStepThreeViewController controller
+
+    ScreenBackground {}
+
+    NavigationBar {
+        id: bar
+        title: "注册 (3/3)"
+        leftTitle: "返回"
+        onLeftClicked: view.controller.back()
+    }
+
+    Column {
+        anchors.top: bar.bottom
+        anchors.topMargin: 30
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: 280
+        spacing: 14
+
+        Text {
+            width: parent.width
+            text: "完善你的资料"
+            color: Theme.text
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.titleFontSize
+            horizontalAlignment: Text.AlignHCenter
+            bottomPadding: 8
+        }
+
+        FormField {
+            label: "昵称"
+            placeholder: "大家怎么称呼你"
+            text: view.controller.nickname
+            wantsFocus: view.controller.focusedField === "nickname"
+            onEdited: text => view.controller.nickname = text
+        }
+
+        FormField {
+            label: "生日"
+            placeholder: "点击选择出生日期"
+            text: view.controller.birthday
+            readOnly: true
+            onTapped: view.controller.selectBirthday()
+        }
+
+        Row {
+            anchors.horizontalCenter: parent.horizontalCenter
+            spacing: 20
+
+            GenderButton {
+                tag: 1
+                label: "男"
+                image: view.controller.maleButtonImage
+            }
+            GenderButton {
+                tag: 2
+                label: "女"
+                image: view.controller.femaleButtonImage
+            }
+        }
+
+        Item { width: 1; height: 6 }
+
+        NeonButton {
+            label: view.controller.finishButtonTitle
+            onClicked: view.controller.stepThreeFinished()
+        }
+    }
+
+    RunningIndicator {
+        anchors.centerIn: parent
+        running: view.controller.running
+        z: 11
+        Accessible.name: "正在注册"
+    }
+
+    // The date panel: below the screen until asked for, then slid up.
+    Rectangle {
+        id: panel
+        y: view.controller.datePickerY
+        width: view.controller.datePickerWidth
+        height: view.controller.datePickerHeight
+        color: Theme.panelTop
+        z: 12
+        Behavior on y { NumberAnimation { duration: 200 } }
+
+        Rectangle {
+            id: panelBar
+            width: parent.width
+            height: 40
+            color: Theme.panel
+
+            Text {
+                anchors.left: parent.left
+                anchors.leftMargin: 14
+                anchors.verticalCenter: parent.verticalCenter
+                text: "出生日期"
+                color: Theme.textDim
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.fontSize
+            }
+            AlertButton {
+                anchors.right: parent.right
+                anchors.rightMargin: 8
+                anchors.verticalCenter: parent.verticalCenter
+                width: 70
+                height: 30
+                label: "完成"
+                emphasized: true
+                onClicked: view.controller.fininshedSelectBirthday()
+            }
+        }
+
+        Row {
+            anchors.top: panelBar.bottom
+            anchors.bottom: parent.bottom
+            anchors.horizontalCenter: parent.horizontalCenter
+
+            DateWheel {
+                width: 120
+                model: view.controller.maximumYear - view.controller.minimumYear + 1
+                selected: view.controller.pickerYear - view.controller.minimumYear
+                suffix: "年"
+                offset: view.controller.minimumYear
+                onPicked: index => view.controller.setPickerDate(
+                              index + view.controller.minimumYear, view.controller.pickerMonth,
+                              view.controller.pickerDay)
+            }
+            DateWheel {
+                width: 90
+                model: 12
+                selected: view.controller.pickerMonth - 1
+                suffix: "月"
+                offset: 1
+                onPicked: index => view.controller.setPickerDate(
+                              view.controller.pickerYear, index + 1, view.controller.pickerDay)
+            }
+            DateWheel {
+                width: 90
+                model: view.controller.daysInPickerMonth
+                selected: view.controller.pickerDay - 1
+                suffix: "日"
+                offset: 1
+                onPicked: index => view.controller.setPickerDate(
+                              view.controller.pickerYear, view.controller.pickerMonth, index + 1)
+            }
+        }
+    }
+
+    InputBlocker {
+        enabled: view.controller.running
+    }
+
+    component GenderButton: Image {
+        id: gender
+
+        required property int tag
+        required property string label
+        required property string image
+
+        width: 110
+        height: 40
+        source: Theme.image(image)
+
+        Text {
+            anchors.right: parent.right
+            anchors.rightMargin: 24
+            anchors.verticalCenter: parent.verticalCenter
+            text: gender.label
+            color: Theme.text
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.titleFontSize
+            font.bold: true
+        }
+
+        TapHandler {
+            onTapped: view.controller.selectGender(gender.tag)
+        }
+        Accessible.role: Accessible.RadioButton
+        Accessible.name: label
+        Accessible.checked: view.controller.gender === String(tag)
+        Accessible.onPressAction: view.controller.selectGender(tag)
+    }
+
+    component DateWheel: Tumbler {
+        id: wheel
+
+        property int selected
+        property int offset
+        property string suffix
+        signal picked(int index)
+
+        height: parent.height
+        visibleItemCount: 5
+        currentIndex: selected
+        onCurrentIndexChanged: if (currentIndex >= 0 && currentIndex !== selected) picked(currentIndex)
+        Accessible.name: suffix
+
+        delegate: Text {
+            required property int index
+            text: (index + wheel.offset) + wheel.suffix
+            color: index === wheel.currentIndex ? Theme.text : Theme.textDim
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.titleFontSize
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            opacity: 1.0 - Math.abs(Tumbler.displacement) / (wheel.visibleItemCount / 2)
+        }
+    }
+}

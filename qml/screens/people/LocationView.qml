@@ -1,0 +1,129 @@
+import QtQuick
+import QtQuick.Controls
+import Nuvora
+
+// The region screen: the city found for the position, or one picked by hand.
+Item {
+    id: view
+
+    required property LocationViewController controller
+
+    ScreenBackground {}
+
+    NavigationBar {
+        id: bar
+        title: "选择城市"
+        leftTitle: "取消"
+        rightTitle: "确定"
+        onLeftClicked: view.controller.cancel()
+        onRightClicked: view.controller.confirmLocation()
+    }
+
+    Column {
+        anchors.top: bar.bottom
+        anchors.topMargin: 30
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: 280
+        spacing: 16
+
+        Text {
+            width: parent.width
+            text: "你所在的城市"
+            color: Theme.textDim
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontSize
+            horizontalAlignment: Text.AlignHCenter
+        }
+
+        Rectangle {
+            width: parent.width
+            height: 64
+            radius: 10
+            color: Theme.panel
+            border.color: Theme.accentCyan
+            border.width: 1
+
+            Text {
+                anchors.fill: parent
+                anchors.margins: 8
+                text: view.controller.infoText
+                color: Theme.text
+                font.family: Theme.fontFamily
+                font.pixelSize: text.length > 8 ? Theme.fontSize : 22
+                font.bold: true
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                wrapMode: Text.Wrap
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text || "正在定位"
+            }
+
+            RunningIndicator {
+                anchors.centerIn: parent
+                running: view.controller.running
+                Accessible.name: "正在定位"
+            }
+        }
+
+        NeonButton {
+            label: "手动选择城市"
+            onClicked: view.controller.manualToSelectCity()
+        }
+    }
+
+    Rectangle {
+        y: view.controller.pickerY
+        width: view.controller.pickerWidth
+        height: view.controller.pickerHeight
+        color: Theme.panelTop
+        Behavior on y { NumberAnimation { duration: 200 } }
+
+        Row {
+            anchors.fill: parent
+
+            PlaceWheel {
+                width: parent.width / 2
+                model: view.controller.provinces
+                selected: view.controller.selectedProvinceRow
+                column: 0
+                Accessible.name: "省份"
+            }
+            PlaceWheel {
+                width: parent.width / 2
+                model: view.controller.cities
+                selected: view.controller.selectedCityRow
+                column: 1
+                Accessible.name: "城市"
+            }
+        }
+    }
+
+    component PlaceWheel: Tumbler {
+        id: wheel
+
+        property int selected
+        property int column
+
+        height: parent.height
+        visibleItemCount: 5
+        wrap: false
+        currentIndex: selected
+        onCurrentIndexChanged: if (currentIndex >= 0 && currentIndex !== selected)
+                                   view.controller.pickerViewDidSelectRow(currentIndex, column)
+
+        delegate: Component {
+            Text {
+                required property int index
+                required property string modelData
+                text: modelData || "—"
+                color: index === wheel.currentIndex ? Theme.text : Theme.textDim
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.titleFontSize
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                elide: Text.ElideRight
+                opacity: 1.0 - Math.abs(Tumbler.displacement) / (wheel.visibleItemCount / 2)
+            }
+        }
+    }
+}
