@@ -1,6 +1,7 @@
 #include "MainViewController.h"
 
 #include "AppDelegate.h"
+#include "chat/ChatService.h"
 #include "chat/Database.h"
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
@@ -14,20 +15,6 @@
 #include "platform/UrlOpener.h"
 
 #include <QTimer>
-
-namespace {
-// The unread messages of every conversation in the signed-in user's store.
-int unreadMessageCount()
-{
-    Database *store = Database::sharedDatabase();
-    if (!store)
-        return 0;
-    int unread = 0;
-    for (const MessageBox &box : store->unreadMessageBoxes())
-        unread += box.count;
-    return unread;
-}
-} // namespace
 
 MainViewController::MainViewController(AppContext &context, AppDelegate &delegate, QObject *parent)
     : ViewController(context, parent), delegate_(delegate)
@@ -72,6 +59,17 @@ void MainViewController::viewWillAppear(bool animated)
 {
     Q_UNUSED(animated)
     refreshMenu();
+}
+
+int MainViewController::unreadMessageCount() const
+{
+    ChatService *chat = context().service<ChatService>();
+    if (!chat)
+        return 0;
+    int unread = 0;
+    for (const MessageBox &box : chat->database().unreadMessageBoxes())
+        unread += box.count;
+    return unread;
 }
 
 void MainViewController::refreshMenu()

@@ -100,6 +100,8 @@ protected:
 private:
     std::unique_ptr<JSONFetcher> post(const QString &script, const QVariantMap &parameters,
                                       void (MainViewController::*callback)(JSONFetcher *));
+    // The unread messages of every conversation in the signed-in user's store.
+    int unreadMessageCount() const;
     void hideNotifyView();
     void acknowledgeReminders();
     void dropSection(Section section);
