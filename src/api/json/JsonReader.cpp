@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 namespace nuvora::json {
 
@@ -116,16 +117,41 @@ int hexValue(unsigned char c)
     return -1;
 }
 
+// Skips bytes that need no attention inside a string (not a control byte, quote or
+// backslash), eight at a time where it can; clears `ascii` on any byte >= 0x80.
+const unsigned char *scanPlainRun(const unsigned char *p, const unsigned char *end, bool &ascii)
+{
+    constexpr uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr uint64_t kHighs = 0x8080808080808080ULL;
+    const auto hasZeroByte = [](uint64_t v) { return (v - kOnes) & ~v & kHighs; };
+    uint64_t highBits = 0;
+    while (end - p >= 8) {
+        uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        const uint64_t control = (word - kOnes * 0x20) & ~word & kHighs;
+        if (control | hasZeroByte(word ^ (kOnes * '"')) | hasZeroByte(word ^ (kOnes * '\\')))
+            break;
+        highBits |= word;
+        p += 8;
+    }
+    ascii = ascii && !(highBits & kHighs);
+    while (p < end && *p >= 0x20 && *p != '"' && *p != '\\') {
+        ascii = ascii && *p < 0x80;
+        ++p;
+    }
+    return p;
+}
+
 // Outcome of scanning one token.
 enum class Scan : uint8_t { Done, Incomplete, Failed };
 
-// One container under construction, with the state to return to when it ends.
+// One container under construction: the state to return to when it ends, and
+// where its values (and, for an object, its keys) start on the shared stacks.
 struct Frame {
     State saved;
     bool isObject;
-    Array array;
-    std::vector<Object::Member> members;
-    std::string key;
+    size_t firstValue;
+    size_t firstKey;
 };
 
 // The byte cursor, the tokeniser and the state machine over one input buffer.
@@ -178,6 +204,10 @@ private:
     unsigned maxDepth_;
     State state_ = State::Start;
     std::vector<Frame> frames_;
+    // The values and keys of all open containers, innermost last; a container
+    // takes its own off the top when it ends, in one exactly sized allocation.
+    std::vector<Value> values_;
+    std::vector<std::string> keys_;
     std::optional<Value> root_;
     std::string text_; // the last string token
     std::string error_;
@@ -186,6 +216,8 @@ private:
 std::optional<Value> Parser::run()
 {
     frames_.reserve(maxDepth_ < 64 ? maxDepth_ + 1 : 64);
+    values_.reserve(64);
+    keys_.reserve(32);
     Token token{};
     Value scalar;
     for (;;) {
@@ -390,10 +422,7 @@ Scan Parser::scanString(std::string &text)
     for (;;) {
         const unsigned char *runStart = p;
         bool ascii = true;
-        while (p < end_ && *p >= 0x20 && *p != '"' && *p != '\\') {
-            ascii &= *p < 0x80;
-            ++p;
-        }
+        p = scanPlainRun(p, end_, ascii);
         if (p == end_)
             return Scan::Incomplete;
         if (p != runStart) {
@@ -563,7 +592,7 @@ bool Parser::accept(Token token, Value &&scalar)
         return true;
     case Token::String:
         if (state == State::ObjectStart || state == State::ObjectNeedKey) {
-            frames_.back().key = std::move(text_);
+            keys_.push_back(std::move(text_));
             state_ = State::ObjectGotKey;
             return true;
         }
@@ -580,24 +609,36 @@ bool Parser::openContainer(bool isObject)
 {
     if (frames_.size() >= maxDepth_)
         return failf("Input depth exceeds max depth of %lu", static_cast<unsigned long>(maxDepth_));
-    frames_.push_back(Frame{state_, isObject, {}, {}, {}});
+    frames_.push_back(Frame{state_, isObject, values_.size(), keys_.size()});
     state_ = isObject ? State::ObjectStart : State::ArrayStart;
     return true;
 }
 
 bool Parser::closeContainer()
 {
-    Frame &frame = frames_.back();
-    Value container = frame.isObject ? Value(Object::adopt(std::move(frame.members)))
-                                     : Value(std::move(frame.array));
-    State saved = frame.saved;
+    const Frame frame = frames_.back();
     frames_.pop_back();
-    if (saved == State::Start) {
+    const auto firstValue = values_.begin() + std::ptrdiff_t(frame.firstValue);
+    Value container;
+    if (frame.isObject) {
+        std::vector<Object::Member> members;
+        members.reserve(values_.size() - frame.firstValue);
+        auto key = keys_.begin() + std::ptrdiff_t(frame.firstKey);
+        for (auto value = firstValue; value != values_.end(); ++value, ++key)
+            members.emplace_back(std::move(*key), std::move(*value));
+        keys_.erase(keys_.begin() + std::ptrdiff_t(frame.firstKey), keys_.end());
+        container = Value(Object::adopt(std::move(members)));
+    } else {
+        container = Value(
+            Array(std::make_move_iterator(firstValue), std::make_move_iterator(values_.end())));
+    }
+    values_.erase(firstValue, values_.end());
+    if (frame.saved == State::Start) {
         root_ = std::move(container);
         state_ = State::Complete;
         return true;
     }
-    state_ = saved;
+    state_ = frame.saved;
     receiveValue(std::move(container));
     return true;
 }
@@ -605,12 +646,8 @@ bool Parser::closeContainer()
 // Hands a finished value to the open container and moves its state on.
 void Parser::receiveValue(Value &&value)
 {
-    Frame &frame = frames_.back();
-    if (frame.isObject)
-        frame.members.emplace_back(std::move(frame.key), std::move(value));
-    else
-        frame.array.push_back(std::move(value));
-    state_ = frame.isObject ? State::ObjectGotValue : State::ArrayGotValue;
+    values_.push_back(std::move(value));
+    state_ = frames_.back().isObject ? State::ObjectGotValue : State::ArrayGotValue;
 }
 
 } // namespace

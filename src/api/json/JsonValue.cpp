@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
+#include <unordered_map>
 
 namespace nuvora::json {
 
@@ -49,10 +50,20 @@ double Decimal::toDouble() const
 
 std::string Decimal::toString() const
 {
+    std::string text;
+    appendTo(text);
+    return text;
+}
+
+void Decimal::appendTo(std::string &text) const
+{
     const NormalisedDecimal n = normalise(*this);
-    if (n.digits.empty())
-        return "0";
-    std::string text = negative ? "-" : "";
+    if (n.digits.empty()) {
+        text += '0';
+        return;
+    }
+    if (negative)
+        text += '-';
     const auto count = static_cast<int64_t>(n.digits.size());
     // The decimal point sits after `point` digits.
     const int64_t point = saturatingAdd(count, n.exponent);
@@ -79,7 +90,6 @@ std::string Decimal::toString() const
         text += exponent < 0 ? "e-" : "e+";
         text += std::to_string(exponent < 0 ? -exponent : exponent);
     }
-    return text;
 }
 
 int64_t Decimal::toInteger() const
@@ -112,27 +122,21 @@ bool Decimal::operator==(const Decimal &other) const
 
 // --- Object -----------------------------------------------------------------
 
-namespace {
-
-struct KeyLess {
-    bool operator()(const Object::Member &m, std::string_view key) const { return m.first < key; }
-};
-
-} // namespace
-
 void Object::set(std::string key, Value value)
 {
-    const auto it = std::lower_bound(members_.begin(), members_.end(), key, KeyLess{});
-    if (it != members_.end() && it->first == key)
-        it->second = std::move(value);
+    if (Value *existing = find(key))
+        *existing = std::move(value);
     else
-        members_.emplace(it, std::move(key), std::move(value));
+        members_.emplace_back(std::move(key), std::move(value));
 }
 
 const Value *Object::find(std::string_view key) const
 {
-    const auto it = std::lower_bound(members_.begin(), members_.end(), key, KeyLess{});
-    return it != members_.end() && it->first == key ? &it->second : nullptr;
+    for (const Member &member : members_) {
+        if (member.first == key)
+            return &member.second;
+    }
+    return nullptr;
 }
 
 Value *Object::find(std::string_view key)
@@ -142,37 +146,77 @@ Value *Object::find(std::string_view key)
 
 bool Object::remove(std::string_view key)
 {
-    const auto it = std::lower_bound(members_.begin(), members_.end(), key, KeyLess{});
-    if (it == members_.end() || it->first != key)
+    const auto it = std::find_if(members_.begin(), members_.end(),
+                                 [key](const Member &member) { return member.first == key; });
+    if (it == members_.end())
         return false;
     members_.erase(it);
     return true;
 }
 
+namespace {
+
+constexpr size_t kScanLimit = 32;
+
+bool hasRepeatedKey(const std::vector<Object::Member> &members)
+{
+    for (size_t i = 1; i < members.size(); ++i) {
+        for (size_t j = 0; j < i; ++j) {
+            if (members[j].first == members[i].first)
+                return true;
+        }
+    }
+    return false;
+}
+
+// Index of the first member with each member's key, for folding repeated keys.
+std::vector<size_t> firstOccurrences(const std::vector<Object::Member> &members)
+{
+    std::vector<size_t> first(members.size());
+    std::unordered_map<std::string_view, size_t> seen;
+    seen.reserve(members.size());
+    for (size_t i = 0; i < members.size(); ++i)
+        first[i] = seen.try_emplace(members[i].first, i).first->second;
+    return first;
+}
+
+} // namespace
+
 Object Object::adopt(std::vector<Member> members)
 {
-    const auto byKey = [](const Member &a, const Member &b) { return a.first < b.first; };
-    if (!std::is_sorted(members.begin(), members.end(), byKey))
-        std::stable_sort(members.begin(), members.end(), byKey);
-    // Among equal keys the stable sort kept arrival order: keep the last one.
-    auto out = members.begin();
-    for (auto it = members.begin(); it != members.end(); ++it) {
-        auto next = std::next(it);
-        if (next != members.end() && next->first == it->first)
-            continue;
-        if (out != it)
-            *out = std::move(*it);
-        ++out;
-    }
-    members.erase(out, members.end());
     Object object;
+    if (members.size() <= kScanLimit && !hasRepeatedKey(members)) {
+        object.members_ = std::move(members);
+        return object;
+    }
+    const std::vector<size_t> first = firstOccurrences(members);
+    // Where each first occurrence ends up once repeats are folded away.
+    std::vector<size_t> slot(members.size());
+    size_t out = 0;
+    for (size_t i = 0; i < members.size(); ++i) {
+        if (first[i] != i) {
+            members[slot[first[i]]].second = std::move(members[i].second);
+            continue;
+        }
+        if (out != i)
+            members[out] = std::move(members[i]);
+        slot[i] = out++;
+    }
+    members.erase(members.begin() + std::ptrdiff_t(out), members.end());
     object.members_ = std::move(members);
     return object;
 }
 
 bool Object::operator==(const Object &other) const
 {
-    return members_ == other.members_;
+    if (members_.size() != other.members_.size())
+        return false;
+    for (const Member &member : members_) {
+        const Value *counterpart = other.find(member.first);
+        if (!counterpart || !(*counterpart == member.second))
+            return false;
+    }
+    return true;
 }
 
 // --- Value ------------------------------------------------------------------

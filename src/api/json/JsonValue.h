@@ -23,6 +23,7 @@ struct Decimal {
     double toDouble() const;
     // The shortest exact decimal text, e.g. "1.5", "-0.25", "1e+30".
     std::string toString() const;
+    void appendTo(std::string &out) const;
     // The integer part, truncated toward zero and saturated to the 64-bit range.
     int64_t toInteger() const;
 
@@ -127,9 +128,9 @@ private:
     } u_{};
 };
 
-// A JSON object. Members are kept sorted by key (byte order), so lookups are
-// binary searches and the writer's "sort keys" order is the natural one. A
-// repeated key replaces the earlier value.
+// A JSON object. Members keep the order in which their keys first arrived; a
+// repeated key replaces the earlier value in place. Lookups scan the members,
+// which for the small objects of server replies beats any index.
 class Object {
 public:
     using Member = std::pair<std::string, Value>;
@@ -149,10 +150,11 @@ public:
     const_iterator begin() const { return members_.begin(); }
     const_iterator end() const { return members_.end(); }
 
-    // Bulk construction for the reader: members may arrive unsorted and with
-    // repeated keys; `adopt` sorts them and keeps the last value of each key.
+    // Bulk construction for the reader: members may repeat a key; `adopt` keeps
+    // the last value of each key at the key's first position.
     static Object adopt(std::vector<Member> members);
 
+    // Same members, in any order.
     bool operator==(const Object &other) const;
 
 private:

@@ -2,6 +2,7 @@
 
 #include "NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -15,6 +16,11 @@ struct JsonWriter::StringCache {
 
 namespace {
 
+bool needsEscape(unsigned char c)
+{
+    return c < 0x20 || c == '"' || c == '\\';
+}
+
 // Appends the quoted, escaped form of text.
 void encodeString(std::string &out, std::string_view text)
 {
@@ -23,7 +29,7 @@ void encodeString(std::string &out, std::string_view text)
     size_t plainStart = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x20 && c != '"' && c != '\\')
+        if (!needsEscape(c))
             continue;
         out.append(text, plainStart, i - plainStart);
         plainStart = i + 1;
@@ -87,6 +93,7 @@ public:
 private:
     bool writeArray(const Array &array, unsigned depth);
     bool writeObject(const Object &object, unsigned depth);
+    template <typename Members> bool writeMembers(const Members &members, unsigned depth);
     bool writeNumber(const Value &value);
     void writeString(const std::string &text);
     void newLine(unsigned depth);
@@ -141,25 +148,53 @@ bool Emitter::writeArray(const Array &array, unsigned depth)
     return true;
 }
 
-// Members are kept in ascending key order, which is also the sorted order.
+const Object::Member &memberOf(const Object::Member &member)
+{
+    return member;
+}
+
+const Object::Member &memberOf(const Object::Member *member)
+{
+    return *member;
+}
+
 bool Emitter::writeObject(const Object &object, unsigned depth)
 {
     if (depth >= settings_.maxDepth)
         return fail("Nested too deep");
     out += '{';
+    if (settings_.sortKeys) {
+        std::vector<const Object::Member *> sorted;
+        sorted.reserve(object.size());
+        for (const Object::Member &member : object)
+            sorted.push_back(&member);
+        std::sort(
+            sorted.begin(), sorted.end(),
+            [](const Object::Member *a, const Object::Member *b) { return a->first < b->first; });
+        if (!writeMembers(sorted, depth))
+            return false;
+    } else if (!writeMembers(object, depth)) {
+        return false;
+    }
+    newLine(depth);
+    out += '}';
+    return true;
+}
+
+template <typename Members> bool Emitter::writeMembers(const Members &members, unsigned depth)
+{
     bool first = true;
-    for (const auto &[key, member] : object) {
+    for (const auto &entry : members) {
+        const Object::Member &member = memberOf(entry);
         if (!first)
             out += ',';
         first = false;
         newLine(depth + 1);
-        writeString(key);
+        writeString(member.first);
         out += settings_.humanReadable ? ": " : ":";
-        if (!write(member, depth + 1))
+        if (!write(member.second, depth + 1))
             return false;
     }
-    newLine(depth);
-    out += '}';
     return true;
 }
 
@@ -175,7 +210,7 @@ bool Emitter::writeNumber(const Value &value)
     case Value::Kind::Decimal:
         if (!isDigitString(value.asDecimal().digits))
             return fail("JSON serialisation not supported for malformed decimal");
-        out += value.asDecimal().toString();
+        value.asDecimal().appendTo(out);
         return true;
     case Value::Kind::Double: {
         const double real = value.asDouble();
@@ -184,7 +219,7 @@ bool Emitter::writeNumber(const Value &value)
         if (std::isinf(real))
             return fail(real > 0 ? "+Infinity is not a valid number in JSON"
                                  : "-Infinity is not a valid number in JSON");
-        out += formatDouble(real);
+        appendDouble(out, real);
         return true;
     }
     default:
@@ -192,8 +227,19 @@ bool Emitter::writeNumber(const Value &value)
     }
 }
 
+// A string without bytes to escape is its own encoding and is copied as it is;
+// the encoding of any other string is made once per writer and reused.
 void Emitter::writeString(const std::string &text)
 {
+    const auto firstEscape = std::find_if(text.begin(), text.end(), [](char c) {
+        return needsEscape(static_cast<unsigned char>(c));
+    });
+    if (firstEscape == text.end()) {
+        out += '"';
+        out += text;
+        out += '"';
+        return;
+    }
     auto [entry, inserted] = cache_.try_emplace(text);
     if (inserted)
         encodeString(entry->second, text);

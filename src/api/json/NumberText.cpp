@@ -84,10 +84,17 @@ double doubleOfText(std::string_view text)
 
 std::string formatDouble(double value)
 {
+    std::string text;
+    appendDouble(text, value);
+    return text;
+}
+
+void appendDouble(std::string &out, double value)
+{
     char buffer[32];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-    return std::string(buffer, result.ptr);
+    out.append(buffer, result.ptr);
 }
 
 } // namespace nuvora::json

@@ -20,5 +20,6 @@ double doubleOfText(std::string_view text);
 
 // The "%.17g" text of a double, independent of the process locale.
 std::string formatDouble(double value);
+void appendDouble(std::string &out, double value);
 
 } // namespace nuvora::json
