@@ -82,18 +82,33 @@ Item {
         }
     }
 
-    PageIndicator {
+    // The dots sit centred in the indicator's frame.
+    Item {
         x: root.banner.pageControlFrame.x
         y: root.banner.pageControlFrame.y
         width: root.banner.pageControlFrame.width
         height: root.banner.pageControlFrame.height
-        count: root.banner.pages
-        currentIndex: root.banner.currentPage
-        interactive: true
-        Accessible.name: "广告页码"
-        onCurrentIndexChanged: {
-            if (currentIndex !== root.banner.currentPage)
-                root.banner.changePage(currentIndex)
+
+        PageIndicator {
+            id: indicator
+            anchors.centerIn: parent
+            count: root.banner.pages
+            currentIndex: root.banner.currentPage
+            interactive: true
+            Accessible.name: "广告页码"
+            onCurrentIndexChanged: {
+                if (currentIndex !== root.banner.currentPage)
+                    root.banner.changePage(currentIndex)
+            }
+
+            delegate: Rectangle {
+                required property int index
+                implicitWidth: 7
+                implicitHeight: 7
+                radius: 3.5
+                color: index === indicator.currentIndex ? Theme.accent : Theme.text
+                opacity: index === indicator.currentIndex ? 1 : 0.5
+            }
         }
     }
 }
