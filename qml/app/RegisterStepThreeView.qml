@@ -144,7 +144,10 @@ Item {
             }
             DateWheel {
                 width: 90
-                model: view.controller.daysInPickerMonth
+                // Every day stays on the wheel, so that it never resets under the
+                // finger; days the month lacks are dimmed and snap back.
+                model: 31
+                available: view.controller.daysInPickerMonth
                 selected: view.controller.pickerDay - 1
                 suffix: "日"
                 offset: 1
@@ -194,6 +197,7 @@ Item {
 
         property int selected
         property int offset
+        property int available: count
         property string suffix
         signal picked(int index)
 
@@ -206,7 +210,8 @@ Item {
         delegate: Text {
             required property int index
             text: (index + wheel.offset) + wheel.suffix
-            color: index === wheel.currentIndex ? Theme.text : Theme.textDim
+            color: index >= wheel.available ? Theme.separator
+                   : index === wheel.currentIndex ? Theme.text : Theme.textDim
             font.family: Theme.fontFamily
             font.pixelSize: Theme.titleFontSize
             horizontalAlignment: Text.AlignHCenter

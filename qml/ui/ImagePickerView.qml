@@ -1,3 +1,4 @@
+import QtCore
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Dialogs
@@ -19,13 +20,16 @@ Item {
         id: dialog
         title: "从相册选择"
         nameFilters: ["图片 (*.jpg *.jpeg *.png *.bmp *.gif *.webp)"]
+        currentFolder: StandardPaths.writableLocation(StandardPaths.PicturesLocation)
         onAccepted: root.picker.chooseFile(selectedFile)
     }
 
     Connections {
         target: root.picker
         function onStateChanged() {
-            if (root.picker.choosingFile && !root.picker.errorText)
+            if (!root.picker.choosingFile)
+                dialog.close()
+            else if (!root.picker.errorText)
                 dialog.open()
         }
     }

@@ -1,0 +1,173 @@
+// The sign-in screens' views in the states their panels move to: the image
+// picker's dialog and crop over step two, the date panel of step three and the
+// region picker, driven through the controllers as a user's taps would. Any QML
+// warning fails; screenshots go beside the smoke test's.
+
+#include "TestContext.h"
+#include "app/AppDelegate.h"
+#include "app/AppShell.h"
+#include "app/RegisterStepThreeViewController.h"
+#include "app/RegisterStepTwoViewController.h"
+#include "platform/AlertPresenter.h"
+#include "platform/NavigationController.h"
+#include "screens/people/LocationViewController.h"
+
+#include <QDir>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QTest>
+
+class tst_RegisterViews : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void imagePickerDialogAndCrop();
+    void datePanelSlidesUp();
+    void regionPickerFollowsTheWheels();
+
+private:
+    void screenshot(const QString &name);
+    // The visible objects of that class (or derived from it) in the window.
+    QList<QObject *> shown(const char *className) const;
+
+    QDir shots_;
+    std::unique_ptr<TestContext> test_;
+    std::unique_ptr<AppShell> shell_;
+    std::unique_ptr<QQmlApplicationEngine> engine_;
+    QQuickWindow *window_ = nullptr;
+    QStringList warnings_;
+};
+
+void tst_RegisterViews::initTestCase()
+{
+    AppShell::applyFont();
+    shots_ = QDir(QCoreApplication::applicationDirPath());
+    shots_.mkpath(QStringLiteral("screenshots"));
+    shots_.cd(QStringLiteral("screenshots"));
+}
+
+void tst_RegisterViews::init()
+{
+    test_ = std::make_unique<TestContext>();
+    (*test_)->addService(std::make_unique<AppDelegate>(test_->context()));
+    shell_ = std::make_unique<AppShell>(test_->context());
+    warnings_.clear();
+    engine_ = std::make_unique<QQmlApplicationEngine>();
+    AppShell::configureEngine(*engine_);
+    connect(engine_.get(), &QQmlEngine::warnings, this, [this](const QList<QQmlError> &errors) {
+        for (const QQmlError &error : errors)
+            warnings_ << error.toString();
+    });
+    engine_->setInitialProperties({{"shell", QVariant::fromValue(shell_.get())}});
+    engine_->load(QUrl(QStringLiteral("qrc:/Nuvora/qml/app/Main.qml")));
+    QCOMPARE(engine_->rootObjects().size(), 1);
+    window_ = qobject_cast<QQuickWindow *>(engine_->rootObjects().first());
+    QVERIFY(window_);
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+}
+
+void tst_RegisterViews::cleanup()
+{
+    engine_.reset();
+    shell_.reset();
+    test_.reset();
+    QVERIFY2(warnings_.isEmpty(), qPrintable(warnings_.join('\n')));
+}
+
+void tst_RegisterViews::screenshot(const QString &name)
+{
+    // Wheels and panels move for a while.
+    QTest::qWait(1500);
+    QVERIFY(window_->grabWindow().save(shots_.filePath(name + QStringLiteral(".png"))));
+}
+
+QList<QObject *> tst_RegisterViews::shown(const char *className) const
+{
+    QList<QObject *> found;
+    for (QObject *object : window_->findChildren<QObject *>()) {
+        if (object->inherits(className) && object->property("visible").toBool())
+            found << object;
+    }
+    return found;
+}
+
+void tst_RegisterViews::imagePickerDialogAndCrop()
+{
+    auto *stepTwo = new RegisterStepTwoViewController(test_->context());
+    (*test_)->navigation().setViewControllers({stepTwo}, false);
+    AlertPresenter &alerts = (*test_)->alerts();
+    QVERIFY(alerts.isActionSheet());
+    alerts.answer(1);
+    QVERIFY(stepTwo->imagePicker()->isChoosingFile());
+    QTRY_VERIFY(!shown("QQuickFileDialogImpl").isEmpty());
+    screenshot(QStringLiteral("ImagePickerDialog"));
+
+    QTemporaryDir dir;
+    QImage photo(600, 400, QImage::Format_RGB32);
+    photo.fill(QColor(40, 120, 200));
+    const QString path = dir.filePath("photo.png");
+    QVERIFY(photo.save(path));
+    stepTwo->imagePicker()->chooseFile(QUrl::fromLocalFile(path));
+    QVERIFY(stepTwo->imagePicker()->isCropping());
+    screenshot(QStringLiteral("ImagePickerCrop"));
+    stepTwo->imagePicker()->finishCropping();
+    QVERIFY(stepTwo->hasAvatar());
+    screenshot(QStringLiteral("RegisterStepTwoWithAvatar"));
+}
+
+void tst_RegisterViews::datePanelSlidesUp()
+{
+    auto *stepThree = new RegisterStepThreeViewController(test_->context(), "jpeg");
+    (*test_)->navigation().setViewControllers({stepThree}, false);
+    stepThree->setNickname(QStringLiteral("夜行者"));
+    stepThree->selectGender(2);
+    stepThree->selectBirthday();
+    stepThree->setPickerDate(1995, 6, 18);
+    screenshot(QStringLiteral("RegisterStepThreeDatePanel"));
+    // Turning the month wheel to February keeps the day; the 31st snaps back.
+    QList<QObject *> wheels = shown("QQuickTumbler");
+    QCOMPARE(wheels.size(), 3);
+    QObject *month = nullptr, *day = nullptr;
+    for (QObject *wheel : wheels) {
+        const int count = wheel->property("count").toInt();
+        (count == 12 ? month : count == 31 ? day : wheel) = wheel;
+    }
+    QVERIFY(month && day);
+    month->setProperty("currentIndex", 1);
+    QCOMPARE(stepThree->pickerDate(), QDate(1995, 2, 18));
+    day->setProperty("currentIndex", 30);
+    QCOMPARE(stepThree->pickerDate(), QDate(1995, 2, 28));
+    QTRY_COMPARE(day->property("currentIndex").toInt(), 27);
+    day->setProperty("currentIndex", 17);
+    month->setProperty("currentIndex", 5);
+    stepThree->fininshedSelectBirthday();
+    screenshot(QStringLiteral("RegisterStepThreeFilled"));
+    QCOMPARE(stepThree->birthday(), QStringLiteral("1995-06-18"));
+}
+
+void tst_RegisterViews::regionPickerFollowsTheWheels()
+{
+    auto *location = new LocationViewController(test_->context());
+    (*test_)->navigation().presentViewController(location, false);
+    location->manualToSelectCity();
+    QTest::qWait(300);
+    QList<QObject *> wheels = shown("QQuickTumbler");
+    QCOMPARE(wheels.size(), 2);
+    if (wheels[0]->property("count").toInt() != 35)
+        std::swap(wheels[0], wheels[1]);
+    // Turning the province wheel as a finger would fills the city wheel.
+    wheels[0]->setProperty("currentIndex", 6);
+    QCOMPARE(location->selectedProvinceRow(), 6);
+    QCOMPARE(location->cities().size(), 22);
+    wheels[1]->setProperty("currentIndex", 15);
+    QCOMPARE(location->infoText(), QStringLiteral("深圳"));
+    screenshot(QStringLiteral("LocationPicker"));
+    location->confirmLocation();
+}
+
+QTEST_MAIN(tst_RegisterViews)
+#include "tst_register_views.moc"
