@@ -55,14 +55,16 @@ Item {
             spacing: 20
 
             GenderButton {
-                tag: 1
                 label: "男"
                 image: view.controller.maleButtonImage
+                chosen: view.controller.gender === "1"
+                onClicked: view.controller.selectGender(1)
             }
             GenderButton {
-                tag: 2
                 label: "女"
                 image: view.controller.femaleButtonImage
+                chosen: view.controller.gender === "2"
+                onClicked: view.controller.selectGender(2)
             }
         }
 
@@ -164,9 +166,10 @@ Item {
     component GenderButton: Image {
         id: gender
 
-        required property int tag
         required property string label
         required property string image
+        property bool chosen
+        signal clicked
 
         width: 110
         height: 40
@@ -184,12 +187,12 @@ Item {
         }
 
         TapHandler {
-            onTapped: view.controller.selectGender(gender.tag)
+            onTapped: gender.clicked()
         }
         Accessible.role: Accessible.RadioButton
         Accessible.name: label
-        Accessible.checked: view.controller.gender === String(tag)
-        Accessible.onPressAction: view.controller.selectGender(tag)
+        Accessible.checked: chosen
+        Accessible.onPressAction: gender.clicked()
     }
 
     component DateWheel: Tumbler {

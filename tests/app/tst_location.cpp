@@ -116,7 +116,7 @@ void tst_Location::unknownPlaceNeedsAManualPick()
     QVERIFY(!(*test_)->settings().contains(SettingsKeys::shi));
 
     // Row 0 of the provinces is no choice either.
-    location->pickerViewDidSelectRow(0, LocationViewController::kProvinceComponent);
+    location->pickerViewDidSelectRow(0, LocationViewController::ProvinceComponent);
     QVERIFY(!location->manualLocated());
     location->confirmLocation();
     QVERIFY(opener_->answers.empty());
@@ -132,14 +132,14 @@ void tst_Location::manualPickOverridesTheServer()
 {
     LocationViewController *location = open("31.230400", "121.473700");
     QTRY_VERIFY(location->autoLocatedSuccess());
-    location->pickerViewDidSelectRow(6, LocationViewController::kProvinceComponent);
+    location->pickerViewDidSelectRow(6, LocationViewController::ProvinceComponent);
     QVERIFY(location->manualLocated());
     QCOMPARE(location->cities().size(), 22);
-    location->pickerViewDidSelectRow(15, LocationViewController::kCityComponent);
+    location->pickerViewDidSelectRow(15, LocationViewController::CityComponent);
     QCOMPARE(location->infoText(), QStringLiteral("深圳"));
     // Rows the picker cannot have are ignored.
-    location->pickerViewDidSelectRow(99, LocationViewController::kCityComponent);
-    location->pickerViewDidSelectRow(-1, LocationViewController::kProvinceComponent);
+    location->pickerViewDidSelectRow(99, LocationViewController::CityComponent);
+    location->pickerViewDidSelectRow(-1, LocationViewController::ProvinceComponent);
     QCOMPARE(location->selectedProvinceRow(), 6);
     QCOMPARE(location->selectedCityRow(), 15);
 
@@ -155,7 +155,7 @@ void tst_Location::provinceWithoutCityConfirmsTheEmptyName()
 {
     LocationViewController *location = open("0", "-30");
     QTRY_VERIFY(!location->isRunning());
-    location->pickerViewDidSelectRow(3, LocationViewController::kProvinceComponent);
+    location->pickerViewDidSelectRow(3, LocationViewController::ProvinceComponent);
     location->confirmLocation();
     QCOMPARE(opener_->answers.back(), std::optional<QString>(QString()));
     QCOMPARE((*test_)->settings().string(SettingsKeys::sheng), QStringLiteral("3"));

@@ -152,11 +152,11 @@ void tst_Login::firstSignInAsksForTheRegionBeforeTheHub()
     // Cancelling, or a place without a city, keeps the region screen up.
     location->cancel();
     QCOMPARE(nav.modalViewController(), location);
-    location->pickerViewDidSelectRow(3, LocationViewController::kProvinceComponent);
+    location->pickerViewDidSelectRow(3, LocationViewController::ProvinceComponent);
     location->confirmLocation();
     QCOMPARE(nav.modalViewController(), location);
 
-    location->pickerViewDidSelectRow(1, LocationViewController::kCityComponent);
+    location->pickerViewDidSelectRow(1, LocationViewController::CityComponent);
     location->confirmLocation();
     QCOMPARE(nav.modalViewController(), nullptr);
     QVERIFY(qobject_cast<MainViewController *>(nav.bottomViewController()));

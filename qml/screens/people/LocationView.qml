@@ -85,14 +85,16 @@ Item {
                 width: parent.width / 2
                 model: view.controller.provinces
                 selected: view.controller.selectedProvinceRow
-                column: 0
+                onPicked: row => view.controller.pickerViewDidSelectRow(
+                              row, LocationViewController.ProvinceComponent)
                 Accessible.name: "省份"
             }
             PlaceWheel {
                 width: parent.width / 2
                 model: view.controller.cities
                 selected: view.controller.selectedCityRow
-                column: 1
+                onPicked: row => view.controller.pickerViewDidSelectRow(
+                              row, LocationViewController.CityComponent)
                 Accessible.name: "城市"
             }
         }
@@ -102,14 +104,13 @@ Item {
         id: wheel
 
         property int selected
-        property int column
+        signal picked(int row)
 
         height: parent.height
         visibleItemCount: 5
         wrap: false
         currentIndex: selected
-        onCurrentIndexChanged: if (currentIndex >= 0 && currentIndex !== selected)
-                                   view.controller.pickerViewDidSelectRow(currentIndex, column)
+        onCurrentIndexChanged: if (currentIndex >= 0 && currentIndex !== selected) picked(currentIndex)
 
         delegate: Component {
             Text {

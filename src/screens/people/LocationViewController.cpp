@@ -70,20 +70,20 @@ void LocationViewController::manualToSelectCity()
 
 void LocationViewController::pickerViewDidSelectRow(int row, int component)
 {
-    if (component == kProvinceComponent) {
+    if (component == ProvinceComponent) {
         const std::optional<QStringList> list = CityList::shiInShengIndex(row);
         if (!list)
             return;
         if (row != 0)
             manualLocated_ = true;
-        selectedRows_[kProvinceComponent] = row;
-        selectedRows_[kCityComponent] = 0;
+        selectedRows_[ProvinceComponent] = row;
+        selectedRows_[CityComponent] = 0;
         cities_ = *list;
         emit citiesChanged();
-    } else if (component == kCityComponent) {
+    } else if (component == CityComponent) {
         if (row < 0 || row >= cities_.size())
             return;
-        selectedRows_[kCityComponent] = row;
+        selectedRows_[CityComponent] = row;
         setInfoText(
             CityList::shiWithShiIndexShengIndex(row, selectedProvinceRow()).value_or(QString()));
     } else {

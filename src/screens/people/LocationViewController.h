@@ -36,8 +36,9 @@ public:
     static constexpr int kPickerHiddenY = 460;
     static constexpr int kPickerWidth = 320;
     static constexpr int kPickerHeight = 216;
-    static constexpr int kProvinceComponent = 0;
-    static constexpr int kCityComponent = 1;
+    // The picker's columns.
+    enum PickerComponent { ProvinceComponent = 0, CityComponent = 1 };
+    Q_ENUM(PickerComponent)
 
     explicit LocationViewController(AppContext &context, QObject *parent = nullptr);
     ~LocationViewController() override;
@@ -59,8 +60,8 @@ public:
     int pickerHeight() const { return kPickerHeight; }
     QStringList provinces() const;
     QStringList cities() const { return cities_; }
-    int selectedProvinceRow() const { return selectedRows_[kProvinceComponent]; }
-    int selectedCityRow() const { return selectedRows_[kCityComponent]; }
+    int selectedProvinceRow() const { return selectedRows_[ProvinceComponent]; }
+    int selectedCityRow() const { return selectedRows_[CityComponent]; }
 
     Q_INVOKABLE void confirmLocation();
     Q_INVOKABLE void manualToSelectCity();
