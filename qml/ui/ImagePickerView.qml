@@ -85,6 +85,27 @@ Item {
             Accessible.name: "待裁剪的照片"
         }
 
+        // Dims the photo outside the square: a wide border around the square,
+        // clipped to the picture.
+        Item {
+            x: square.photoLeft
+            y: square.photoTop
+            width: photo.paintedWidth
+            height: photo.paintedHeight
+            clip: true
+
+            Rectangle {
+                readonly property real frame: Math.max(parent.width, parent.height)
+                x: square.x - parent.x - frame
+                y: square.y - parent.y - frame
+                width: square.width + 2 * frame
+                height: width
+                color: "transparent"
+                border.width: frame
+                border.color: "#99050410"
+            }
+        }
+
         Rectangle {
             id: square
             readonly property real photoLeft: photo.x + (photo.width - photo.paintedWidth) / 2
