@@ -371,7 +371,7 @@ Scan Parser::scanNumber(Value &scalar)
                 return Scan::Incomplete;
         }
         const unsigned char *exponentStart = p;
-        constexpr int64_t kExponentCap = int64_t(1) << 60;
+        constexpr int64_t kExponentCap = 100000000000000000; // stays far from overflow
         while (p < end_ && isDigit(*p)) {
             if (exponent < kExponentCap)
                 exponent = exponent * 10 + (*p - '0');
