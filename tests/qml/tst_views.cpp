@@ -15,6 +15,7 @@
 #include "app/RegisterStepTwoViewController.h"
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
+#include "platform/Session.h"
 #include "screens/people/LocationViewController.h"
 
 #include <QDir>
@@ -34,6 +35,18 @@
 namespace {
 using Factory = std::function<ViewController *(AppContext &, AppDelegate &)>;
 
+// The hub of a signed-in user, whose advertisements reply reports three reminders.
+ViewController *signedInHub(AppContext &context, AppDelegate &delegate)
+{
+    nuvora::json::Object user;
+    user.set("uid", 2);
+    user.set("nickname", "夜行者");
+    delegate.setDefaultUser(nuvora::json::Value(std::move(user)));
+    context.session().apiServerAddress =
+        context.options().webHost.toString(QUrl::StripTrailingSlash) + "/iphone/2.0/";
+    return new MainViewController(context, delegate);
+}
+
 // Every screen's view, with how to make its controller for the test.
 const std::map<QString, Factory> &screens()
 {
@@ -51,7 +64,7 @@ const std::map<QString, Factory> &screens()
          }},
         {"LocationView",
          [](AppContext &c, AppDelegate &) { return new LocationViewController(c); }},
-        {"MainView", [](AppContext &c, AppDelegate &d) { return new MainViewController(c, d); }},
+        {"MainView", [](AppContext &c, AppDelegate &d) { return signedInHub(c, d); }},
     };
     return table;
 }
@@ -115,6 +128,9 @@ void tst_Views::init()
     ScriptedReply silent;
     silent.neverAnswer = true;
     web_->setReply("/m/iphone2.0.0.json", silent);
+    web_->setReply("/iphone/2.0/option.php",
+                   ScriptedReply::json(R"({"status":1,"message":"","guanggao":{"club":[]},)"
+                                       R"("feed_notify":{"feedremindcount":3}})"));
     test_ = std::make_unique<TestContext>(QUrl(web_->baseUrl()));
     (*test_)->addService(std::make_unique<AppDelegate>(test_->context()));
     shell_ = std::make_unique<AppShell>(test_->context());
