@@ -142,6 +142,22 @@ const unsigned char *scanPlainRun(const unsigned char *p, const unsigned char *e
     return p;
 }
 
+// Keeps the power of ten of the leading digit within +-10^15: far beyond any double,
+// yet far from 64-bit overflow, and written and read back as the same number.
+void clampMagnitude(Decimal &decimal)
+{
+    constexpr int64_t kLimit = 1000000000000000;
+    const size_t firstSignificant = decimal.digits.find_first_not_of('0');
+    if (firstSignificant == std::string::npos)
+        return;
+    const auto significantDigits = int64_t(decimal.digits.size() - firstSignificant);
+    const int64_t leadingPower = significantDigits - 1 + decimal.exponent;
+    if (leadingPower > kLimit)
+        decimal.exponent = kLimit - significantDigits + 1;
+    else if (leadingPower < -kLimit)
+        decimal.exponent = -kLimit - significantDigits + 1;
+}
+
 // Outcome of scanning one token.
 enum class Scan : uint8_t { Done, Incomplete, Failed };
 
@@ -412,6 +428,7 @@ Scan Parser::scanNumber(Value &scalar)
     decimal.digits.append(reinterpret_cast<const char *>(firstDigit),
                           size_t(integerEnd - firstDigit));
     decimal.digits.append(reinterpret_cast<const char *>(fractionStart), fractionDigits);
+    clampMagnitude(decimal);
     scalar = Value(std::move(decimal));
     return Scan::Done;
 }

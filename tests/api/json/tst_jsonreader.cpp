@@ -185,6 +185,13 @@ private slots:
         QCOMPARE(first(decoded("[1e99999999999999999999]")).toDouble(),
                  std::numeric_limits<double>::infinity());
         QCOMPARE(first(decoded("[1e-99999999999999999999]")).toDouble(), 0.0);
+        // and their power of ten is held where writing and reading it back agree.
+        QCOMPARE(first(decoded("[990670e999999999999999999999999997]")).toText(),
+                 std::string("9.9067e+1000000000000000"));
+        QCOMPARE(first(decoded("[9.9067e+1000000000000000]")).toText(),
+                 std::string("9.9067e+1000000000000000"));
+        QCOMPARE(first(decoded("[-12.5e-99999999999999999999]")).toText(),
+                 std::string("-1.25e-1000000000000000"));
     }
 
     void stringsDecodeEscapesAndUnicode()
