@@ -246,11 +246,6 @@ Value::Value(const Value &other) : kind_(Kind::Null)
     copyFrom(other);
 }
 
-Value::Value(Value &&other) noexcept : kind_(Kind::Null)
-{
-    moveFrom(std::move(other));
-}
-
 Value &Value::operator=(const Value &other)
 {
     if (this != &other) {
@@ -268,11 +263,6 @@ Value &Value::operator=(Value &&other) noexcept
         moveFrom(std::move(other));
     }
     return *this;
-}
-
-Value::~Value()
-{
-    destroy();
 }
 
 void Value::destroy() noexcept

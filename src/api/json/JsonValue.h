@@ -65,10 +65,14 @@ public:
     Value(json::Object o);
 
     Value(const Value &other);
-    Value(Value &&other) noexcept;
+    Value(Value &&other) noexcept : kind_(other.kind_), u_(other.u_) { other.kind_ = Kind::Null; }
     Value &operator=(const Value &other);
     Value &operator=(Value &&other) noexcept;
-    ~Value();
+    ~Value()
+    {
+        if (ownsPayload())
+            destroy();
+    }
 
     Kind kind() const { return kind_; }
     bool isNull() const { return kind_ == Kind::Null; }
@@ -111,6 +115,11 @@ public:
     bool operator!=(const Value &other) const { return !(*this == other); }
 
 private:
+    bool ownsPayload() const
+    {
+        return kind_ == Kind::Decimal || kind_ == Kind::String || kind_ == Kind::Array
+               || kind_ == Kind::Object;
+    }
     void destroy() noexcept;
     void copyFrom(const Value &other);
     void moveFrom(Value &&other) noexcept;
