@@ -30,7 +30,9 @@ ChatSessionHandler::ChatSessionHandler(AppContext &context, Database &database,
 
 void ChatSessionHandler::receivedSocketNotification(const QVariant &payload)
 {
-    const json::Value command = JsonVariant::fromVariant(payload);
+    const json::Value *wrapped = JsonVariant::wrapped(payload);
+    const json::Value converted = wrapped ? json::Value() : JsonVariant::fromVariant(payload);
+    const json::Value &command = wrapped ? *wrapped : converted;
     const QString name = JsonFields::text(command, "command");
     if (name == QLatin1String("login"))
         login(command);

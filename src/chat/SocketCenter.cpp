@@ -130,12 +130,12 @@ void SocketCenter::onSocketDidReadDataWithTag(AsyncSocket *socket, const QByteAr
     const bool overflowed = framer_.overflowed();
     for (const QByteArray &line : lines) {
         nuvora::json::JsonReader reader;
-        const std::optional<nuvora::json::Value> command =
+        std::optional<nuvora::json::Value> command =
             reader.objectWithData(line.constData(), size_t(line.size()));
         if (!command)
             qCInfo(lcChat, "ignoring a chat line that is not JSON: %s", reader.error().c_str());
         notifications_.post(NotificationNames::asyncSocket,
-                            command ? JsonVariant::toVariant(*command) : QVariant());
+                            command ? JsonVariant::wrap(std::move(*command)) : QVariant());
     }
     // A handler may have dropped or replaced the connection meanwhile.
     if (socket != socket_)

@@ -3,6 +3,7 @@
 #include "JsonFields.h"
 
 #include <cmath>
+#include <ctime>
 
 ChatMessage::ChatMessage(const QDateTime &now) : time(timeText(now))
 {
@@ -20,9 +21,44 @@ ChatMessage::ChatMessage(const nuvora::json::Value &dictionary, int receiverUid,
 {
 }
 
+namespace {
+
+// The device's offset from UTC at a moment. The C library checks the zone file
+// on every local-time conversion, which dominated storing a large batch; every
+// zone's offset is a whole number of quarter hours, so its changes fall on
+// quarter-hour boundaries and one lookup serves a quarter hour. A lookup older
+// than a minute is not reused, so a change of zone shows soon.
+long utcOffsetAt(time_t seconds)
+{
+    constexpr time_t kQuarterHour = 15 * 60;
+    constexpr time_t kReuseSeconds = 60;
+    static time_t cachedQuarter = -1;
+    static time_t cachedAt = 0;
+    static long cachedOffset = 0;
+    const time_t quarter = seconds / kQuarterHour;
+    const time_t now = time(nullptr);
+    if (quarter != cachedQuarter || now - cachedAt > kReuseSeconds || now < cachedAt) {
+        tm local{};
+        if (!localtime_r(&seconds, &local))
+            return 0;
+        cachedQuarter = quarter;
+        cachedAt = now;
+        cachedOffset = local.tm_gmtoff;
+    }
+    return cachedOffset;
+}
+
+} // namespace
+
 QString ChatMessage::timeText(const QDateTime &moment)
 {
-    return moment.toLocalTime().toString(QStringLiteral("MM/dd HH:mm"));
+    const time_t seconds = time_t(moment.toSecsSinceEpoch());
+    const time_t shifted = seconds + utcOffsetAt(seconds);
+    tm local{};
+    if (!gmtime_r(&shifted, &local))
+        return moment.toLocalTime().toString(QStringLiteral("MM/dd HH:mm"));
+    return QString::asprintf("%02d/%02d %02d:%02d", local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                             local.tm_min);
 }
 
 QString ChatMessage::timeTextFromServerTime(double serverTime)
@@ -34,5 +70,7 @@ QString ChatMessage::timeTextFromServerTime(double serverTime)
     constexpr double kLimit = 1e13;
     if (!std::isfinite(serverTime) || std::fabs(serverTime) > kLimit)
         serverTime = 0;
-    return timeText(QDateTime::fromMSecsSinceEpoch(qint64(std::llround(serverTime * 1000))));
+    // In UTC: a local-time QDateTime would look the zone up at once, for nothing.
+    return timeText(
+        QDateTime::fromMSecsSinceEpoch(qint64(std::llround(serverTime * 1000)), Qt::UTC));
 }

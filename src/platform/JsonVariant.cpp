@@ -40,6 +40,8 @@ QVariant toVariant(const json::Value &value)
 
 json::Value fromVariant(const QVariant &variant)
 {
+    if (const json::Value *value = wrapped(variant))
+        return *value;
     switch (variant.typeId()) {
     case QMetaType::UnknownType:
     case QMetaType::Nullptr:

@@ -7,13 +7,30 @@
 #include <QString>
 #include <QVariant>
 
+Q_DECLARE_METATYPE(nuvora::json::Value)
+
 namespace JsonVariant {
+
+// Carries a value through a QVariant as it is, without converting it: a decoded
+// chat batch goes to its observers without being copied into Qt containers.
+inline QVariant wrap(nuvora::json::Value value)
+{
+    return QVariant::fromValue(std::move(value));
+}
+// The value a variant made by `wrap` carries; nullptr for any other variant.
+inline const nuvora::json::Value *wrapped(const QVariant &variant)
+{
+    return variant.metaType() == QMetaType::fromType<nuvora::json::Value>()
+               ? static_cast<const nuvora::json::Value *>(variant.constData())
+               : nullptr;
+}
 
 // Objects become QVariantMap, arrays QVariantList, numbers qint64/quint64/double,
 // exact decimals double.
 QVariant toVariant(const nuvora::json::Value &value);
 // The reverse; maps become objects, lists arrays, byte arrays and anything
-// convertible to text become strings, invalid variants null.
+// convertible to text become strings, invalid variants null, wrapped values
+// themselves.
 nuvora::json::Value fromVariant(const QVariant &variant);
 
 inline QString toQString(const std::string &text)

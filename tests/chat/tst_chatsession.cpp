@@ -9,6 +9,7 @@
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
 #include "platform/Clock.h"
+#include "platform/JsonVariant.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
 #include "platform/Session.h"
@@ -193,9 +194,9 @@ private slots:
 
         QList<int> order;
         for (int i = 0; i < 4; ++i)
-            order << commands_[i].toMap().value("n").toInt();
+            order << int(JsonVariant::fromVariant(commands_[i])["n"].toInteger());
         QCOMPARE(order, (QList<int>{1, 2, 3, 4}));
-        QCOMPARE(commands_[4].toMap().value("info").toString(), QStringLiteral("你好"));
+        QCOMPARE(JsonVariant::fromVariant(commands_[4])["info"].asString(), std::string("你好"));
         QVERIFY(!commands_[5].isValid());
         QCOMPARE(events_, QStringList{QStringLiteral("alert[|你好]")});
         QVERIFY(chat_->socketCenter().isConnected());

@@ -10,6 +10,7 @@
 #include "chat/Database.h"
 #include "chat/SocketCenter.h"
 #include "platform/Clock.h"
+#include "platform/JsonVariant.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
 #include "platform/Session.h"
@@ -151,7 +152,8 @@ private slots:
         int batches = 0;
         bob.context().notifications().addObserver(
             &killer, NotificationNames::asyncSocket, [&](const QVariant &command) {
-                if (command.toMap().value("command") == "recvmessage" && ++batches == 1)
+                if (JsonVariant::fromVariant(command)["command"].asString() == "recvmessage"
+                    && ++batches == 1)
                     bob.chat().disconnectSocket();
             });
         QVERIFY(bob.signIn());
