@@ -7,6 +7,7 @@
 #include "platform/LogCategories.h"
 
 #include <QDir>
+#include <QSet>
 
 #include <sqlite3.h>
 
@@ -125,12 +126,21 @@ void Database::insertMessageBox(const MessageBox &box)
 
 void Database::updateMessageBoxTableWithChatMessage(const ChatMessage &message)
 {
-    if (!database_)
-        return;
-    SqliteStatement &lookup = statement(kSelectMessageBox).bind(1, message.senderuid);
+    if (database_)
+        foldIntoMessageBox(message, hasMessageBox(message.senderuid));
+}
+
+bool Database::hasMessageBox(int senderuid)
+{
+    SqliteStatement &lookup = statement(kSelectMessageBox).bind(1, senderuid);
     const bool exists = lookup.nextRow();
     lookup.reset();
-    if (exists) {
+    return exists;
+}
+
+void Database::foldIntoMessageBox(const ChatMessage &message, bool boxExists)
+{
+    if (boxExists) {
         statement(kUpdateMessageBox)
             .bind(1, message.time)
             .bind(2, message.message)
@@ -152,6 +162,8 @@ bool Database::storeReceivedBatch(const QList<ChatMessage> &messages)
 {
     if (!database_ || !exec("begin immediate"))
         return false;
+    // Senders whose summary this batch already wrote need not be looked up again.
+    QSet<int> summarised;
     for (const ChatMessage &message : messages) {
         if (containsMessageId(message.msgid))
             continue;
@@ -159,9 +171,11 @@ bool Database::storeReceivedBatch(const QList<ChatMessage> &messages)
         // A failed insert closed the store, which rolled the batch back.
         if (!database_)
             return false;
-        updateMessageBoxTableWithChatMessage(message);
+        const bool known = summarised.contains(message.senderuid);
+        foldIntoMessageBox(message, known || hasMessageBox(message.senderuid));
         if (!database_)
             return false;
+        summarised.insert(message.senderuid);
     }
     if (!exec("commit")) {
         exec("rollback");

@@ -72,6 +72,8 @@ public:
     void clearConversation(int uid);
 
 private:
+    bool hasMessageBox(int senderuid);
+    void foldIntoMessageBox(const ChatMessage &message, bool boxExists);
     // A statement kept for the open file, rewound and ready for new bindings.
     SqliteStatement &statement(const char *sql);
     bool exec(const char *sql);
