@@ -53,7 +53,9 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         const QStringList files = QDir(kSuite).entryList({"*.json"}, QDir::Files, QDir::Name);
-        QVERIFY2(files.size() > 300, qPrintable(kSuite));
+        // A missing suite is a failure of its own, not a run of nothing.
+        if (files.size() < 300)
+            QTest::newRow("the suite") << QString();
         for (const QString &file : files)
             QTest::newRow(qPrintable(file)) << kSuite + '/' + file;
     }
@@ -61,6 +63,7 @@ private slots:
     void suiteFile()
     {
         QFETCH(QString, path);
+        QVERIFY2(!path.isEmpty(), qPrintable("no conformance suite at " + kSuite));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
