@@ -3,6 +3,7 @@
 // region picker, driven through the controllers as a user's taps would. Any QML
 // warning fails; screenshots go beside the smoke test's.
 
+#include "PhoneWindow.h"
 #include "TestContext.h"
 #include "app/AppDelegate.h"
 #include "app/AppShell.h"
@@ -34,20 +35,15 @@ private:
     // The visible objects of that class (or derived from it) in the window.
     QList<QObject *> shown(const char *className) const;
 
-    QDir shots_;
     std::unique_ptr<TestContext> test_;
     std::unique_ptr<AppShell> shell_;
-    std::unique_ptr<QQmlApplicationEngine> engine_;
+    std::unique_ptr<PhoneWindow> phone_;
     QQuickWindow *window_ = nullptr;
-    QStringList warnings_;
 };
 
 void tst_RegisterViews::initTestCase()
 {
     AppShell::applyFont();
-    shots_ = QDir(QCoreApplication::applicationDirPath());
-    shots_.mkpath(QStringLiteral("screenshots"));
-    shots_.cd(QStringLiteral("screenshots"));
 }
 
 void tst_RegisterViews::init()
@@ -55,34 +51,28 @@ void tst_RegisterViews::init()
     test_ = std::make_unique<TestContext>();
     (*test_)->addService(std::make_unique<AppDelegate>(test_->context()));
     shell_ = std::make_unique<AppShell>(test_->context());
-    warnings_.clear();
-    engine_ = std::make_unique<QQmlApplicationEngine>();
-    AppShell::configureEngine(*engine_);
-    connect(engine_.get(), &QQmlEngine::warnings, this, [this](const QList<QQmlError> &errors) {
-        for (const QQmlError &error : errors)
-            warnings_ << error.toString();
-    });
-    engine_->setInitialProperties({{"shell", QVariant::fromValue(shell_.get())}});
-    engine_->load(QUrl(QStringLiteral("qrc:/Nuvora/qml/app/Main.qml")));
-    QCOMPARE(engine_->rootObjects().size(), 1);
-    window_ = qobject_cast<QQuickWindow *>(engine_->rootObjects().first());
-    QVERIFY(window_);
+    phone_ = std::make_unique<PhoneWindow>(*shell_);
+    window_ = phone_->window();
+    QVERIFY2(window_, qPrintable(phone_->warningText()));
     QVERIFY(QTest::qWaitForWindowExposed(window_));
 }
 
 void tst_RegisterViews::cleanup()
 {
-    engine_.reset();
+    window_ = nullptr;
+    phone_->close();
+    const QString warnings = phone_->warningText();
+    phone_.reset();
     shell_.reset();
     test_.reset();
-    QVERIFY2(warnings_.isEmpty(), qPrintable(warnings_.join('\n')));
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings));
 }
 
 void tst_RegisterViews::screenshot(const QString &name)
 {
     // Wheels and panels move for a while.
     QTest::qWait(1500);
-    QVERIFY(window_->grabWindow().save(shots_.filePath(name + QStringLiteral(".png"))));
+    QVERIFY(phone_->saveScreenshot(name));
 }
 
 QList<QObject *> tst_RegisterViews::shown(const char *className) const

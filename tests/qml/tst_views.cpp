@@ -4,6 +4,7 @@
 // this program, to be looked at.
 
 #include "LoopbackHttpServer.h"
+#include "PhoneWindow.h"
 #include "TestContext.h"
 #include "app/AppDelegate.h"
 #include "app/AppShell.h"
@@ -103,22 +104,17 @@ private:
     void showWindow();
     void screenshot(const QString &name);
 
-    QDir shots_;
     std::unique_ptr<LoopbackHttpServer> web_;
     std::unique_ptr<TestContext> test_;
     std::unique_ptr<AppShell> shell_;
-    std::unique_ptr<QQmlApplicationEngine> engine_;
+    std::unique_ptr<PhoneWindow> phone_;
     QQuickWindow *window_ = nullptr;
-    QStringList warnings_;
 };
 
 void tst_Views::initTestCase()
 {
     AppShell::applyFont();
     QVERIFY(QGuiApplication::font().family().contains("WenQuanYi"));
-    shots_ = QDir(QCoreApplication::applicationDirPath());
-    shots_.mkpath(QStringLiteral("screenshots"));
-    shots_.cd(QStringLiteral("screenshots"));
 }
 
 void tst_Views::init()
@@ -134,12 +130,11 @@ void tst_Views::init()
     test_ = std::make_unique<TestContext>(QUrl(web_->baseUrl()));
     (*test_)->addService(std::make_unique<AppDelegate>(test_->context()));
     shell_ = std::make_unique<AppShell>(test_->context());
-    warnings_.clear();
 }
 
 void tst_Views::cleanup()
 {
-    engine_.reset();
+    phone_.reset();
     window_ = nullptr;
     shell_.reset();
     test_.reset();
@@ -148,19 +143,10 @@ void tst_Views::cleanup()
 
 void tst_Views::showWindow()
 {
-    engine_ = std::make_unique<QQmlApplicationEngine>();
-    AppShell::configureEngine(*engine_);
-    engine_->setOutputWarningsToStandardError(true);
-    connect(engine_.get(), &QQmlEngine::warnings, this, [this](const QList<QQmlError> &errors) {
-        for (const QQmlError &error : errors)
-            warnings_ << error.toString();
-    });
-    engine_->setInitialProperties({{"shell", QVariant::fromValue(shell_.get())}});
-    engine_->load(QUrl(QStringLiteral("qrc:/Nuvora/qml/app/Main.qml")));
-    QCOMPARE(engine_->rootObjects().size(), 1);
-    QVERIFY2(warnings_.isEmpty(), qPrintable(warnings_.join('\n')));
-    window_ = qobject_cast<QQuickWindow *>(engine_->rootObjects().first());
-    QVERIFY(window_);
+    phone_ = std::make_unique<PhoneWindow>(*shell_);
+    window_ = phone_->window();
+    QVERIFY2(window_, qPrintable(phone_->warningText()));
+    QVERIFY2(phone_->warnings().isEmpty(), qPrintable(phone_->warningText()));
     QCOMPARE(window_->width(), 320);
     QCOMPARE(window_->height(), 480);
     QVERIFY(QTest::qWaitForWindowExposed(window_));
@@ -170,10 +156,8 @@ void tst_Views::screenshot(const QString &name)
 {
     // Let transitions and images settle before the picture.
     QTest::qWait(400);
-    const QImage image = window_->grabWindow();
-    QVERIFY(!image.isNull());
-    QVERIFY(image.save(shots_.filePath(name + QStringLiteral(".png"))));
-    QVERIFY2(warnings_.isEmpty(), qPrintable(warnings_.join('\n')));
+    QVERIFY(phone_->saveScreenshot(name));
+    QVERIFY2(phone_->warnings().isEmpty(), qPrintable(phone_->warningText()));
 }
 
 void tst_Views::everyViewHasAFactory()
@@ -288,7 +272,7 @@ void tst_Views::stackViewMirrorsTheNavigation()
     nav.setViewControllers({new MainViewController(context, delegate)}, true);
     QTRY_COMPARE(depth(), 1);
     QTRY_VERIFY(login.isNull());
-    QVERIFY2(warnings_.isEmpty(), qPrintable(warnings_.join('\n')));
+    QVERIFY2(phone_->warnings().isEmpty(), qPrintable(phone_->warningText()));
 }
 
 QTEST_MAIN(tst_Views)
