@@ -3,20 +3,18 @@
 #include <QByteArrayView>
 
 #include <cctype>
+#include <charconv>
 
 namespace nuvora::devserver {
 
 namespace {
 
-int hexDigit(char c)
+// The byte of a two-digit hex escape; -1 when the digits are not both hex.
+int hexByte(const char *digits)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    unsigned value = 0;
+    const auto parsed = std::from_chars(digits, digits + 2, value, 16);
+    return parsed.ec == std::errc() && parsed.ptr == digits + 2 ? int(value) : -1;
 }
 
 // A broken escape ("%G1", "%4") is kept as it stands rather than dropped.
@@ -28,9 +26,8 @@ QString formDecode(QByteArrayView part)
         const char c = part[i];
         if (c == '+') {
             out.append(' ');
-        } else if (c == '%' && i + 2 < part.size() && hexDigit(part[i + 1]) >= 0
-                   && hexDigit(part[i + 2]) >= 0) {
-            out.append(static_cast<char>(hexDigit(part[i + 1]) * 16 + hexDigit(part[i + 2])));
+        } else if (c == '%' && i + 2 < part.size() && hexByte(part.data() + i + 1) >= 0) {
+            out.append(static_cast<char>(hexByte(part.data() + i + 1)));
             i += 2;
         } else {
             out.append(c);

@@ -2,6 +2,7 @@
 
 #include "Utf8.h"
 
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
@@ -104,17 +105,6 @@ bool isValueToken(Token t)
 bool isDigit(unsigned char c)
 {
     return c >= '0' && c <= '9';
-}
-
-int hexValue(unsigned char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // Skips bytes that need no attention inside a string (not a control byte, quote or
@@ -542,14 +532,11 @@ Scan Parser::readHexQuad(const unsigned char *at, unsigned &unit)
 {
     if (end_ - at < 4)
         return Scan::Incomplete;
-    unit = 0;
-    for (int i = 0; i < 4; ++i) {
-        const int digit = hexValue(at[i]);
-        if (digit < 0) {
-            fail("Invalid hex quad");
-            return Scan::Failed;
-        }
-        unit = unit << 4 | unsigned(digit);
+    const char *first = reinterpret_cast<const char *>(at);
+    const auto parsed = std::from_chars(first, first + 4, unit, 16);
+    if (parsed.ec != std::errc() || parsed.ptr != first + 4) {
+        fail("Invalid hex quad");
+        return Scan::Failed;
     }
     return Scan::Done;
 }
