@@ -37,8 +37,9 @@ public:
 private:
     struct StringCache;
     std::string error_;
-    std::unique_ptr<StringCache>
-        cache_; // each distinct string's encoding, kept for the writer's life
+    // The encoding of each distinct string that needed escaping, kept for the
+    // writer's life; any other string is its own encoding.
+    std::unique_ptr<StringCache> cache_;
 };
 
 // Encodes with a fresh writer; on failure logs
