@@ -24,10 +24,11 @@ ChatMessage::ChatMessage(const nuvora::json::Value &dictionary, int receiverUid,
 namespace {
 
 // The device's offset from UTC at a moment. The C library checks the zone file
-// on every local-time conversion, which dominated storing a large batch; every
-// zone's offset is a whole number of quarter hours, so its changes fall on
-// quarter-hour boundaries and one lookup serves a quarter hour. A lookup older
-// than a minute is not reused, so a change of zone shows soon.
+// on every local-time conversion, which dominated storing a large batch. Since
+// the 1970s every zone's offset is a whole number of quarter hours, so its changes
+// fall on quarter-hour boundaries and one lookup serves a quarter hour (older
+// local mean times may be off by minutes within one). A lookup older than a
+// minute is not reused, so a change of zone shows soon.
 long utcOffsetAt(time_t seconds)
 {
     constexpr time_t kQuarterHour = 15 * 60;
