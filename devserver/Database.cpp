@@ -89,6 +89,12 @@ QList<Row> Database::rows(const QString &sql, const QVariantList &args)
     return out;
 }
 
+QList<Row> Database::page(const QString &sql, QVariantList args, int size, int number)
+{
+    args << size << qint64(number - 1) * size;
+    return rows(sql + QStringLiteral(" LIMIT ? OFFSET ?"), args);
+}
+
 Row Database::row(const QString &sql, const QVariantList &args)
 {
     const QList<Row> all = rows(sql, args);

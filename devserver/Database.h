@@ -44,6 +44,13 @@ public:
     Row row(const QString &sql, const QVariantList &args = {});
     // The first column of the first row as an integer; 0 when there is none.
     qint64 integer(const QString &sql, const QVariantList &args = {});
+    // Page `number` (from 1) of a query's rows, `size` to a page; `sql` has no LIMIT.
+    QList<Row> page(const QString &sql, QVariantList args, int size, int number);
+    // The same page of rows already in memory.
+    static QList<Row> pageOf(const QList<Row> &rows, int size, int number)
+    {
+        return rows.mid(qsizetype(number - 1) * size, size);
+    }
     // Runs an INSERT and answers the new row id, 0 on failure.
     qint64 insert(const QString &sql, const QVariantList &args = {});
 

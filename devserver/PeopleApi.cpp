@@ -16,11 +16,6 @@ QString s(const char *text)
     return QString::fromUtf8(text);
 }
 
-QList<Row> pageOf(const QList<Row> &rows, int page, int size)
-{
-    return rows.mid(static_cast<qsizetype>(page - 1) * size, size);
-}
-
 } // namespace
 
 void PeopleApi::install(ApiServer &api)
@@ -76,8 +71,8 @@ ApiResult PeopleApi::nearby(const ApiRequest &request)
         lng = me.real(s("lng"));
     }
     sortByDistance(rows, lat, lng);
-    return ApiResult::success().set(
-        "users", json::Value(ctx_.records(request).users(pageOf(rows, *page, pageSize::users))));
+    return ApiResult::success().set("users", json::Value(ctx_.records(request).users(
+                                                 Database::pageOf(rows, pageSize::users, *page))));
 }
 
 ApiResult PeopleApi::search(const ApiRequest &request)
@@ -120,8 +115,8 @@ ApiResult PeopleApi::search(const ApiRequest &request)
         if (lat != 0 || lng != 0)
             sortByDistance(rows, lat, lng);
     }
-    return ApiResult::success().set(
-        "users", json::Value(ctx_.records(request).users(pageOf(rows, *page, pageSize::users))));
+    return ApiResult::success().set("users", json::Value(ctx_.records(request).users(
+                                                 Database::pageOf(rows, pageSize::users, *page))));
 }
 
 std::optional<qint64> PeopleApi::otherUser(const ApiRequest &request, ApiResult *failure)
@@ -245,8 +240,7 @@ ApiResult PeopleApi::userPage(const ApiRequest &request, const QString &sql, qin
     const auto page = request.page();
     if (!page)
         return ApiResult::badParameter(s("page"));
-    const QList<Row> rows = ctx_.db.rows(
-        sql + s(" LIMIT ? OFFSET ?"), {argument, pageSize::users, (*page - 1) * pageSize::users});
+    const QList<Row> rows = ctx_.db.page(sql, {argument}, pageSize::users, *page);
     return ApiResult::success().set(key, json::Value(ctx_.records(request).users(rows)));
 }
 
@@ -301,10 +295,10 @@ ApiResult PeopleApi::homeClubFavors(const ApiRequest &request)
         return failure;
     if (!page)
         return ApiResult::badParameter(s("page"));
-    const QList<Row> rows = ctx_.db.rows(
+    const QList<Row> rows = ctx_.db.page(
         s("SELECT c.* FROM club_favors f JOIN clubs c ON c.clid = f.clid WHERE f.uid = ? "
-          "ORDER BY f.time DESC LIMIT ? OFFSET ?"),
-        {*uid, pageSize::clubs, (*page - 1) * pageSize::clubs});
+          "ORDER BY f.time DESC"),
+        {*uid}, pageSize::clubs, *page);
     return ApiResult::success().set("clubs", json::Value(ctx_.records(request).clubs(rows)));
 }
 
@@ -317,10 +311,10 @@ ApiResult PeopleApi::homePartyFavors(const ApiRequest &request)
         return failure;
     if (!page)
         return ApiResult::badParameter(s("page"));
-    const QList<Row> rows = ctx_.db.rows(
+    const QList<Row> rows = ctx_.db.page(
         s("SELECT p.* FROM party_favors f JOIN parties p ON p.pid = f.pid WHERE f.uid = ? "
-          "ORDER BY f.time DESC LIMIT ? OFFSET ?"),
-        {*uid, pageSize::parties, (*page - 1) * pageSize::parties});
+          "ORDER BY f.time DESC"),
+        {*uid}, pageSize::parties, *page);
     return ApiResult::success().set("partys", json::Value(ctx_.records(request).parties(rows)));
 }
 

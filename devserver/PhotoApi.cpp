@@ -56,9 +56,8 @@ ApiResult PhotoApi::album(const ApiRequest &request)
         request.has(s("uid")) ? request.integer(s("uid")) : std::optional<qint64>(request.uid);
     if (!uid || *uid <= 0)
         return ApiResult::badParameter(s("uid"));
-    const QList<Row> rows =
-        ctx_.db.rows(s("SELECT * FROM photos WHERE uid = ? ORDER BY pid DESC LIMIT ? OFFSET ?"),
-                     {*uid, pageSize::photos, (*page - 1) * pageSize::photos});
+    const QList<Row> rows = ctx_.db.page(s("SELECT * FROM photos WHERE uid = ? ORDER BY pid DESC"),
+                                         {*uid}, pageSize::photos, *page);
     return ApiResult::success().set("photos", json::Value(ctx_.records(request).photos(rows)));
 }
 

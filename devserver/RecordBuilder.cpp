@@ -66,10 +66,7 @@ json::Object RecordBuilder::userById(qint64 uid)
 
 json::Array RecordBuilder::users(const QList<Row> &rows)
 {
-    json::Array out;
-    for (const Row &row : rows)
-        out.push_back(user(row));
-    return out;
+    return eachRow(rows, &RecordBuilder::user);
 }
 
 json::Object RecordBuilder::club(const Row &row)
@@ -100,10 +97,7 @@ json::Object RecordBuilder::club(const Row &row)
 
 json::Array RecordBuilder::clubs(const QList<Row> &rows)
 {
-    json::Array out;
-    for (const Row &row : rows)
-        out.push_back(club(row));
-    return out;
+    return eachRow(rows, &RecordBuilder::club);
 }
 
 json::Object RecordBuilder::party(const Row &row)
@@ -134,10 +128,7 @@ json::Object RecordBuilder::party(const Row &row)
 
 json::Array RecordBuilder::parties(const QList<Row> &rows)
 {
-    json::Array out;
-    for (const Row &row : rows)
-        out.push_back(party(row));
-    return out;
+    return eachRow(rows, &RecordBuilder::party);
 }
 
 json::Object RecordBuilder::photo(const Row &row)
@@ -162,10 +153,7 @@ json::Object RecordBuilder::photo(const Row &row)
 
 json::Array RecordBuilder::photos(const QList<Row> &rows)
 {
-    json::Array out;
-    for (const Row &row : rows)
-        out.push_back(photo(row));
-    return out;
+    return eachRow(rows, &RecordBuilder::photo);
 }
 
 json::Object RecordBuilder::mood(const Row &row)
@@ -207,7 +195,7 @@ QString RecordBuilder::remarkQuery()
 {
     return s("SELECT r.*, u.nickname AS nickname, u.avatar AS avatar FROM remarks r "
              "JOIN users u ON u.uid = r.uid WHERE r.kind = ? AND r.target = ? "
-             "ORDER BY r.rid DESC LIMIT ? OFFSET ?");
+             "ORDER BY r.rid DESC");
 }
 
 std::optional<json::Object>

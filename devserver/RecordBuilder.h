@@ -38,6 +38,15 @@ public:
     static QString remarkQuery();
 
 private:
+    // One record per row, built by `build`.
+    json::Array eachRow(const QList<Row> &rows, json::Object (RecordBuilder::*build)(const Row &))
+    {
+        json::Array out;
+        out.reserve(size_t(rows.size()));
+        for (const Row &row : rows)
+            out.push_back(json::Value((this->*build)(row)));
+        return out;
+    }
     std::optional<json::Object> objectById(const QString &table, const QString &idColumn, qint64 id,
                                            json::Object (RecordBuilder::*make)(const Row &));
 

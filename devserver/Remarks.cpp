@@ -13,8 +13,7 @@ ApiResult Remarks::page(const ApiRequest &request, const QString &kind, qint64 t
     if (!page)
         return ApiResult::badParameter(QStringLiteral("page"));
     const QList<Row> rows =
-        ctx_.db.rows(RecordBuilder::remarkQuery(),
-                     {kind, target, pageSize::remarks, (*page - 1) * pageSize::remarks});
+        ctx_.db.page(RecordBuilder::remarkQuery(), {kind, target}, pageSize::remarks, *page);
     return ApiResult::success().set(listKey,
                                     json::Value(ctx_.records(request).remarks(rows, idKey)));
 }

@@ -64,7 +64,6 @@ ApiResult VenueApi::clubList(const ApiRequest &request)
     const auto page = request.page();
     if (!page)
         return ApiResult::badParameter(s("page"));
-    const qsizetype offset = static_cast<qsizetype>(*page - 1) * pageSize::clubs;
     QList<Row> rows;
     if (request.has(s("keywords")) || request.has(s("sheng")) || request.has(s("shi"))) {
         const auto sheng = request.text(s("sheng")).isEmpty() ? std::optional<qint64>(0)
@@ -76,20 +75,20 @@ ApiResult VenueApi::clubList(const ApiRequest &request)
         if (!shi || *shi < 0)
             return ApiResult::badParameter(s("shi"));
         const QString keywords = request.text(s("keywords")).trimmed();
-        rows = ctx_.db.rows(
+        rows = ctx_.db.page(
             s("SELECT * FROM clubs WHERE (? = 0 OR sheng = ?) AND (? = 0 OR shi = ?) AND "
               "(instr(name, ?) > 0 OR instr(tags, ?) > 0 OR instr(addr, ?) > 0) "
-              "ORDER BY hezuo DESC, clid LIMIT ? OFFSET ?"),
-            {*sheng, *sheng, *shi, *shi, keywords, keywords, keywords, pageSize::clubs, offset});
+              "ORDER BY hezuo DESC, clid"),
+            {*sheng, *sheng, *shi, *shi, keywords, keywords, keywords}, pageSize::clubs, *page);
     } else {
         const QString sort = request.has(s("sort")) ? request.text(s("sort")) : s("nearby");
         if (sort == s("top")) {
-            rows = ctx_.db.rows(
+            rows = ctx_.db.page(
                 s("SELECT c.* FROM clubs c WHERE (? = 0 OR c.shi = 0 OR (c.sheng = ? AND c.shi = "
                   "?)) "
                   "ORDER BY (SELECT COUNT(*) FROM club_favors f WHERE f.clid = c.clid) DESC, "
-                  "c.clid LIMIT ? OFFSET ?"),
-                {request.shi, request.sheng, request.shi, pageSize::clubs, offset});
+                  "c.clid"),
+                {request.shi, request.sheng, request.shi}, pageSize::clubs, *page);
         } else if (sort == s("nearby")) {
             QList<Row> all = ctx_.db.rows(s("SELECT * FROM clubs ORDER BY clid"));
             const double lat = request.lat;
@@ -98,7 +97,7 @@ ApiResult VenueApi::clubList(const ApiRequest &request)
                 return Geo::distance(lat, lng, a.real(s("lat")), a.real(s("lng")))
                        < Geo::distance(lat, lng, b.real(s("lat")), b.real(s("lng")));
             });
-            rows = all.mid(offset, pageSize::clubs);
+            rows = Database::pageOf(all, pageSize::clubs, *page);
         } else {
             return ApiResult::badParameter(s("sort"));
         }
@@ -111,10 +110,10 @@ ApiResult VenueApi::myClubFavors(const ApiRequest &request)
     const auto page = request.page();
     if (!page)
         return ApiResult::badParameter(s("page"));
-    const QList<Row> rows = ctx_.db.rows(
+    const QList<Row> rows = ctx_.db.page(
         s("SELECT c.* FROM club_favors f JOIN clubs c ON c.clid = f.clid WHERE f.uid = ? "
-          "ORDER BY f.time DESC LIMIT ? OFFSET ?"),
-        {request.uid, pageSize::clubs, (*page - 1) * pageSize::clubs});
+          "ORDER BY f.time DESC"),
+        {request.uid}, pageSize::clubs, *page);
     return ApiResult::success().set("clubs", json::Value(ctx_.records(request).clubs(rows)));
 }
 
@@ -205,9 +204,8 @@ ApiResult VenueApi::clubPhotos(const ApiRequest &request)
         return ApiResult::badParameter(s("page"));
     RecordBuilder records = ctx_.records(request);
     json::Array photos;
-    for (const Row &row : ctx_.db.rows(
-             s("SELECT * FROM club_photos WHERE clid = ? ORDER BY cpid LIMIT ? OFFSET ?"),
-             {club->integer(s("clid")), pageSize::photos, (*page - 1) * pageSize::photos})) {
+    for (const Row &row : ctx_.db.page(s("SELECT * FROM club_photos WHERE clid = ? ORDER BY cpid"),
+                                       {club->integer(s("clid"))}, pageSize::photos, *page)) {
         json::Object photo;
         photo.set("cpid", numericText(row.integer(s("cpid"))));
         photo.set("img", text(records.imageUrl(row.text(s("img")))));
@@ -218,19 +216,26 @@ ApiResult VenueApi::clubPhotos(const ApiRequest &request)
 
 ApiResult VenueApi::clubFavorUsers(const ApiRequest &request)
 {
+    return favorUsers(request, s("clubs"), s("clid"), s("club_favors"), "clubfavors");
+}
+
+// The users who favour the club or party named by `key`, most recent first.
+ApiResult VenueApi::favorUsers(const ApiRequest &request, const QString &table, const QString &key,
+                               const QString &favorTable, const std::string &listKey)
+{
     ApiResult failure;
-    const auto club = find(request, s("clubs"), s("clid"), &failure);
+    const auto target = find(request, table, key, &failure);
     const auto page = request.page();
-    if (!club)
+    if (!target)
         return failure;
     if (!page)
         return ApiResult::badParameter(s("page"));
+    const QString sql = s("SELECT u.* FROM %1 f JOIN users u ON u.uid = f.uid WHERE f.%2 = ? "
+                          "ORDER BY f.time DESC")
+                            .arg(favorTable, key);
     return ApiResult::success().set(
-        "clubfavors",
-        json::Value(ctx_.records(request).users(ctx_.db.rows(
-            s("SELECT u.* FROM club_favors f JOIN users u ON u.uid = f.uid WHERE f.clid = ? "
-              "ORDER BY f.time DESC LIMIT ? OFFSET ?"),
-            {club->integer(s("clid")), pageSize::users, (*page - 1) * pageSize::users}))));
+        listKey, json::Value(ctx_.records(request).users(
+                     ctx_.db.page(sql, {target->integer(key)}, pageSize::users, *page))));
 }
 
 ApiResult VenueApi::partyList(const ApiRequest &request)
@@ -238,12 +243,10 @@ ApiResult VenueApi::partyList(const ApiRequest &request)
     const auto page = request.page();
     if (!page)
         return ApiResult::badParameter(s("page"));
-    const QList<Row> rows = ctx_.db.rows(
+    const QList<Row> rows = ctx_.db.page(
         s("SELECT p.* FROM parties p JOIN clubs c ON c.clid = p.clid WHERE p.ptimeend >= ? "
-          "AND (? = 0 OR (c.sheng = ? AND c.shi = ?)) ORDER BY p.ptimestart, p.pid "
-          "LIMIT ? OFFSET ?"),
-        {Dates::now(), request.shi, request.sheng, request.shi, pageSize::parties,
-         (*page - 1) * pageSize::parties});
+          "AND (? = 0 OR (c.sheng = ? AND c.shi = ?)) ORDER BY p.ptimestart, p.pid "),
+        {Dates::now(), request.shi, request.sheng, request.shi}, pageSize::parties, *page);
     return ApiResult::success().set("partys", json::Value(ctx_.records(request).parties(rows)));
 }
 
@@ -260,10 +263,10 @@ ApiResult VenueApi::myPartyJoins(const ApiRequest &request)
             return ApiResult::badParameter(s("pid"));
         uid = *other;
     }
-    const QList<Row> rows = ctx_.db.rows(
+    const QList<Row> rows = ctx_.db.page(
         s("SELECT p.* FROM party_joins j JOIN parties p ON p.pid = j.pid WHERE j.uid = ? "
-          "ORDER BY p.ptimestart DESC, p.pid LIMIT ? OFFSET ?"),
-        {uid, pageSize::parties, (*page - 1) * pageSize::parties});
+          "ORDER BY p.ptimestart DESC, p.pid"),
+        {uid}, pageSize::parties, *page);
     return ApiResult::success().set("partys", json::Value(ctx_.records(request).parties(rows)));
 }
 
@@ -271,9 +274,8 @@ json::Array VenueApi::partyPhotoList(const ApiRequest &request, qint64 pid, int 
 {
     RecordBuilder records = ctx_.records(request);
     json::Array photos;
-    for (const Row &row :
-         ctx_.db.rows(s("SELECT * FROM party_photos WHERE pid = ? ORDER BY ppid LIMIT ? OFFSET ?"),
-                      {pid, pageSize::photos, (page - 1) * pageSize::photos})) {
+    for (const Row &row : ctx_.db.page(s("SELECT * FROM party_photos WHERE pid = ? ORDER BY ppid"),
+                                       {pid}, pageSize::photos, page)) {
         json::Object photo;
         photo.set("pid", numericText(row.integer(s("ppid"))));
         photo.set("ppid", numericText(row.integer(s("ppid"))));
@@ -371,19 +373,7 @@ ApiResult VenueApi::partyPhotos(const ApiRequest &request)
 
 ApiResult VenueApi::partyFavorUsers(const ApiRequest &request)
 {
-    ApiResult failure;
-    const auto party = find(request, s("parties"), s("pid"), &failure);
-    const auto page = request.page();
-    if (!party)
-        return failure;
-    if (!page)
-        return ApiResult::badParameter(s("page"));
-    return ApiResult::success().set(
-        "partyfavors",
-        json::Value(ctx_.records(request).users(ctx_.db.rows(
-            s("SELECT u.* FROM party_favors f JOIN users u ON u.uid = f.uid WHERE f.pid = ? "
-              "ORDER BY f.time DESC LIMIT ? OFFSET ?"),
-            {party->integer(s("pid")), pageSize::users, (*page - 1) * pageSize::users}))));
+    return favorUsers(request, s("parties"), s("pid"), s("party_favors"), "partyfavors");
 }
 
 } // namespace nuvora::devserver

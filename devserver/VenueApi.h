@@ -34,6 +34,8 @@ private:
     std::optional<Row> find(const ApiRequest &request, const QString &table, const QString &key,
                             ApiResult *failure);
     ApiResult setFavor(const ApiRequest &request, bool isClub, bool favor);
+    ApiResult favorUsers(const ApiRequest &request, const QString &table, const QString &key,
+                         const QString &favorTable, const std::string &listKey);
     json::Array partyPhotoList(const ApiRequest &request, qint64 pid, int page);
 
     ServerContext ctx_;

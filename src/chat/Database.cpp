@@ -94,33 +94,34 @@ void Database::insertChatMessage(const ChatMessage &message)
 {
     if (!database_)
         return;
-    const bool inserted = statement(kInsertMessage)
-                              .bind(1, message.msgid)
-                              .bind(2, message.senderuid)
-                              .bind(3, message.nickname)
-                              .bind(4, message.avatar)
-                              .bind(5, message.receiveruid)
-                              .bind(6, message.message)
-                              .bind(7, message.time)
-                              .bind(8, message.read)
-                              .execute();
-    if (!inserted)
-        closeDatabase();
+    executeOrClose(statement(kInsertMessage)
+                       .bind(1, message.msgid)
+                       .bind(2, message.senderuid)
+                       .bind(3, message.nickname)
+                       .bind(4, message.avatar)
+                       .bind(5, message.receiveruid)
+                       .bind(6, message.message)
+                       .bind(7, message.time)
+                       .bind(8, message.read));
 }
 
 void Database::insertMessageBox(const MessageBox &box)
 {
     if (!database_)
         return;
-    const bool inserted = statement(kInsertMessageBox)
-                              .bind(1, box.senderuid)
-                              .bind(2, box.nickname)
-                              .bind(3, box.avatar)
-                              .bind(4, box.message)
-                              .bind(5, box.time)
-                              .bind(6, box.count)
-                              .execute();
-    if (!inserted)
+    executeOrClose(statement(kInsertMessageBox)
+                       .bind(1, box.senderuid)
+                       .bind(2, box.nickname)
+                       .bind(3, box.avatar)
+                       .bind(4, box.message)
+                       .bind(5, box.time)
+                       .bind(6, box.count));
+}
+
+// A failed write closes the store, which also rolls back an open batch.
+void Database::executeOrClose(SqliteStatement &bound)
+{
+    if (!bound.execute())
         closeDatabase();
 }
 

@@ -72,6 +72,7 @@ public:
     void clearConversation(int uid);
 
 private:
+    void executeOrClose(SqliteStatement &bound);
     bool hasMessageBox(int senderuid);
     void foldIntoMessageBox(const ChatMessage &message, bool boxExists);
     // A statement kept for the open file, rewound and ready for new bindings.
