@@ -2,9 +2,11 @@
 // window and runs. `--push JSON` instead hands a payload to the running client.
 
 #include "app/AppDelegate.h"
+#include "app/AppRouter.h"
 #include "app/AppShell.h"
 #include "app/CommandLine.h"
 #include "chat/ChatService.h"
+#include "model/Session.h"
 #include "platform/AppContext.h"
 #include "platform/DeviceInfo.h"
 #include "platform/PushService.h"
@@ -56,8 +58,10 @@ int main(int argc, char **argv)
     AppShell::applyFont();
 
     AppContext context(commandLine.options());
-    AppDelegate &delegate = context.addService(std::make_unique<AppDelegate>(context));
-    ChatService::install(context, [&delegate] { delegate.logout(); });
+    Session::install(context);
+    AppRouter::install(context);
+    AppDelegate &delegate = context.own(std::make_unique<AppDelegate>(context));
+    ChatService::install(context);
     SDWebImageManager::install(context);
     delegate.applicationDidFinishLaunching();
 

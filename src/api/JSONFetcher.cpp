@@ -2,11 +2,11 @@
 
 #include "FormEncoder.h"
 #include "api/json/JsonReader.h"
+#include "model/Session.h"
 #include "platform/AppContext.h"
 #include "platform/JsonVariant.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
-#include "platform/Session.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
@@ -52,6 +52,12 @@ JSONFetcher *JSONFetcher::document(AppContext &context, const QString &urlString
 {
     return new JSONFetcher(context, QNetworkRequest(QUrl(urlString)), QByteArrayLiteral("GET"), {},
                            receiver, std::move(action));
+}
+
+const json::Value &JSONFetcher::reply() const
+{
+    static const json::Value none;
+    return result_ ? *result_ : none;
 }
 
 void JSONFetcher::addSessionHeaders(AppContext &context, QNetworkRequest &request)

@@ -25,6 +25,8 @@ public:
 
     // The decoded reply; none when the body was not JSON. Valid during the callback.
     const std::optional<nuvora::json::Value> &result() const { return result_; }
+    // The decoded reply, or a null value when there is none.
+    const nuvora::json::Value &reply() const;
 
 protected:
     JSONFetcher(AppContext &context, QNetworkRequest request, QByteArray method, QByteArray body,

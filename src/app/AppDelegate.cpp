@@ -1,9 +1,8 @@
 #include "AppDelegate.h"
 
-#include "LaunchingViewController.h"
 #include "LoginViewController.h"
-#include "MainViewController.h"
 #include "api/CommonFunctions.h"
+#include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
 #include "platform/ChatConnector.h"
@@ -14,13 +13,12 @@
 #include "platform/NotificationNames.h"
 #include "platform/PushService.h"
 #include "platform/Reachability.h"
-#include "platform/Session.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "platform/UrlOpener.h"
+#include "ui/Router.h"
 
 #include <QGuiApplication>
-#include <QThread>
 
 namespace {
 constexpr int kNewVersionPush = 1;
@@ -29,23 +27,18 @@ constexpr int kPartyPush = 3;
 
 AppDelegate::AppDelegate(AppContext &context, QObject *parent) : QObject(parent), context_(context)
 {
+    context.setSessionFlow(this);
 }
 
-AppDelegate::~AppDelegate() = default;
+AppDelegate::~AppDelegate()
+{
+    context_.setSessionFlow(nullptr);
+}
 
 AppDelegate *AppDelegate::sharedAppDelegate()
 {
     AppContext *context = AppContext::current();
-    return context ? context->service<AppDelegate>() : nullptr;
-}
-
-void AppDelegate::setDefaultUser(const std::optional<nuvora::json::Value> &userObject)
-{
-    if (userObject)
-        defaultUser_.emplace(*userObject, context_.session().userLocation);
-    else
-        defaultUser_.reset();
-    context_.session().setDefaultUser(userObject);
+    return context ? dynamic_cast<AppDelegate *>(&context->sessionFlow()) : nullptr;
 }
 
 void AppDelegate::applicationDidFinishLaunching()
@@ -59,7 +52,7 @@ void AppDelegate::applicationDidFinishLaunching()
     push.listen();
     push.registerForRemoteNotifications();
 
-    context_.navigation().setViewControllers({new LaunchingViewController(context_, *this)}, false);
+    context_.router().openLaunchScreen();
 
     NotificationCenter &notifications = context_.notifications();
     notifications.addObserver(
@@ -101,15 +94,13 @@ void AppDelegate::applicationDidBecomeActive()
         context_.alerts().showCommonAlert(QStringLiteral("无法定位您的位置"),
                                           QStringLiteral("请确保定位服务已开启"));
     }
-    ChatConnector *chat = context_.chat();
-    if (chat && !isSignedOutScreenAtBottom() && defaultUser_)
-        chat->initializeSocket();
+    if (!isSignedOutScreenAtBottom() && context_.session().isSignedIn())
+        context_.chat().initializeSocket();
 }
 
 void AppDelegate::applicationWillResignActive()
 {
-    if (ChatConnector *chat = context_.chat())
-        chat->disconnectSocket();
+    context_.chat().disconnectSocket();
 }
 
 bool AppDelegate::isSignedOutScreenAtBottom() const
@@ -184,8 +175,7 @@ void AppDelegate::didReceiveRemoteNotification(const QVariantMap &payload)
 
 void AppDelegate::receivedSocketNotification(const QVariant &command)
 {
-    if (ChatConnector *chat = context_.chat())
-        chat->receivedSocketNotification(command);
+    context_.chat().receivedSocketNotification(command);
 }
 
 void AppDelegate::networkChanged(const QVariant &monitor)
@@ -194,9 +184,9 @@ void AppDelegate::networkChanged(const QVariant &monitor)
     if (!reachability)
         return;
     if (reachability->isReachable()) {
-        ChatConnector *chat = context_.chat();
-        if (chat && !chat->hasSocket() && defaultUser_)
-            chat->initializeSocket();
+        ChatConnector &chat = context_.chat();
+        if (!chat.hasSocket() && context_.session().isSignedIn())
+            chat.initializeSocket();
     } else {
         context_.alerts().showCommonAlert(QStringLiteral("网络连接中断"),
                                           QStringLiteral("您的网络连接已断开"));
@@ -205,34 +195,25 @@ void AppDelegate::networkChanged(const QVariant &monitor)
 
 void AppDelegate::gotoLogin()
 {
-    context_.navigation().setViewControllers({new LoginViewController(context_)}, true);
+    context_.router().openSignIn();
 }
 
 void AppDelegate::finishLogin()
 {
-    if (ChatConnector *chat = context_.chat())
-        chat->initializeSocket();
-    context_.navigation().setViewControllers({new MainViewController(context_, *this)}, true);
+    context_.chat().initializeSocket();
+    context_.router().openHub();
 }
 
 void AppDelegate::logout()
 {
-    ChatConnector *chat = context_.chat();
-    if (chat)
-        chat->closeStore();
-    setDefaultUser(std::nullopt);
-    if (chat)
-        chat->disconnectSocket();
+    ChatConnector &chat = context_.chat();
+    chat.closeStore();
+    context_.session().setDefaultUser(std::nullopt);
+    chat.disconnectSocket();
     SettingsStore &settings = context_.settings();
     settings.remove(SettingsKeys::password);
     settings.remove(SettingsKeys::defaultUser);
     settings.remove(SettingsKeys::loginToken);
     settings.flush();
-    // A sign-out reached from another thread still changes the screens on the
-    // main thread, and returns only once they have changed.
-    if (QThread::currentThread() == thread())
-        gotoLogin();
-    else
-        QMetaObject::invokeMethod(
-            this, [this] { gotoLogin(); }, Qt::BlockingQueuedConnection);
+    gotoLogin();
 }

@@ -1,13 +1,12 @@
 #include "LaunchingViewController.h"
 
-#include "AppDelegate.h"
-#include "api/JSONFetcher.h"
+#include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
 #include "platform/Clock.h"
 #include "platform/JsonVariant.h"
 #include "platform/LogCategories.h"
-#include "platform/Session.h"
+#include "platform/SessionFlow.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
@@ -29,9 +28,8 @@ bool readServer(const json::Value &document, std::string_view name, QString *hos
 }
 } // namespace
 
-LaunchingViewController::LaunchingViewController(AppContext &context, AppDelegate &delegate,
-                                                 QObject *parent)
-    : ViewController(context, parent), delegate_(delegate)
+LaunchingViewController::LaunchingViewController(AppContext &context, QObject *parent)
+    : ViewController(context, parent), optionRequest_(new RequestSlot(context, this))
 {
 }
 
@@ -75,24 +73,19 @@ void LaunchingViewController::loadClientOptions()
 
 void LaunchingViewController::fetchClientOptions()
 {
-    if (optionFetcher_)
-        return;
     const QString url =
         context().options().webHost.toString(QUrl::StripTrailingSlash) + kOptionPath;
-    optionFetcher_.reset(JSONFetcher::document(
-        context(), url, this, [this](JSONFetcher *fetcher) { receivedOptionResponse(fetcher); }));
-    optionFetcher_->start();
+    // The document carries no "status": every reply is read here.
+    const auto answer = [this](const JSONFetcher &reply) { receivedOptionResponse(reply); };
+    optionRequest_->getDocument(url, answer, answer);
 }
 
-void LaunchingViewController::receivedOptionResponse(JSONFetcher *fetcher)
+void LaunchingViewController::receivedOptionResponse(const JSONFetcher &reply)
 {
     QString apiHost, chatHost;
     int apiPort = 0, chatPort = 0;
-    const auto &document = fetcher->result();
-    const bool usable = document && readServer(*document, "api", &apiHost, &apiPort)
-                        && readServer(*document, "message", &chatHost, &chatPort);
-    // The fetcher must not be deleted while it is still calling back.
-    optionFetcher_.release()->deleteLater();
+    const bool usable = readServer(reply.reply(), "api", &apiHost, &apiPort)
+                        && readServer(reply.reply(), "message", &chatHost, &chatPort);
 
     if (usable) {
         Session &session = context().session();
@@ -130,9 +123,9 @@ void LaunchingViewController::finishedLaunching()
     // Without the stored user the session cannot be resumed, so it is signed in anew.
     if (!settings.string(SettingsKeys::password).isEmpty()
         && !settings.string(SettingsKeys::loginToken).isEmpty() && user.isObject()) {
-        delegate_.setDefaultUser(user);
-        delegate_.finishLogin();
+        context().session().setDefaultUser(user);
+        context().sessionFlow().finishLogin();
     } else {
-        delegate_.gotoLogin();
+        context().sessionFlow().gotoLogin();
     }
 }

@@ -3,19 +3,15 @@
 // from the settings (fetched within the hour) or fetched anew, then the choice
 // between the automatic sign-in and the sign-in screen.
 
-#include "api/JSONFetcher.h"
 #include "platform/ViewController.h"
+#include "ui/RequestSlot.h"
 
 #include <QtQml/qqmlregistration.h>
-
-#include <memory>
-
-class AppDelegate;
 
 class LaunchingViewController : public ViewController {
     Q_OBJECT
     QML_ELEMENT
-    QML_UNCREATABLE("made by the application delegate")
+    QML_UNCREATABLE("made by the router")
     Q_PROPERTY(bool running READ isRunning NOTIFY runningChanged)
 public:
     // A configuration fetched at most this long ago is used as stored.
@@ -23,14 +19,14 @@ public:
     static inline const QString kOptionPath = QStringLiteral("/m/iphone2.0.0.json");
     static inline const QString kRetryButton = QStringLiteral("重试");
 
-    LaunchingViewController(AppContext &context, AppDelegate &delegate, QObject *parent = nullptr);
+    explicit LaunchingViewController(AppContext &context, QObject *parent = nullptr);
     ~LaunchingViewController() override;
 
     bool isRunning() const { return running_; }
 
     void loadClientOptions();
     void fetchClientOptions();
-    void receivedOptionResponse(JSONFetcher *fetcher);
+    void receivedOptionResponse(const JSONFetcher &reply);
     void finishedLaunching();
 
 signals:
@@ -43,7 +39,6 @@ private:
     bool hasStoredOptions() const;
     void setRunning(bool running);
 
-    AppDelegate &delegate_;
-    std::unique_ptr<JSONFetcher> optionFetcher_;
+    RequestSlot *optionRequest_;
     bool running_ = false;
 };

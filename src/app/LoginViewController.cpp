@@ -1,13 +1,11 @@
 #include "LoginViewController.h"
 
-#include "RegisterStepOneViewController.h"
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
-#include "platform/NavigationController.h"
-#include "platform/Session.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "platform/UrlOpener.h"
+#include "ui/Router.h"
 
 namespace {
 // The alert for an empty field: a little dialogue about what is missing, with
@@ -81,35 +79,19 @@ void LoginViewController::login()
         alerts.showAlert(QString(), kMissingPasswordJoke, kJokeButton, {}, 0, this, {});
         return;
     }
-    if (fetcher_)
-        return;
     const QVariantMap parameters{{QStringLiteral("email"), email_},
                                  {QStringLiteral("password"), password_}};
-    fetcher_ = std::make_unique<JSONFetcher>(
-        context(), context().session().apiServerAddress, kScript, parameters, this,
-        [this](JSONFetcher *fetcher) { receivedLoginResponse(fetcher); });
-    emit runningChanged();
-    fetcher_->start();
-}
-
-void LoginViewController::receivedLoginResponse(JSONFetcher *fetcher)
-{
-    // The fetcher must not be deleted while it is still calling back.
-    fetcher_.release()->deleteLater();
-    emit runningChanged();
-    if (const std::optional<QString> message = failureMessage(*fetcher)) {
-        context().alerts().showCommonAlert(QString(), *message);
-        return;
-    }
-    SettingsStore &settings = context().settings();
-    settings.setString(SettingsKeys::username, email_);
-    settings.setString(SettingsKeys::password, password_);
-    beginSession(*fetcher->result());
+    // What was typed is kept only once the server accepted it.
+    postSignIn(kScript, parameters, [this, email = email_, password = password_] {
+        SettingsStore &settings = context().settings();
+        settings.setString(SettingsKeys::username, email);
+        settings.setString(SettingsKeys::password, password);
+    });
 }
 
 void LoginViewController::registerButtonTapped()
 {
-    context().navigation().pushViewController(new RegisterStepOneViewController(context()), true);
+    context().router().openRegistration();
 }
 
 void LoginViewController::getPassword()

@@ -4,20 +4,16 @@
 // to the region screen or the hub.
 
 #include "SignInViewController.h"
-#include "api/JSONFetcher.h"
 
 #include <QtQml/qqmlregistration.h>
-
-#include <memory>
 
 class LoginViewController : public SignInViewController {
     Q_OBJECT
     QML_ELEMENT
-    QML_UNCREATABLE("made by the application delegate")
+    QML_UNCREATABLE("made by the router")
     Q_PROPERTY(QString email READ email WRITE setEmail NOTIFY emailChanged)
     Q_PROPERTY(QString password READ password WRITE setPassword NOTIFY passwordChanged)
     Q_PROPERTY(QString focusedField READ focusedField NOTIFY focusedFieldChanged)
-    Q_PROPERTY(bool running READ isRunning NOTIFY runningChanged)
 public:
     static inline const QString kScript = QStringLiteral("account_login.php");
     static inline const QString kPasswordPage = QStringLiteral("/m/getpassword.php");
@@ -35,20 +31,15 @@ public:
     QString password() const { return password_; }
     void setPassword(const QString &password);
     QString focusedField() const { return focusedField_; }
-    // The indicator runs and input is blocked while signing in.
-    bool isRunning() const { return fetcher_ != nullptr; }
 
     Q_INVOKABLE void login();
     Q_INVOKABLE void registerButtonTapped();
     Q_INVOKABLE void getPassword();
 
-    void receivedLoginResponse(JSONFetcher *fetcher);
-
 signals:
     void emailChanged();
     void passwordChanged();
     void focusedFieldChanged();
-    void runningChanged();
 
 protected:
     void viewWillAppear(bool animated) override;
@@ -59,5 +50,4 @@ private:
     QString email_;
     QString password_;
     QString focusedField_;
-    std::unique_ptr<JSONFetcher> fetcher_;
 };

@@ -1,38 +1,27 @@
 #include "MainViewController.h"
 
-#include "AppDelegate.h"
-#include "chat/ChatService.h"
 #include "chat/Database.h"
+#include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
 #include "platform/LogCategories.h"
 #include "platform/NavigationController.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
-#include "platform/Session.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "platform/UrlOpener.h"
 
 #include <QTimer>
 
-MainViewController::MainViewController(AppContext &context, AppDelegate &delegate, QObject *parent)
-    : ViewController(context, parent), delegate_(delegate)
+MainViewController::MainViewController(AppContext &context, QObject *parent)
+    : ViewController(context, parent), adsRequest_(new RequestSlot(context, this)),
+      notifyRequest_(new RequestSlot(context, this)),
+      userInfoRequest_(new RequestSlot(context, this))
 {
 }
 
 MainViewController::~MainViewController() = default;
-
-std::unique_ptr<JSONFetcher>
-MainViewController::post(const QString &script, const QVariantMap &parameters,
-                         void (MainViewController::*callback)(JSONFetcher *))
-{
-    auto fetcher = std::make_unique<JSONFetcher>(
-        context(), context().session().apiServerAddress, script, parameters, this,
-        [this, callback](JSONFetcher *reply) { (this->*callback)(reply); });
-    fetcher->start();
-    return fetcher;
-}
 
 void MainViewController::viewDidLoad()
 {
@@ -49,9 +38,16 @@ void MainViewController::viewDidLoad()
     notifications.addObserver(this, NotificationNames::userInfoChanged,
                               [this](const QVariant &) { receivedUserInfoChangedNotification(); });
 
-    if (const Advertisement *ads = delegate_.ads())
+    if (const auto &ads = context().session().ads())
         setFooterImage(ads->indexImg);
-    fetcher_ = post(QStringLiteral("option.php"), {}, &MainViewController::receivedADsResponse);
+    adsRequest_->post(
+        QStringLiteral("option.php"), {},
+        [this](const JSONFetcher &reply) { receivedADsResponse(reply); },
+        [this](const JSONFetcher &reply) {
+            // The reply brought the first feed counters of this sign-in all the same.
+            refreshMenu();
+            adsRequest_->alertFailure(reply);
+        });
     refreshMenu();
 }
 
@@ -63,11 +59,8 @@ void MainViewController::viewWillAppear(bool animated)
 
 int MainViewController::unreadMessageCount() const
 {
-    ChatService *chat = context().service<ChatService>();
-    if (!chat)
-        return 0;
     int unread = 0;
-    for (const MessageBox &box : chat->database().unreadMessageBoxes())
+    for (const MessageBox &box : context().messageStore().unreadMessageBoxes())
         unread += box.count;
     return unread;
 }
@@ -76,7 +69,7 @@ void MainViewController::refreshMenu()
 {
     const qint64 follow = context().settings().integer(SettingsKeys::feedFollowCount);
     const int unread = unreadMessageCount();
-    const User *user = delegate_.defaultUser();
+    const std::optional<User> &user = context().session().defaultUser();
 
     menuTitles_ = {
         follow ? QStringLiteral("动态(%1条新好友动态)").arg(follow) : QStringLiteral("动态"),
@@ -93,60 +86,37 @@ void MainViewController::refreshMenu()
     emit menuChanged();
 }
 
-void MainViewController::setSectionFactory(Section section, ScreenFactory factory)
+ViewController *MainViewController::sectionScreen(HubSection section) const
 {
-    if (section >= 0 && section < SectionCount)
-        sectionFactories_[section] = std::move(factory);
-}
-
-void MainViewController::setNotifyCenterFactory(ScreenFactory factory)
-{
-    notifyCenterFactory_ = std::move(factory);
-}
-
-void MainViewController::setPartyScreenFactory(PartyScreenFactory factory)
-{
-    partyScreenFactory_ = std::move(factory);
-}
-
-ViewController *MainViewController::sectionScreen(Section section) const
-{
-    return section >= 0 && section < SectionCount ? sections_[section].data() : nullptr;
-}
-
-void MainViewController::push(ViewController *screen)
-{
-    if (screen && navigationController())
-        navigationController()->pushViewController(screen, true);
+    return section < HubSection::Count ? sections_[size_t(section)].data() : nullptr;
 }
 
 void MainViewController::selectRow(int row)
 {
-    if (row < 0 || row >= SectionCount)
+    if (row < 0 || row >= int(HubSection::Count))
         return;
-    QPointer<ViewController> &screen = sections_[row];
-    if (!screen && sectionFactories_[row]) {
-        screen = sectionFactories_[row]();
+    QPointer<ViewController> &screen = sections_[size_t(row)];
+    if (!screen) {
+        screen = context().router().makeHubSectionScreen(HubSection(row));
         // The hub keeps the screen between visits; the stack leaves it alone when it is popped.
         if (screen)
             screen->setParent(this);
     }
     // A kept screen already on the stack is not pushed twice.
-    if (screen && navigationController()
-        && !navigationController()->viewControllers().contains(screen.data()))
-        push(screen);
+    NavigationController &navigation = context().navigation();
+    if (screen && !navigation.viewControllers().contains(screen.data()))
+        navigation.pushViewController(screen, true);
 }
 
-void MainViewController::dropSection(Section section)
+void MainViewController::dropSection(HubSection section)
 {
-    ViewController *screen = sections_[section];
-    sections_[section] = nullptr;
+    ViewController *screen = sections_[size_t(section)];
+    sections_[size_t(section)] = nullptr;
     if (!screen)
         return;
-    NavigationController *stack = screen->navigationController();
     // A screen still shown is left to the stack, which deletes it when it is popped.
-    if (stack)
-        screen->setParent(stack);
+    if (screen->isOnStack())
+        screen->setParent(&context().navigation());
     else
         screen->deleteLater();
 }
@@ -188,11 +158,10 @@ void MainViewController::hideNotifyView()
 
 void MainViewController::acknowledgeReminders()
 {
-    // An acknowledgement still under way covers this one.
-    if (notifyFetcher_)
-        return;
-    notifyFetcher_ = post(QStringLiteral("my_feed_remind.php"), {{QStringLiteral("feedid"), "0"}},
-                          &MainViewController::receivedNotificationsResponse);
+    // An acknowledgement still under way covers this one; its answer says nothing new.
+    const auto ignore = [](const JSONFetcher &) {};
+    notifyRequest_->post(QStringLiteral("my_feed_remind.php"), {{QStringLiteral("feedid"), "0"}},
+                         ignore, ignore);
 }
 
 void MainViewController::closeNotifyView()
@@ -203,13 +172,12 @@ void MainViewController::closeNotifyView()
 void MainViewController::gotoNotifyCenter()
 {
     hideNotifyView();
-    if (notifyCenterFactory_)
-        push(notifyCenterFactory_());
+    context().router().openReminderList();
 }
 
 void MainViewController::footerAdTapped()
 {
-    const Advertisement *ads = delegate_.ads();
+    const auto &ads = context().session().ads();
     if (ads && !ads->indexURL.isEmpty())
         context().urlOpener().open(QUrl(ads->indexURL));
 }
@@ -224,65 +192,53 @@ void MainViewController::setFooterImage(const QString &image)
 
 void MainViewController::receivedPartyPushNotification(const QVariant &payload)
 {
-    if (partyScreenFactory_)
-        push(partyScreenFactory_(payload.toMap()));
+    bool valid = false;
+    const int partyId = payload.toMap().value(QStringLiteral("pid")).toInt(&valid);
+    // An id that is not a positive integer names no party.
+    if (valid && partyId > 0)
+        context().router().openPartyWithId(partyId);
 }
 
 void MainViewController::receivedCitySwitchedNotification()
 {
-    dropSection(Clubs);
-    dropSection(Parties);
+    dropSection(HubSection::Clubs);
+    dropSection(HubSection::Parties);
 }
 
 void MainViewController::receivedUserInfoChangedNotification()
 {
-    // The reply of a reload under way carries the newest profile already.
-    if (userInfoFetcher_)
-        return;
-    userInfoFetcher_ = post(QStringLiteral("my_userinfo.php"), {},
-                            &MainViewController::receivedUserInfoChangedResponse);
+    // The reply of a reload under way carries the newest profile already; a failed
+    // reload keeps the profile shown.
+    userInfoRequest_->post(
+        QStringLiteral("my_userinfo.php"), {},
+        [this](const JSONFetcher &reply) { receivedUserInfoChangedResponse(reply); },
+        [](const JSONFetcher &) {});
 }
 
-void MainViewController::receivedADsResponse(JSONFetcher *fetcher)
+void MainViewController::receivedADsResponse(const JSONFetcher &reply)
 {
-    // The fetcher must not be deleted while it is still calling back.
-    fetcher_.release()->deleteLater();
     // The reply brought the first feed counters of this sign-in.
     refreshMenu();
-    const auto &result = fetcher->result();
-    if (fetcher->status() != 1 || !result) {
-        context().alerts().showCommonAlert(fetcher->message(), QString());
-        return;
-    }
-    const nuvora::json::Value &guanggao = (*result)["guanggao"];
+    const nuvora::json::Value &guanggao = reply.reply()["guanggao"];
     if (!guanggao.isObject()) {
         qCInfo(lcNet) << "option.php: the reply carries no advertisements";
         return;
     }
-    delegate_.setAds(Advertisement(guanggao));
-    setFooterImage(delegate_.ads()->indexImg);
+    Session &session = context().session();
+    session.setAds(Advertisement(guanggao));
+    setFooterImage(session.ads()->indexImg);
     context().notifications().post(NotificationNames::adReceived);
 }
 
-void MainViewController::receivedNotificationsResponse(JSONFetcher *fetcher)
+void MainViewController::receivedUserInfoChangedResponse(const JSONFetcher &reply)
 {
-    Q_UNUSED(fetcher)
-    notifyFetcher_.release()->deleteLater();
-}
-
-void MainViewController::receivedUserInfoChangedResponse(JSONFetcher *fetcher)
-{
-    userInfoFetcher_.release()->deleteLater();
-    const auto &result = fetcher->result();
-    if (fetcher->status() != 1 || !result)
-        return;
-    const nuvora::json::Value &user = (*result)["user"];
+    const nuvora::json::Value &user = reply.reply()["user"];
     // Without a user object there is nothing to replace the old profile with.
     if (!user.isObject())
         return;
     SettingsStore &settings = context().settings();
     settings.setValue(SettingsKeys::defaultUser, user);
     settings.flush();
-    delegate_.setDefaultUser(user);
+    context().session().setDefaultUser(user);
     refreshMenu();
 }

@@ -3,8 +3,9 @@
 // the advertisements fetched once, the reminder pop-up, the profile reload when the
 // server reports a new profile version, and the party push.
 
-#include "api/JSONFetcher.h"
 #include "platform/ViewController.h"
+#include "ui/RequestSlot.h"
+#include "ui/Router.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -12,15 +13,11 @@
 #include <QtQml/qqmlregistration.h>
 
 #include <array>
-#include <functional>
-#include <memory>
-
-class AppDelegate;
 
 class MainViewController : public ViewController {
     Q_OBJECT
     QML_ELEMENT
-    QML_UNCREATABLE("made by the application delegate")
+    QML_UNCREATABLE("made by the router")
     Q_PROPERTY(QStringList menuTitles READ menuTitles NOTIFY menuChanged)
     Q_PROPERTY(QStringList menuImageNames READ menuImageNames NOTIFY menuChanged)
     Q_PROPERTY(QString profileCover READ profileCover NOTIFY menuChanged)
@@ -30,20 +27,12 @@ class MainViewController : public ViewController {
     Q_PROPERTY(int notifySlideMs READ notifySlideMs CONSTANT)
     Q_PROPERTY(double hiddenBackgroundSize READ hiddenBackgroundSize CONSTANT)
 public:
-    enum Section { Activity, FindFriends, Conversations, Clubs, Parties, Profile, SectionCount };
-    Q_ENUM(Section)
-
-    // Makes a section's screen; the hub keeps what it returns.
-    using ScreenFactory = std::function<ViewController *()>;
-    // Makes the party page for the push payload {"pid": ...}.
-    using PartyScreenFactory = std::function<ViewController *(const QVariantMap &payload)>;
-
     static constexpr int kNotifySlideMs = 250;
     // The decorative image seen when the menu is pulled beyond its ends.
     static constexpr double kHiddenBackgroundSize = 320;
     static inline const QString kProfilePlaceholder = QStringLiteral("menu-profile.jpg");
 
-    MainViewController(AppContext &context, AppDelegate &delegate, QObject *parent = nullptr);
+    explicit MainViewController(AppContext &context, QObject *parent = nullptr);
     ~MainViewController() override;
 
     QStringList menuTitles() const { return menuTitles_; }
@@ -56,17 +45,14 @@ public:
     int notifySlideMs() const { return kNotifySlideMs; }
     double hiddenBackgroundSize() const { return kHiddenBackgroundSize; }
 
-    // The screens of later parts register here; a row without one opens nothing.
-    void setSectionFactory(Section section, ScreenFactory factory);
-    void setNotifyCenterFactory(ScreenFactory factory);
-    void setPartyScreenFactory(PartyScreenFactory factory);
     // The kept screen of a section; none before its first visit or after it was dropped.
-    ViewController *sectionScreen(Section section) const;
+    ViewController *sectionScreen(HubSection section) const;
 
-    bool isAcknowledgingReminders() const { return bool(notifyFetcher_); }
-    bool isReloadingUser() const { return bool(userInfoFetcher_); }
+    bool isAcknowledgingReminders() const { return notifyRequest_->busy(); }
+    bool isReloadingUser() const { return userInfoRequest_->busy(); }
 
-    // Row taps: push the section's screen, made on first use and kept.
+    // Row taps: push the section's screen, made on first use and kept; a section
+    // without a screen yet opens nothing.
     Q_INVOKABLE void selectRow(int row);
     Q_INVOKABLE void gotoNotifyCenter();
     Q_INVOKABLE void closeNotifyView();
@@ -81,9 +67,8 @@ public:
     void receivedCitySwitchedNotification();
     void receivedUserInfoChangedNotification();
 
-    void receivedADsResponse(JSONFetcher *fetcher);
-    void receivedNotificationsResponse(JSONFetcher *fetcher);
-    void receivedUserInfoChangedResponse(JSONFetcher *fetcher);
+    void receivedADsResponse(const JSONFetcher &reply);
+    void receivedUserInfoChangedResponse(const JSONFetcher &reply);
 
 signals:
     void menuChanged();
@@ -98,28 +83,21 @@ protected:
     void viewWillAppear(bool animated) override;
 
 private:
-    std::unique_ptr<JSONFetcher> post(const QString &script, const QVariantMap &parameters,
-                                      void (MainViewController::*callback)(JSONFetcher *));
     // The unread messages of every conversation in the signed-in user's store.
     int unreadMessageCount() const;
     void hideNotifyView();
     void acknowledgeReminders();
-    void dropSection(Section section);
+    void dropSection(HubSection section);
     void setFooterImage(const QString &image);
-    void push(ViewController *screen);
 
-    AppDelegate &delegate_;
     QStringList menuTitles_;
     QStringList menuImageNames_;
     QString profileCover_;
     QString footerImage_;
     QString notifyText_;
     bool notifyShown_ = false;
-    std::array<QPointer<ViewController>, SectionCount> sections_;
-    std::array<ScreenFactory, SectionCount> sectionFactories_;
-    ScreenFactory notifyCenterFactory_;
-    PartyScreenFactory partyScreenFactory_;
-    std::unique_ptr<JSONFetcher> fetcher_;
-    std::unique_ptr<JSONFetcher> notifyFetcher_;
-    std::unique_ptr<JSONFetcher> userInfoFetcher_;
+    std::array<QPointer<ViewController>, int(HubSection::Count)> sections_;
+    RequestSlot *adsRequest_;
+    RequestSlot *notifyRequest_;
+    RequestSlot *userInfoRequest_;
 };

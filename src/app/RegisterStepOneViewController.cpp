@@ -1,17 +1,17 @@
 #include "RegisterStepOneViewController.h"
 
-#include "RegisterStepTwoViewController.h"
 #include "api/CommonFunctions.h"
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
-#include "platform/NavigationController.h"
-#include "platform/Session.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
+#include "ui/Router.h"
 
 RegisterStepOneViewController::RegisterStepOneViewController(AppContext &context, QObject *parent)
-    : ViewController(context, parent)
+    : ViewController(context, parent), validateRequest_(new RequestSlot(context, this))
 {
+    connect(validateRequest_, &RequestSlot::busyChanged, this,
+            &RegisterStepOneViewController::runningChanged);
 }
 
 RegisterStepOneViewController::~RegisterStepOneViewController() = default;
@@ -43,31 +43,21 @@ void RegisterStepOneViewController::stepOneFinished()
         alerts.showCommonAlert(QStringLiteral("密码无效"), QStringLiteral("请输入6至16位的密码"));
         return;
     }
-    if (fetcher_)
-        return;
     const QVariantMap parameters{{QStringLiteral("email"), email_},
                                  {QStringLiteral("do"), QStringLiteral("email")}};
-    fetcher_ = std::make_unique<JSONFetcher>(
-        context(), context().session().apiServerAddress, kScript, parameters, this,
-        [this](JSONFetcher *fetcher) { reciveValidateFetcherResponse(fetcher); });
-    emit runningChanged();
-    fetcher_->start();
+    validateRequest_->post(kScript, parameters, [this](const JSONFetcher &reply) {
+        reciveValidateFetcherResponse(reply);
+    });
 }
 
-void RegisterStepOneViewController::reciveValidateFetcherResponse(JSONFetcher *fetcher)
+void RegisterStepOneViewController::reciveValidateFetcherResponse(const JSONFetcher &reply)
 {
-    // The fetcher must not be deleted while it is still calling back.
-    fetcher_.release()->deleteLater();
-    emit runningChanged();
-    if (fetcher->status() != 1) {
-        context().alerts().showCommonAlert(fetcher->message(), QString());
-        return;
-    }
+    Q_UNUSED(reply)
     SettingsStore &settings = context().settings();
     settings.setString(SettingsKeys::username, email_);
     settings.setString(SettingsKeys::password, password_);
     settings.flush();
-    context().navigation().pushViewController(new RegisterStepTwoViewController(context()), true);
+    context().router().openRegistrationAvatarStep();
 }
 
 void RegisterStepOneViewController::gotoLogin()

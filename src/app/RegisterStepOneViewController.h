@@ -2,12 +2,10 @@
 // Registration, first step: the e-mail address and the password, checked here
 // and the address also by the server, then kept in the settings for step three.
 
-#include "api/JSONFetcher.h"
 #include "platform/ViewController.h"
+#include "ui/RequestSlot.h"
 
 #include <QtQml/qqmlregistration.h>
-
-#include <memory>
 
 class RegisterStepOneViewController : public ViewController {
     Q_OBJECT
@@ -29,12 +27,12 @@ public:
     QString password() const { return password_; }
     void setPassword(const QString &password);
     // The indicator runs and input is blocked while the server checks the address.
-    bool isRunning() const { return fetcher_ != nullptr; }
+    bool isRunning() const { return validateRequest_->busy(); }
 
     Q_INVOKABLE void stepOneFinished();
     Q_INVOKABLE void gotoLogin();
 
-    void reciveValidateFetcherResponse(JSONFetcher *fetcher);
+    void reciveValidateFetcherResponse(const JSONFetcher &reply);
 
 signals:
     void emailChanged();
@@ -44,5 +42,5 @@ signals:
 private:
     QString email_;
     QString password_;
-    std::unique_ptr<JSONFetcher> fetcher_;
+    RequestSlot *validateRequest_;
 };

@@ -3,7 +3,6 @@
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
 #include "platform/Clock.h"
-#include "platform/Session.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
@@ -103,8 +102,6 @@ void RegisterStepThreeViewController::stepThreeFinished()
         alerts.showCommonAlert(QStringLiteral("请输入出生日期"), QString());
         return;
     }
-    if (fetcher_)
-        return;
     const SettingsStore &settings = context().settings();
     const QVariantMap parameters{
         {QStringLiteral("email"), settings.string(SettingsKeys::username)},
@@ -115,21 +112,5 @@ void RegisterStepThreeViewController::stepThreeFinished()
         {QStringLiteral("birthday"), birthday_},
         {QStringLiteral("gender"), gender_},
         {QStringLiteral("file"), QVariantMap{{QStringLiteral("avatar"), imageData_}}}};
-    fetcher_ = std::make_unique<MultipartPOSTFetcher>(
-        context(), context().session().apiServerAddress, kScript, parameters, this,
-        [this](JSONFetcher *fetcher) { receivedRegisterResponse(fetcher); });
-    emit runningChanged();
-    fetcher_->start();
-}
-
-void RegisterStepThreeViewController::receivedRegisterResponse(JSONFetcher *fetcher)
-{
-    // The fetcher must not be deleted while it is still calling back.
-    fetcher_.release()->deleteLater();
-    emit runningChanged();
-    if (const std::optional<QString> message = failureMessage(*fetcher)) {
-        context().alerts().showCommonAlert(*message, QString());
-        return;
-    }
-    beginSession(*fetcher->result());
+    uploadSignIn(kScript, parameters);
 }

@@ -4,7 +4,6 @@
 // success, starts the session as the sign-in screen does.
 
 #include "SignInViewController.h"
-#include "api/MultipartPOSTFetcher.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -33,7 +32,6 @@ class RegisterStepThreeViewController : public SignInViewController {
     Q_PROPERTY(int minimumYear READ minimumYear CONSTANT)
     Q_PROPERTY(int maximumYear READ maximumYear CONSTANT)
     Q_PROPERTY(QString finishButtonTitle READ finishButtonTitle NOTIFY runningChanged)
-    Q_PROPERTY(bool running READ isRunning NOTIFY runningChanged)
 public:
     static inline const QString kScript = QStringLiteral("account_register.php");
     static inline const QString kFinishTitle = QStringLiteral("完成！");
@@ -75,8 +73,7 @@ public:
     int minimumYear() const { return kMinimumYear; }
     int maximumYear() const { return maximumDate_.year(); }
     QDate maximumDate() const { return maximumDate_; }
-    QString finishButtonTitle() const { return fetcher_ ? kRegisteringTitle : kFinishTitle; }
-    bool isRunning() const { return fetcher_ != nullptr; }
+    QString finishButtonTitle() const { return isRunning() ? kRegisteringTitle : kFinishTitle; }
 
     // The picker's wheels; the day follows the month's length and no date lies
     // after today.
@@ -86,15 +83,12 @@ public:
     Q_INVOKABLE void selectGender(int tag);
     Q_INVOKABLE void stepThreeFinished();
 
-    void receivedRegisterResponse(JSONFetcher *fetcher);
-
 signals:
     void nicknameChanged();
     void birthdayChanged();
     void genderChanged();
     void datePickerShownChanged();
     void pickerDateChanged();
-    void runningChanged();
 
 private:
     void setDatePickerShown(bool shown);
@@ -107,5 +101,4 @@ private:
     bool datePickerShown_ = false;
     QDate maximumDate_;
     QDate pickerDate_;
-    std::unique_ptr<MultipartPOSTFetcher> fetcher_;
 };

@@ -1,10 +1,9 @@
 #include "RegisterStepTwoViewController.h"
 
-#include "RegisterStepThreeViewController.h"
 #include "api/CommonFunctions.h"
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
-#include "platform/NavigationController.h"
+#include "ui/Router.h"
 
 #include <QBuffer>
 
@@ -84,6 +83,5 @@ void RegisterStepTwoViewController::stepTwoFinished()
         context().alerts().showCommonAlert(QStringLiteral("请上传头像"), QString());
         return;
     }
-    context().navigation().pushViewController(
-        new RegisterStepThreeViewController(context(), imageData_), true);
+    context().router().openRegistrationProfileStep(imageData_);
 }

@@ -1,22 +1,54 @@
 #include "SignInViewController.h"
 
-#include "AppDelegate.h"
+#include "model/Session.h"
+#include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
 #include "platform/JsonVariant.h"
-#include "platform/NavigationController.h"
+#include "platform/SessionFlow.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
-#include "screens/people/LocationViewController.h"
+#include "ui/Router.h"
 
-std::optional<QString> SignInViewController::failureMessage(const JSONFetcher &fetcher)
+SignInViewController::SignInViewController(AppContext &context, QObject *parent)
+    : ViewController(context, parent), signInRequest_(new RequestSlot(context, this))
 {
-    if (fetcher.status() != 1)
-        return fetcher.message();
-    const auto &reply = fetcher.result();
-    const bool complete = reply && (*reply)["logintoken"].isString()
-                          && !(*reply)["logintoken"].asString().empty()
-                          && (*reply)["user"].isObject();
+    connect(signInRequest_, &RequestSlot::busyChanged, this, &SignInViewController::runningChanged);
+}
+
+std::optional<QString> SignInViewController::failureMessage(const JSONFetcher &reply)
+{
+    if (reply.status() != 1)
+        return reply.message();
+    const nuvora::json::Value &result = reply.reply();
+    const bool complete = result["logintoken"].isString()
+                          && !result["logintoken"].asString().empty() && result["user"].isObject();
     return complete ? std::nullopt : std::optional<QString>(HTTPFetcher::kNetworkFailure);
+}
+
+RequestSlot::Handler SignInViewController::answer(std::function<void()> beforeSession)
+{
+    return [this, beforeSession = std::move(beforeSession)](const JSONFetcher &reply) {
+        if (const std::optional<QString> message = failureMessage(reply)) {
+            context().alerts().showCommonAlert(QString(), *message);
+            return;
+        }
+        if (beforeSession)
+            beforeSession();
+        beginSession(reply.reply());
+    };
+}
+
+void SignInViewController::postSignIn(const QString &script, const QVariantMap &parameters,
+                                      std::function<void()> beforeSession)
+{
+    const RequestSlot::Handler handler = answer(std::move(beforeSession));
+    signInRequest_->post(script, parameters, handler, handler);
+}
+
+void SignInViewController::uploadSignIn(const QString &script, const QVariantMap &parameters)
+{
+    const RequestSlot::Handler handler = answer({});
+    signInRequest_->upload(script, parameters, handler, handler);
 }
 
 void SignInViewController::beginSession(const nuvora::json::Value &reply)
@@ -26,16 +58,14 @@ void SignInViewController::beginSession(const nuvora::json::Value &reply)
                        JsonVariant::toQString(reply["logintoken"].asString()));
     settings.setValue(SettingsKeys::defaultUser, reply["user"]);
     settings.flush();
-    if (AppDelegate *delegate = context().service<AppDelegate>())
-        delegate->setDefaultUser(reply["user"]);
+    context().session().setDefaultUser(reply["user"]);
 
     if (!settings.string(SettingsKeys::shi).isEmpty()) {
-        finishLogin();
+        context().sessionFlow().finishLogin();
         return;
     }
-    auto *location = new LocationViewController(context());
-    location->setDelegate(this, this);
-    context().navigation().presentViewController(location, true);
+    context().router().openRegionChoice(
+        this, [this](const std::optional<QString> &cityName) { locateDidFinished(cityName); });
 }
 
 void SignInViewController::locateDidFinished(const std::optional<QString> &cityName)
@@ -43,12 +73,6 @@ void SignInViewController::locateDidFinished(const std::optional<QString> &cityN
     // Without a city the region screen stays: the hub needs one.
     if (!cityName || cityName->isEmpty())
         return;
-    context().navigation().dismissViewController(true);
-    finishLogin();
-}
-
-void SignInViewController::finishLogin()
-{
-    if (AppDelegate *delegate = context().service<AppDelegate>())
-        delegate->finishLogin();
+    context().router().closeRegionChoice();
+    context().sessionFlow().finishLogin();
 }

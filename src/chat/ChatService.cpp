@@ -18,15 +18,14 @@ ChatService::ChatService(AppContext &context)
 
 ChatService::~ChatService()
 {
-    if (context_.chat() == this)
-        context_.setChat(nullptr);
+    if (context_.hasChat() && &context_.chat() == this)
+        context_.setChat(nullptr, nullptr, nullptr);
 }
 
-ChatService &ChatService::install(AppContext &context, std::function<void()> logout)
+ChatService &ChatService::install(AppContext &context)
 {
-    ChatService &chat = context.addService(std::make_unique<ChatService>(context));
-    chat.handler().setLogout(std::move(logout));
-    context.setChat(&chat);
+    ChatService &chat = context.own(std::make_unique<ChatService>(context));
+    context.setChat(&chat, &chat.database(), &chat.socketCenter());
     return chat;
 }
 

@@ -17,9 +17,8 @@ public:
     explicit ChatService(AppContext &context);
     ~ChatService() override;
 
-    // Makes a ChatService the context's chat layer and returns it; `logout` is the
-    // shell's sign-out, which the server can ask for.
-    static ChatService &install(AppContext &context, std::function<void()> logout = {});
+    // Makes a ChatService the context's chat layer and returns it.
+    static ChatService &install(AppContext &context);
 
     SocketCenter &socketCenter() { return *socketCenter_; }
     Database &database() { return *database_; }

@@ -3,13 +3,14 @@
 #include "Database.h"
 #include "SocketCenter.h"
 #include "model/JsonFields.h"
+#include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
 #include "platform/JsonVariant.h"
 #include "platform/LogCategories.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
-#include "platform/Session.h"
+#include "platform/SessionFlow.h"
 #include "platform/Vibration.h"
 
 namespace json = nuvora::json;
@@ -114,6 +115,5 @@ void ChatSessionHandler::alert(const QString &title, const QString &message)
 
 void ChatSessionHandler::logout()
 {
-    if (logout_)
-        logout_();
+    context_.sessionFlow().logout();
 }

@@ -21,9 +21,6 @@ public:
     ChatSessionHandler(AppContext &context, Database &database, SocketCenter &socketCenter,
                        QObject *parent = nullptr);
 
-    // The shell's sign-out, which lies above this layer.
-    void setLogout(std::function<void()> logout) { logout_ = std::move(logout); }
-
     // One received command; anything that is not a known command is ignored.
     void receivedSocketNotification(const QVariant &command);
 
@@ -39,5 +36,4 @@ private:
     Database &database_;
     SocketCenter &socketCenter_;
     QString avatarHost_;
-    std::function<void()> logout_;
 };

@@ -1,6 +1,5 @@
 #include "Database.h"
 
-#include "ChatService.h"
 #include "SqliteStatement.h"
 #include "platform/AppContext.h"
 #include "platform/Clock.h"
@@ -56,8 +55,7 @@ Database::Database(const QString &folder, const Clock &clock) : folder_(folder),
 Database *Database::sharedDatabase()
 {
     AppContext *context = AppContext::current();
-    ChatService *chat = context ? context->service<ChatService>() : nullptr;
-    return chat ? &chat->database() : nullptr;
+    return context && context->hasChat() ? &context->messageStore() : nullptr;
 }
 
 Database::~Database()

@@ -1,16 +1,15 @@
 #include "SocketCenter.h"
 
 #include "AsyncSocket.h"
-#include "ChatService.h"
 #include "LoginRequest.h"
 #include "api/json/JsonReader.h"
 #include "api/json/JsonWriter.h"
+#include "model/Session.h"
 #include "platform/AppContext.h"
 #include "platform/JsonVariant.h"
 #include "platform/LogCategories.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
-#include "platform/Session.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
@@ -36,8 +35,7 @@ SocketCenter::~SocketCenter()
 SocketCenter *SocketCenter::sharedSocketCenter()
 {
     AppContext *context = AppContext::current();
-    ChatService *chat = context ? context->service<ChatService>() : nullptr;
-    return chat ? &chat->socketCenter() : nullptr;
+    return context && context->hasChat() ? &context->socketCenter() : nullptr;
 }
 
 bool SocketCenter::isConnected() const

@@ -4,10 +4,15 @@
 
 #include "api/json/JsonValue.h"
 
+#include <QObject>
 #include <QString>
 #include <vector>
 
 struct AdItem {
+    Q_GADGET
+    Q_PROPERTY(QString img MEMBER img)
+    Q_PROPERTY(int id MEMBER id)
+public:
     QString img; // image address
     int id = 0;  // the club or party it opens
 };

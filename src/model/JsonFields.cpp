@@ -22,4 +22,28 @@ QString text(const nuvora::json::Value &object, std::string_view key)
     return QString::fromStdString(object[key].toText());
 }
 
+QString imageVariant(const nuvora::json::Value &object, std::string_view key,
+                     std::string_view suffix)
+{
+    const QString address = text(object, key);
+    return address.isEmpty() ? address
+                             : address + QLatin1String(suffix.data(), qsizetype(suffix.size()));
+}
+
+bool isExplicitNull(const nuvora::json::Value &object, std::string_view key)
+{
+    const nuvora::json::Value *value = object.find(key);
+    return value && value->isNull();
+}
+
+bool isObject(const nuvora::json::Value &object, std::string_view key)
+{
+    return object[key].isObject();
+}
+
+const nuvora::json::Value &child(const nuvora::json::Value &object, std::string_view key)
+{
+    return object[key];
+}
+
 } // namespace JsonFields

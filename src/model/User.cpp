@@ -12,7 +12,7 @@ User::User(const nuvora::json::Value &d, const std::optional<QGeoCoordinate> &de
     : userId(integer(d, "uid")), addr_sheng_c(integer(d, "addr_sheng_c")),
       addr_sheng_j(integer(d, "addr_sheng_j")), addr_shi_c(integer(d, "addr_shi_c")),
       addr_shi_j(integer(d, "addr_shi_j")), age(integer(d, "age")),
-      avatar(text(d, "avatar") + QStringLiteral("!100")), avatar_big(text(d, "avatar")),
+      avatar(JsonFields::imageVariant(d, "avatar", "!100")), avatar_big(text(d, "avatar")),
       avatar_upload(integer(d, "avatar_upload")), birthday(text(d, "birthday")),
       visitors(integer(d, "look")), popularity(integer(d, "renqi")), nickname(text(d, "nickname")),
       gender(integer(d, "gender")),
@@ -31,11 +31,7 @@ QString User::distanceText(const nuvora::json::Value &d,
                            const std::optional<QGeoCoordinate> &devicePosition)
 {
     const QString unknown = QStringLiteral("未知");
-    const auto isExplicitNull = [&d](std::string_view key) {
-        const nuvora::json::Value *value = d.find(key);
-        return value && value->isNull();
-    };
-    if (isExplicitNull("lat") || isExplicitNull("lng"))
+    if (JsonFields::isExplicitNull(d, "lat") || JsonFields::isExplicitNull(d, "lng"))
         return unknown;
     const double lat = JsonFields::real(d, "lat");
     const double lng = JsonFields::real(d, "lng");

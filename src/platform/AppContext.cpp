@@ -8,7 +8,6 @@
 #include "NotificationCenter.h"
 #include "PushService.h"
 #include "Reachability.h"
-#include "Session.h"
 #include "SettingsStore.h"
 #include "UrlOpener.h"
 #include "Vibration.h"
@@ -27,7 +26,6 @@ AppContext::AppContext(Options options, QObject *parent)
     settings_ = std::make_unique<SettingsStore>(
         QDir(options_.dataDirectory).filePath(QStringLiteral("settings.json")));
     notifications_ = std::make_unique<NotificationCenter>();
-    session_ = std::make_unique<Session>();
     network_ = std::make_unique<NetworkAccess>();
     alerts_ = std::make_unique<AlertPresenter>();
     location_ = std::make_unique<LocationService>(options_.fixedPosition);
@@ -41,10 +39,11 @@ AppContext::AppContext(Options options, QObject *parent)
 
 AppContext::~AppContext()
 {
-    // Screens first, then the services of the layers above, while everything
-    // they use still exists.
+    // Screens first, then the collaborators of the layers above (newest first),
+    // while everything they use still exists.
     navigation_.reset();
-    services_.clear();
+    while (!owned_.empty())
+        owned_.pop_back();
     if (currentContext == this)
         currentContext = nullptr;
 }
@@ -52,6 +51,24 @@ AppContext::~AppContext()
 AppContext *AppContext::current()
 {
     return currentContext;
+}
+
+void AppContext::missing(const char *what)
+{
+    qFatal("The application context has no %s: install it before it is used.", what);
+}
+
+void AppContext::setChat(ChatConnector *chat, Database *messageStore, SocketCenter *socketCenter)
+{
+    chat_ = chat;
+    messageStore_ = messageStore;
+    socketCenter_ = socketCenter;
+}
+
+void AppContext::setImageLoader(SDWebImageManager *manager, SDImageCache *cache)
+{
+    imageManager_ = manager;
+    imageCache_ = cache;
 }
 
 QString AppContext::documentsDirectory() const

@@ -1,8 +1,8 @@
 #pragma once
-// The one context every controller receives: the platform services, the session
-// and the services of the layers above (registered by type). The process-wide
-// `shared...` accessors return the instances of the current context; tests
-// build a fresh context per test.
+// The one context every controller receives: the platform services it owns, and
+// the collaborators of the layers above (session, router, chat, image loader),
+// which their owners install at start-up. Every accessor is typed and stops the
+// program with a clear message when its collaborator was never installed.
 
 #include <QGeoCoordinate>
 #include <QObject>
@@ -11,20 +11,25 @@
 
 #include <memory>
 #include <optional>
-#include <typeindex>
-#include <unordered_map>
+#include <vector>
 
 class AlertPresenter;
 class ChatConnector;
 class Clock;
+class Database;
 class LocationService;
 class NavigationController;
 class NetworkAccess;
 class NotificationCenter;
 class PushService;
 class Reachability;
+class Router;
+class SDImageCache;
+class SDWebImageManager;
 class Session;
+class SessionFlow;
 class SettingsStore;
+class SocketCenter;
 class UrlOpener;
 class Vibration;
 
@@ -52,7 +57,6 @@ public:
     SettingsStore &settings() { return *settings_; }
     NotificationCenter &notifications() { return *notifications_; }
     Clock &clock() { return *clock_; }
-    Session &session() { return *session_; }
     NetworkAccess &network() { return *network_; }
     NavigationController &navigation() { return *navigation_; }
     AlertPresenter &alerts() { return *alerts_; }
@@ -62,30 +66,47 @@ public:
     Vibration &vibration() { return *vibration_; }
     UrlOpener &urlOpener() { return *urlOpener_; }
 
-    // The chat connection manager; none until the chat layer sets one.
-    ChatConnector *chat() const { return chat_; }
-    void setChat(ChatConnector *chat) { chat_ = chat; }
+    // Collaborators of the layers above.
+    Session &session() const { return required(session_, "session"); }
+    SessionFlow &sessionFlow() const { return required(sessionFlow_, "session flow"); }
+    Router &router() const { return required(router_, "router"); }
+    ChatConnector &chat() const { return required(chat_, "chat layer"); }
+    Database &messageStore() const { return required(messageStore_, "message store"); }
+    SocketCenter &socketCenter() const { return required(socketCenter_, "chat connection"); }
+    SDWebImageManager &imageManager() const { return required(imageManager_, "image manager"); }
+    SDImageCache &imageCache() const { return required(imageCache_, "image cache"); }
+    bool hasChat() const { return chat_ != nullptr; }
+    bool hasImageManager() const { return imageManager_ != nullptr; }
 
-    // Services of the layers above (image manager, message store, ...), owned by
-    // the context and destroyed before the platform services.
-    template <class T> T &addService(std::unique_ptr<T> service)
+    void setSession(Session *session) { session_ = session; }
+    void setSessionFlow(SessionFlow *flow) { sessionFlow_ = flow; }
+    void setRouter(Router *router) { router_ = router; }
+    void setChat(ChatConnector *chat, Database *messageStore, SocketCenter *socketCenter);
+    void setImageLoader(SDWebImageManager *manager, SDImageCache *cache);
+
+    // Keeps an installed collaborator alive until the context goes; collaborators
+    // go in the reverse order of their installation, after the screens and before
+    // the platform services.
+    template <class T> T &own(std::unique_ptr<T> collaborator)
     {
-        T *raw = service.get();
-        services_[std::type_index(typeid(T))] = std::shared_ptr<void>(std::move(service));
+        T *raw = collaborator.get();
+        owned_.push_back(std::shared_ptr<void>(std::move(collaborator)));
         return *raw;
-    }
-    template <class T> T *service() const
-    {
-        const auto found = services_.find(std::type_index(typeid(T)));
-        return found == services_.end() ? nullptr : static_cast<T *>(found->second.get());
     }
 
 private:
+    template <class T> static T &required(T *collaborator, const char *what)
+    {
+        if (!collaborator)
+            missing(what);
+        return *collaborator;
+    }
+    [[noreturn]] static void missing(const char *what);
+
     Options options_;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<SettingsStore> settings_;
     std::unique_ptr<NotificationCenter> notifications_;
-    std::unique_ptr<Session> session_;
     std::unique_ptr<NetworkAccess> network_;
     std::unique_ptr<AlertPresenter> alerts_;
     std::unique_ptr<LocationService> location_;
@@ -95,6 +116,14 @@ private:
     std::unique_ptr<UrlOpener> urlOpener_;
     // Last among the services, so that screens go before what they use.
     std::unique_ptr<NavigationController> navigation_;
+
+    Session *session_ = nullptr;
+    SessionFlow *sessionFlow_ = nullptr;
+    Router *router_ = nullptr;
     ChatConnector *chat_ = nullptr;
-    std::unordered_map<std::type_index, std::shared_ptr<void>> services_;
+    Database *messageStore_ = nullptr;
+    SocketCenter *socketCenter_ = nullptr;
+    SDWebImageManager *imageManager_ = nullptr;
+    SDImageCache *imageCache_ = nullptr;
+    std::vector<std::shared_ptr<void>> owned_;
 };

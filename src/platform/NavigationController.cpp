@@ -167,8 +167,13 @@ void NavigationController::presentViewController(ViewController *controller, boo
         return;
     adopt(controller);
     perform([=, this] {
+        // One modal screen at a time; a refused one is deleted only when it was ours.
         if (modal_) {
-            controller->deleteLater(); // one modal screen at a time
+            if (controller != modal_ && !stack_.contains(controller)) {
+                controller->navigationController_ = nullptr;
+                if (controller->parent() == this)
+                    controller->deleteLater();
+            }
             return;
         }
         transition(topViewController(), controller, animated, [&] {

@@ -16,8 +16,8 @@ public:
     ~ViewController() override;
 
     AppContext &context() const { return context_; }
-    // The stack holding this screen; none before it is pushed.
-    NavigationController *navigationController() const { return navigationController_; }
+    // Whether a stack holds this screen (pushed or presented, and not yet removed).
+    bool isOnStack() const { return navigationController_ != nullptr; }
 
     // The QML view drawing this controller: its class name without "Controller"
     // (LaunchingViewController -> LaunchingView).

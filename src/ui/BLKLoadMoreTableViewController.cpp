@@ -14,6 +14,34 @@ void BLKLoadMoreTableViewController::viewDidLoad()
     setCanLoadMore(true);
     currentPage_ = 1;
     ViewController::viewDidLoad();
+    if (query_)
+        query_->reload();
+}
+
+void BLKLoadMoreTableViewController::setQuery(PagedQuery *query)
+{
+    if (query == query_)
+        return;
+    disconnect(finishedConnection_);
+    disconnect(canLoadMoreConnection_);
+    disconnect(busyConnection_);
+    query_ = query;
+    if (query) {
+        finishedConnection_ = connect(query, &PagedQuery::finished, this,
+                                      &BLKLoadMoreTableViewController::listRequestFinished);
+        canLoadMoreConnection_ = connect(query, &PagedQuery::canLoadMoreChanged, this,
+                                         &BLKLoadMoreTableViewController::canLoadMoreChanged);
+        busyConnection_ = connect(query, &PagedQuery::busyChanged, this,
+                                  &BLKLoadMoreTableViewController::busyChanged);
+        // The footer of the list now shown.
+        if (query->busy())
+            footer_->startLoading();
+        else
+            footer_->stopLoading(query->canLoadMore());
+    }
+    emit queryChanged();
+    emit canLoadMoreChanged();
+    emit busyChanged();
 }
 
 void BLKLoadMoreTableViewController::setCanLoadMore(bool canLoadMore)
@@ -21,17 +49,27 @@ void BLKLoadMoreTableViewController::setCanLoadMore(bool canLoadMore)
     if (canLoadMore == canLoadMore_)
         return;
     canLoadMore_ = canLoadMore;
-    emit canLoadMoreChanged();
+    if (!query_)
+        emit canLoadMoreChanged();
 }
 
 void BLKLoadMoreTableViewController::loadMore()
 {
     footer_->startLoading();
+    // The query's own guard keeps repeated scroll events from asking a page twice.
+    if (query_)
+        query_->loadMore();
 }
 
 void BLKLoadMoreTableViewController::loadMoreCompleted()
 {
-    footer_->stopLoading(canLoadMore_);
+    footer_->stopLoading(canLoadMore());
+}
+
+void BLKLoadMoreTableViewController::listRequestFinished(bool succeeded)
+{
+    Q_UNUSED(succeeded)
+    loadMoreCompleted();
 }
 
 void BLKLoadMoreTableViewController::scrollViewDidEndDragging(bool willDecelerate)
@@ -45,6 +83,6 @@ void BLKLoadMoreTableViewController::scrollViewDidScroll()
     const double y = scroll_->contentOffsetY();
     const double bottom =
         scroll_->contentHeight() - scroll_->frameHeight() - scroll_->footerHeight();
-    if (y > 0 && canLoadMore_ && y > bottom)
+    if (y > 0 && canLoadMore() && y > bottom)
         loadMore();
 }

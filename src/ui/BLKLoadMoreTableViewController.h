@@ -1,11 +1,14 @@
 #pragma once
 // The base of list screens that load the next page when scrolled to the bottom, with a
-// footer telling whether more can be loaded. Derived screens override loadMore().
+// footer telling whether more can be loaded. The table shows one PagedQuery at a time
+// (screens with tabs switch between theirs); a screen without one overrides loadMore().
 
 #include "LoadMoreFooterView.h"
+#include "PagedQuery.h"
 #include "TableScroll.h"
 #include "platform/ViewController.h"
 
+#include <QPointer>
 #include <QtQml/qqmlregistration.h>
 
 class BLKLoadMoreTableViewController : public ViewController {
@@ -15,6 +18,9 @@ class BLKLoadMoreTableViewController : public ViewController {
     Q_PROPERTY(TableScroll *scroll READ scroll CONSTANT)
     Q_PROPERTY(LoadMoreFooterView *loadMoreFooterView READ loadMoreFooterView CONSTANT)
     Q_PROPERTY(bool canLoadMore READ canLoadMore NOTIFY canLoadMoreChanged)
+    Q_PROPERTY(PagedQuery *query READ query NOTIFY queryChanged)
+    Q_PROPERTY(RecordListModel *records READ records NOTIFY queryChanged)
+    Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
 public:
     // The visible height of a table below the navigation bar.
     static constexpr double kTableHeight = 416;
@@ -23,10 +29,15 @@ public:
 
     TableScroll *scroll() const { return scroll_; }
     LoadMoreFooterView *loadMoreFooterView() const { return footer_; }
-    bool canLoadMore() const { return canLoadMore_; }
+    bool canLoadMore() const { return query_ ? query_->canLoadMore() : canLoadMore_; }
     void setCanLoadMore(bool canLoadMore);
-    int currentPage() const { return currentPage_; }
+    int currentPage() const { return query_ ? query_->page() : currentPage_; }
     void setCurrentPage(int page) { currentPage_ = page; }
+
+    // The list the table shows; none for a screen that pages by itself.
+    PagedQuery *query() const { return query_; }
+    RecordListModel *records() const { return query_ ? query_->model() : nullptr; }
+    bool busy() const { return query_ && query_->busy(); }
 
     virtual void loadMore();
     void loadMoreCompleted();
@@ -38,15 +49,32 @@ public:
 
 signals:
     void canLoadMoreChanged();
+    void queryChanged();
+    void busyChanged();
 
 protected:
+    // Shows `query` in the table (a screen with tabs calls it on every switch); the
+    // footer follows its state.
+    void setQuery(PagedQuery *query);
+    // A list made for this screen, held by it.
+    template <class Record> PagedQuery *makeQuery(PagedQuery::Request request)
+    {
+        return PagedQuery::of<Record>(context(), std::move(request), this);
+    }
+    // Loads the first page of the query shown.
     void viewDidLoad() override;
     // Runs on every change of the content offset.
     virtual void scrollViewDidScroll();
+    // A reply of the query shown was handled.
+    virtual void listRequestFinished(bool succeeded);
 
 private:
     TableScroll *scroll_;
     LoadMoreFooterView *footer_;
+    QPointer<PagedQuery> query_;
+    QMetaObject::Connection finishedConnection_;
+    QMetaObject::Connection canLoadMoreConnection_;
+    QMetaObject::Connection busyConnection_;
     bool canLoadMore_ = true;
     int currentPage_ = 1;
 };

@@ -1,9 +1,13 @@
 #pragma once
 // A paged list base with the pull-down header: pulling the list down and releasing it
-// asks for the first page again. Derived screens override refresh().
+// asks for the first page again. The lists with a bar of filters above row 0 reveal
+// the bar instead: it shows at load and whenever the list is pulled, and their own
+// buttons reload.
 
 #include "BLKLoadMoreTableViewController.h"
 #include "EGORefreshTableHeaderView.h"
+
+#include <QTimer>
 
 class BLKTableViewController : public BLKLoadMoreTableViewController,
                                public EGORefreshTableHeaderDelegate {
@@ -12,10 +16,15 @@ class BLKTableViewController : public BLKLoadMoreTableViewController,
     QML_UNCREATABLE("a base of list screens")
     Q_PROPERTY(EGORefreshTableHeaderView *refreshHeaderView READ refreshHeaderView CONSTANT)
 public:
+    static constexpr int kFilterBarFirstShowMs = 2000;
+    static constexpr int kFilterBarPulledShowMs = 10000;
+    static constexpr double kFilterBarInset = 60;
+
     explicit BLKTableViewController(AppContext &context, QObject *parent = nullptr);
 
     EGORefreshTableHeaderView *refreshHeaderView() const { return header_; }
 
+    // Reloads the list shown; a filter-bar list only shows its bar a while.
     virtual void refresh();
     void refreshCompleted();
 
@@ -25,10 +34,19 @@ public:
     bool egoRefreshTableHeaderDataSourceIsLoading() override { return false; }
     std::optional<QDateTime> egoRefreshTableHeaderDataSourceLastUpdated() override;
 
+    bool revealsFilterBar() const { return revealsFilterBar_; }
+    void setFilterBarTimings(int firstShowMs, int pulledShowMs);
+
 protected:
+    void setRevealsFilterBar(bool reveals) { revealsFilterBar_ = reveals; }
     void viewDidLoad() override;
     void scrollViewDidScroll() override;
+    void listRequestFinished(bool succeeded) override;
 
 private:
     EGORefreshTableHeaderView *header_;
+    bool revealsFilterBar_ = false;
+    QTimer filterBarTimer_;
+    int filterBarFirstShowMs_ = kFilterBarFirstShowMs;
+    int filterBarPulledShowMs_ = kFilterBarPulledShowMs;
 };

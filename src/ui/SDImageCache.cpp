@@ -52,7 +52,7 @@ SDImageCache::~SDImageCache()
 SDImageCache *SDImageCache::sharedImageCache()
 {
     AppContext *context = AppContext::current();
-    return context ? context->service<SDImageCache>() : nullptr;
+    return context && context->hasImageManager() ? &context->imageCache() : nullptr;
 }
 
 QString SDImageCache::fileNameForKey(const QString &key)

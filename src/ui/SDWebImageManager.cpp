@@ -30,14 +30,16 @@ SDWebImageManager::~SDWebImageManager()
 SDWebImageManager *SDWebImageManager::sharedManager()
 {
     AppContext *context = AppContext::current();
-    return context ? context->service<SDWebImageManager>() : nullptr;
+    return context && context->hasImageManager() ? &context->imageManager() : nullptr;
 }
 
 SDWebImageManager &SDWebImageManager::install(AppContext &context)
 {
-    auto &cache = context.addService(std::make_unique<SDImageCache>(context.cachesDirectory()));
-    return context.addService(std::make_unique<SDWebImageManager>(
+    auto &cache = context.own(std::make_unique<SDImageCache>(context.cachesDirectory()));
+    auto &manager = context.own(std::make_unique<SDWebImageManager>(
         &cache, &context.network().manager(), &context.notifications()));
+    context.setImageLoader(&manager, &cache);
+    return manager;
 }
 
 void SDWebImageManager::downloadWithURL(const QUrl &url, QObject *requester, Answer answer,

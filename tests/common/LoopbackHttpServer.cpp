@@ -1,5 +1,6 @@
 #include "LoopbackHttpServer.h"
 
+#include <QFile>
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -21,6 +22,20 @@ bool RecordedRequest::hasHeader(const QByteArray &name) const
             return true;
     }
     return false;
+}
+
+QString RecordedRequest::path() const
+{
+    const qsizetype query = target.indexOf('?');
+    return QString::fromUtf8(query < 0 ? target : target.left(query));
+}
+
+ScriptedReply ScriptedReply::fixture(const QString &name)
+{
+    QFile file(QStringLiteral(NUVORA_SOURCE_DIR "/tests/data/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing test fixture %s", qPrintable(name));
+    return json(file.readAll());
 }
 
 ScriptedReply ScriptedReply::json(const QByteArray &body, int status)
@@ -106,9 +121,14 @@ void LoopbackHttpServer::onReadyRead(QTcpSocket *socket)
 
 void LoopbackHttpServer::answer(QTcpSocket *socket, const RecordedRequest &request)
 {
-    const QString path = QString::fromUtf8(request.target.left(
-        request.target.contains('?') ? request.target.indexOf('?') : request.target.size()));
+    const QString path = request.path();
     const auto found = replies_.constFind(path);
+    if (found == replies_.constEnd()) {
+        unscripted_ << path;
+        if (!allowsUnscripted_)
+            QTest::qFail(qPrintable(QStringLiteral("unexpected request to ") + path), __FILE__,
+                         __LINE__);
+    }
     ScriptedReply reply = found != replies_.constEnd() ? *found : ScriptedReply::json("{}", 404);
     if (reply.neverAnswer)
         return;

@@ -1,6 +1,8 @@
 #pragma once
 // An HTTP server on 127.0.0.1 for tests: records every request's raw bytes and
-// answers from a script per path (status, headers, body, or never).
+// answers from a script per path (status, headers, body, or never). A request to a
+// path without a script fails the running test, unless the server was told to expect
+// such requests (then it answers 404).
 
 #include <QByteArray>
 #include <QHash>
@@ -19,6 +21,8 @@ struct RecordedRequest {
     QList<QPair<QByteArray, QByteArray>> headers;
     QByteArray body;
 
+    // The target without its query.
+    QString path() const;
     // The value of the first header of that name (case-insensitive); empty when absent.
     QByteArray header(const QByteArray &name) const;
     bool hasHeader(const QByteArray &name) const;
@@ -32,6 +36,8 @@ struct ScriptedReply {
     bool closeAbruptly = false; // closes the connection without a reply
 
     static ScriptedReply json(const QByteArray &body, int status = 200);
+    // A JSON reply whose body is the file `name` of tests/data/.
+    static ScriptedReply fixture(const QString &name);
 };
 
 class LoopbackHttpServer : public QObject {
@@ -44,8 +50,12 @@ public:
     // "http://127.0.0.1:PORT"
     QString baseUrl() const;
 
-    // The reply for a path (without the query); 404 for paths without one.
+    // The reply for a path (without the query).
     void setReply(const QString &path, const ScriptedReply &reply);
+    // Answers paths without a reply with 404 instead of failing the test.
+    void setAllowsUnscriptedPaths(bool allows) { allowsUnscripted_ = allows; }
+    // Paths asked for that had no reply.
+    const QStringList &unscriptedPaths() const { return unscripted_; }
 
     const QList<RecordedRequest> &requests() const { return requests_; }
     // Waits (running the event loop) until `count` requests have arrived.
@@ -62,4 +72,6 @@ private:
     QHash<QString, ScriptedReply> replies_;
     QHash<QTcpSocket *, QByteArray> buffers_;
     QList<RecordedRequest> requests_;
+    QStringList unscripted_;
+    bool allowsUnscripted_ = false;
 };

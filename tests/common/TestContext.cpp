@@ -1,5 +1,6 @@
 #include "TestContext.h"
 
+#include "model/Session.h"
 #include "platform/LocationService.h"
 #include "platform/UrlOpener.h"
 
@@ -33,4 +34,6 @@ void TestContext::build()
     context_ = std::make_unique<AppContext>(AppContext::Options{dir_.path(), webHost_, {}});
     context_->location().simulate(true);
     context_->urlOpener().setOpensExternally(false);
+    Session::install(*context_);
+    context_->setSessionFlow(&flow_);
 }

@@ -1,26 +1,26 @@
 #include "LocationViewController.h"
 
-#include "LocationViewControllerDelegate.h"
 #include "model/CityList.h"
 #include "model/JsonFields.h"
+#include "model/Session.h"
 #include "platform/AppContext.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
-#include "platform/Session.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
 LocationViewController::LocationViewController(AppContext &context, QObject *parent)
-    : ViewController(context, parent)
+    : ViewController(context, parent), request_(new RequestSlot(context, this))
 {
+    connect(request_, &RequestSlot::busyChanged, this, &LocationViewController::runningChanged);
 }
 
 LocationViewController::~LocationViewController() = default;
 
-void LocationViewController::setDelegate(LocationViewControllerDelegate *delegate, QObject *owner)
+void LocationViewController::setDelegate(QObject *owner, Router::RegionChosen locateDidFinished)
 {
-    delegate_ = delegate;
     delegateOwner_ = owner;
+    locateDidFinished_ = std::move(locateDidFinished);
 }
 
 QStringList LocationViewController::provinces() const
@@ -32,22 +32,19 @@ void LocationViewController::viewDidLoad()
 {
     cities_ = CityList::shiInShengIndex(0).value_or(QStringList());
     emit citiesChanged();
-    setRunning(true);
     const SettingsStore &settings = context().settings();
     const QVariantMap parameters{{QStringLiteral("lat"), settings.string(SettingsKeys::latitude)},
                                  {QStringLiteral("lng"), settings.string(SettingsKeys::longitude)}};
-    fetcher_ = std::make_unique<JSONFetcher>(
-        context(), context().session().apiServerAddress, kScript, parameters, this,
-        [this](JSONFetcher *fetcher) { receivedLocationResponse(fetcher); });
-    fetcher_->start();
+    const auto answer = [this](const JSONFetcher &reply) { receivedLocationResponse(reply); };
+    request_->post(kScript, parameters, answer, answer);
 }
 
-void LocationViewController::receivedLocationResponse(JSONFetcher *fetcher)
+void LocationViewController::receivedLocationResponse(const JSONFetcher &reply)
 {
-    autoLocatedSuccess_ = fetcher->status() == 1 && fetcher->result();
+    autoLocatedSuccess_ = reply.status() == 1 && reply.result();
     if (autoLocatedSuccess_) {
-        sheng_ = JsonFields::integer(*fetcher->result(), "sheng_id");
-        shi_ = JsonFields::integer(*fetcher->result(), "shi_id");
+        sheng_ = JsonFields::integer(reply.reply(), "sheng_id");
+        shi_ = JsonFields::integer(reply.reply(), "shi_id");
         if (sheng_ == 0 && shi_ == 0)
             setInfoText(kCannotLocate);
         else
@@ -55,9 +52,6 @@ void LocationViewController::receivedLocationResponse(JSONFetcher *fetcher)
     } else {
         setInfoText(kCannotLocate);
     }
-    setRunning(false);
-    // The fetcher must not be deleted while it is still calling back.
-    fetcher_.release()->deleteLater();
 }
 
 void LocationViewController::manualToSelectCity()
@@ -118,8 +112,8 @@ void LocationViewController::cancel()
 
 void LocationViewController::tellDelegate(const std::optional<QString> &cityName)
 {
-    if (delegate_ && delegateOwner_)
-        delegate_->locateDidFinished(cityName);
+    if (locateDidFinished_ && delegateOwner_)
+        locateDidFinished_(cityName);
 }
 
 void LocationViewController::setInfoText(const QString &text)
@@ -128,12 +122,4 @@ void LocationViewController::setInfoText(const QString &text)
         return;
     infoText_ = text;
     emit infoTextChanged();
-}
-
-void LocationViewController::setRunning(bool running)
-{
-    if (running == running_)
-        return;
-    running_ = running;
-    emit runningChanged();
 }

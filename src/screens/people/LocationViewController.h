@@ -3,16 +3,13 @@
 // position lies in, lets the user confirm it or pick another in a two-column
 // picker, stores the place and tells its delegate the city's name.
 
-#include "api/JSONFetcher.h"
 #include "platform/ViewController.h"
+#include "ui/RequestSlot.h"
+#include "ui/Router.h"
 
 #include <QPointer>
 #include <QStringList>
 #include <QtQml/qqmlregistration.h>
-
-#include <memory>
-
-class LocationViewControllerDelegate;
 
 class LocationViewController : public ViewController {
     Q_OBJECT
@@ -43,17 +40,16 @@ public:
     explicit LocationViewController(AppContext &context, QObject *parent = nullptr);
     ~LocationViewController() override;
 
-    // `delegate` is the opening screen `owner`; it is told only while that lives.
-    void setDelegate(LocationViewControllerDelegate *delegate, QObject *owner);
+    // `locateDidFinished` tells the opening screen `owner` the answer, only while it lives.
+    void setDelegate(QObject *owner, Router::RegionChosen locateDidFinished);
 
     int sheng() const { return sheng_; }
     int shi() const { return shi_; }
     bool autoLocatedSuccess() const { return autoLocatedSuccess_; }
     bool manualLocated() const { return manualLocated_; }
-    bool isRequesting() const { return fetcher_ != nullptr; }
 
     QString infoText() const { return infoText_; }
-    bool isRunning() const { return running_; }
+    bool isRunning() const { return request_->busy(); }
     bool isPickerShown() const { return pickerShown_; }
     int pickerY() const { return pickerShown_ ? kPickerShownY : kPickerHiddenY; }
     int pickerWidth() const { return kPickerWidth; }
@@ -68,7 +64,7 @@ public:
     Q_INVOKABLE void cancel();
     Q_INVOKABLE void pickerViewDidSelectRow(int row, int component);
 
-    void receivedLocationResponse(JSONFetcher *fetcher);
+    void receivedLocationResponse(const JSONFetcher &reply);
 
 signals:
     void infoTextChanged();
@@ -82,7 +78,6 @@ protected:
 
 private:
     void setInfoText(const QString &text);
-    void setRunning(bool running);
     void tellDelegate(const std::optional<QString> &cityName);
 
     int sheng_ = 0;
@@ -90,11 +85,10 @@ private:
     bool autoLocatedSuccess_ = false;
     bool manualLocated_ = false;
     QString infoText_;
-    bool running_ = false;
     bool pickerShown_ = false;
     QStringList cities_;
     int selectedRows_[2] = {0, 0};
-    std::unique_ptr<JSONFetcher> fetcher_;
-    LocationViewControllerDelegate *delegate_ = nullptr;
+    RequestSlot *request_;
+    Router::RegionChosen locateDidFinished_;
     QPointer<QObject> delegateOwner_;
 };

@@ -1,0 +1,38 @@
+#pragma once
+// The application's router: the only code that makes screen controllers. It puts
+// each on the stack the way its destination is shown (pushed, presented, or the whole
+// stack replaced) and gives the hub its section screens.
+
+#include "ui/Router.h"
+
+class AppContext;
+class ViewController;
+
+class AppRouter : public Router {
+public:
+    explicit AppRouter(AppContext &context);
+
+    // Makes an AppRouter the context's router and returns it.
+    static AppRouter &install(AppContext &context);
+
+    void openLaunchScreen() override;
+    void openSignIn() override;
+    void openHub() override;
+    void openRegistration() override;
+    void openRegistrationAvatarStep() override;
+    void openRegistrationProfileStep(const QByteArray &avatarJpeg) override;
+    void openRegionChoice(QObject *owner, RegionChosen chosen) override;
+    void closeRegionChoice() override;
+    ViewController *makeHubSectionScreen(HubSection section) override;
+    void openReminderList() override;
+    void openUserHome(const User &user) override;
+    void openChat(const User &user) override;
+    void openPhotoViewer(const QStringList &addresses, int index) override;
+    void openPartyWithId(int partyId) override;
+
+private:
+    void push(ViewController *screen);
+    void replaceStack(ViewController *screen);
+
+    AppContext &context_;
+};

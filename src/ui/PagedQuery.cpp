@@ -1,0 +1,137 @@
+#include "PagedQuery.h"
+
+#include "RequestSlot.h"
+#include "api/JSONFetcher.h"
+
+namespace json = nuvora::json;
+
+namespace {
+const QString kFirstCursor = QStringLiteral("0");
+}
+
+PagedQuery::PagedQuery(AppContext &context, QMetaType recordType, Request request, QObject *parent)
+    : QObject(parent), request_(std::move(request)), model_(new RecordListModel(recordType, this)),
+      slot_(new RequestSlot(context, this))
+{
+    connect(slot_, &RequestSlot::busyChanged, this, &PagedQuery::busyChanged);
+}
+
+PagedQuery::~PagedQuery() = default;
+
+bool PagedQuery::busy() const
+{
+    return slot_->busy();
+}
+
+void PagedQuery::setTimeoutInterval(double seconds)
+{
+    slot_->setTimeoutInterval(seconds);
+}
+
+void PagedQuery::reload()
+{
+    slot_->cancel();
+    fetch(true);
+}
+
+bool PagedQuery::loadMore()
+{
+    if (busy() || !canLoadMore_)
+        return false;
+    fetch(false);
+    return true;
+}
+
+void PagedQuery::cancel()
+{
+    slot_->cancel();
+}
+
+void PagedQuery::fetch(bool firstPage)
+{
+    QVariantMap parameters = request_.parameters ? request_.parameters() : QVariantMap();
+    const int sentPage = firstPage ? 1 : page_ + 1;
+    const QString sentCursor = firstPage ? kFirstCursor : cursor_;
+    if (request_.paging == Paging::ByPage)
+        parameters.insert(QStringLiteral("page"), QString::number(sentPage));
+    else
+        parameters.insert(request_.cursorParameter, sentCursor);
+    slot_->post(
+        request_.script, parameters,
+        [this, firstPage, sentPage, sentCursor](const JSONFetcher &reply) {
+            apply(reply.reply(), firstPage, sentPage, sentCursor);
+            emit finished(true);
+        },
+        [this](const JSONFetcher &reply) {
+            slot_->alertFailure(reply);
+            emit finished(false);
+        });
+}
+
+void PagedQuery::apply(const json::Value &reply, bool firstPage, int sentPage,
+                       const QString &sentCursor)
+{
+    const json::Value &list = reply[request_.replyKey.toStdString()];
+    const json::Array empty;
+    const json::Array &elements = list.isArray() ? list.asArray() : empty;
+
+    if (firstPage)
+        keys_.clear();
+    QVariantList rows;
+    rows.reserve(qsizetype(elements.size()));
+    for (const json::Value &element : elements) {
+        if (!element.isObject())
+            continue;
+        QVariant record = request_.makeRecord(element);
+        const QString key = request_.keyOf ? request_.keyOf(record) : QString();
+        // Pages ordered by a moving position or by changing counts overlap.
+        if (!key.isEmpty() && keys_.contains(key))
+            continue;
+        if (!key.isEmpty())
+            keys_.insert(key);
+        rows.append(std::move(record));
+    }
+    if (firstPage)
+        model_->setRecords(std::move(rows));
+    else
+        model_->append(rows);
+
+    bool more = int(elements.size()) >= std::max(1, request_.fullPageSize);
+    if (request_.paging == Paging::ByPage) {
+        page_ = sentPage;
+    } else {
+        const QString next =
+            !elements.empty() && request_.cursorOf ? request_.cursorOf(elements.back()) : QString();
+        if (firstPage)
+            cursor_ = kFirstCursor;
+        // A cursor that does not move would ask for the same page for ever.
+        if (next.isEmpty() || next == sentCursor)
+            more = false;
+        else
+            cursor_ = next;
+    }
+    setCanLoadMore(more);
+}
+
+void PagedQuery::setCanLoadMore(bool canLoadMore)
+{
+    if (canLoadMore == canLoadMore_)
+        return;
+    canLoadMore_ = canLoadMore;
+    emit canLoadMoreChanged();
+}
+
+bool PagedQuery::removeRecord(const QString &key)
+{
+    if (key.isEmpty() || !request_.keyOf)
+        return false;
+    const QVariantList &records = model_->records();
+    for (int row = 0; row < records.size(); ++row) {
+        if (request_.keyOf(records.at(row)) == key) {
+            model_->removeAt(row);
+            keys_.remove(key);
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,115 @@
+#pragma once
+// One paged server list: its request, its rows, the page number or cursor, whether
+// more may exist, and whether a request is out. A screen holds one per list (one per
+// tab). A reply applies to the page it was asked for; reloading cancels the request in
+// flight; a failed load-more keeps the page number; a later page skips records already
+// listed, while `canLoadMore` follows the reply's own count.
+
+#include "RecordListModel.h"
+#include "api/json/JsonValue.h"
+
+#include <QObject>
+#include <QSet>
+#include <QVariantMap>
+#include <QtQml/qqmlregistration.h>
+
+#include <functional>
+
+class AppContext;
+class JSONFetcher;
+class RequestSlot;
+
+class PagedQuery : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("held by the list controllers")
+    Q_PROPERTY(RecordListModel *model READ model CONSTANT)
+    Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
+    Q_PROPERTY(bool canLoadMore READ canLoadMore NOTIFY canLoadMoreChanged)
+public:
+    enum class Paging {
+        ByPage,   // "page" from 1
+        ByCursor, // a cursor parameter from "0", then read from the last element
+    };
+
+    struct Request {
+        QString script;
+        QString replyKey;
+        // Builds one row from an object element of the reply's list.
+        std::function<QVariant(const nuvora::json::Value &element)> makeRecord;
+        // The identity of a row, for skipping repeats across pages; empty never repeats.
+        std::function<QString(const QVariant &record)> keyOf;
+        Paging paging = Paging::ByPage;
+        QString cursorParameter = QStringLiteral("feedid");
+        // Cursor lists: where the next page starts, read from the reply's last element.
+        std::function<QString(const nuvora::json::Value &lastElement)> cursorOf;
+        // A reply with fewer elements ends paging.
+        int fullPageSize = 1;
+        // The screen's own parameters (filters), read whenever a request goes out.
+        std::function<QVariantMap()> parameters;
+    };
+
+    // The request for rows of `Record`, built from each element by `make` and known by
+    // their `recordKey()`.
+    template <class Record, class Make>
+    static Request listOf(QString script, QString replyKey, Make make)
+    {
+        Request request;
+        request.script = std::move(script);
+        request.replyKey = std::move(replyKey);
+        request.makeRecord = [make](const nuvora::json::Value &element) {
+            return QVariant::fromValue<Record>(make(element));
+        };
+        request.keyOf = [](const QVariant &record) { return record.value<Record>().recordKey(); };
+        return request;
+    }
+
+    PagedQuery(AppContext &context, QMetaType recordType, Request request,
+               QObject *parent = nullptr);
+    template <class Record>
+    static PagedQuery *of(AppContext &context, Request request, QObject *parent)
+    {
+        return new PagedQuery(context, QMetaType::fromType<Record>(), std::move(request), parent);
+    }
+    ~PagedQuery() override;
+
+    RecordListModel *model() const { return model_; }
+    bool busy() const;
+    bool canLoadMore() const { return canLoadMore_; }
+    // The page of the rows shown (1 before the first reply); cursor lists: the cursor.
+    int page() const { return page_; }
+    QString cursor() const { return cursor_; }
+    const Request &request() const { return request_; }
+
+    // Asks for the first page again, dropping a request in flight.
+    void reload();
+    // Asks for the next page; false when a request is out or paging has ended.
+    bool loadMore();
+    // Drops the request in flight.
+    void cancel();
+    // Removes the row whose record has `key` (the relationship lists' delete).
+    bool removeRecord(const QString &key);
+
+    // Shortens the requests' time-out (tests).
+    void setTimeoutInterval(double seconds);
+
+signals:
+    void busyChanged();
+    void canLoadMoreChanged();
+    // A reply was handled, successful or not; the screen's header and footer settle.
+    void finished(bool succeeded);
+
+private:
+    void fetch(bool firstPage);
+    void apply(const nuvora::json::Value &reply, bool firstPage, int sentPage,
+               const QString &sentCursor);
+    void setCanLoadMore(bool canLoadMore);
+
+    Request request_;
+    RecordListModel *model_;
+    RequestSlot *slot_;
+    QSet<QString> keys_;
+    int page_ = 1;
+    QString cursor_ = QStringLiteral("0");
+    bool canLoadMore_ = true;
+};

@@ -1,0 +1,62 @@
+#pragma once
+// One outstanding request per purpose, the routine every screen follows: starting
+// while busy is ignored; `busy` drives the view's indicator; on status 1 the success
+// handler reads the reply, otherwise the screen's failure handler runs or the common
+// alert shows the reply's message as its title. The request goes with its owner.
+
+#include "api/JSONFetcher.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QVariantMap>
+#include <QtQml/qqmlregistration.h>
+
+#include <functional>
+
+class AppContext;
+
+class RequestSlot : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("held by the screen controllers")
+    Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
+public:
+    using Handler = std::function<void(const JSONFetcher &reply)>;
+
+    // Lives and dies with `owner`, which also guards the handlers.
+    RequestSlot(AppContext &context, QObject *owner);
+    ~RequestSlot() override;
+
+    bool busy() const { return fetcher_ != nullptr; }
+
+    // A form POST of `parameters` to the API script; false (and nothing sent) while busy.
+    bool post(const QString &script, const QVariantMap &parameters, Handler onSuccess,
+              Handler onFailure = {});
+    // An upload: `parameters` may hold "file", a map of one field name to JPEG bytes.
+    bool upload(const QString &script, const QVariantMap &parameters, Handler onSuccess,
+                Handler onFailure = {});
+    // A plain GET of a JSON document outside the API (the start-up configuration).
+    bool getDocument(const QString &url, Handler onSuccess, Handler onFailure = {});
+
+    // The common alert for a failed reply: its message as the title.
+    void alertFailure(const JSONFetcher &reply);
+
+    // Drops the request in flight; no handler runs.
+    void cancel();
+
+    // Shortens the time-out of the requests this slot starts (tests).
+    void setTimeoutInterval(double seconds) { timeoutInterval_ = seconds; }
+
+signals:
+    void busyChanged();
+
+private:
+    bool start(JSONFetcher *fetcher, Handler onSuccess, Handler onFailure);
+    void finished(JSONFetcher *fetcher);
+
+    AppContext &context_;
+    QPointer<JSONFetcher> fetcher_;
+    Handler onSuccess_;
+    Handler onFailure_;
+    double timeoutInterval_ = 0;
+};

@@ -1,0 +1,53 @@
+#pragma once
+// Navigation by intent: one method per destination, named by what it opens. The
+// application's router makes the screens and puts them on the stack; screens never
+// construct each other. Destinations of screens still to come open nothing.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class QObject;
+class ViewController;
+struct User;
+
+// The rows of the hub, in the order shown.
+enum class HubSection { Activity, FindFriends, Conversations, Clubs, Parties, Profile, Count };
+
+class Router {
+public:
+    // The region screen's answer: the confirmed city's name, or none when cancelled.
+    using RegionChosen = std::function<void(const std::optional<QString> &cityName)>;
+
+    virtual ~Router() = default;
+
+    // The whole stack replaced: the launching screen, the sign-in screen, the hub.
+    virtual void openLaunchScreen() = 0;
+    virtual void openSignIn() = 0;
+    virtual void openHub() = 0;
+
+    // Sign-in and registration.
+    virtual void openRegistration() = 0;
+    virtual void openRegistrationAvatarStep() = 0;
+    virtual void openRegistrationProfileStep(const QByteArray &avatarJpeg) = 0;
+    // The region screen, shown modally; `chosen` runs only while `owner` lives.
+    virtual void openRegionChoice(QObject *owner, RegionChosen chosen) = 0;
+    virtual void closeRegionChoice() = 0;
+
+    // The hub's section screen, made anew; none where the section has no screen yet.
+    // The hub keeps it between visits.
+    virtual ViewController *makeHubSectionScreen(HubSection section) = 0;
+    virtual void openReminderList() = 0;
+
+    // People.
+    virtual void openUserHome(const User &user) = 0;
+    virtual void openChat(const User &user) = 0;
+    // The full-screen photo viewer over `addresses`, starting at `index`.
+    virtual void openPhotoViewer(const QStringList &addresses, int index) = 0;
+
+    // Venues.
+    virtual void openPartyWithId(int partyId) = 0;
+};

@@ -1,0 +1,48 @@
+#include "ClientTestContext.h"
+
+#include "FormParser.h"
+#include "model/Session.h"
+
+namespace {
+const QString kApiPath = QStringLiteral("/iphone/2.0/");
+}
+
+ClientTestContext::ClientTestContext() : api_(std::make_unique<LoopbackHttpServer>())
+{
+    context().session().apiServerAddress = api_->baseUrl() + kApiPath;
+    context().setRouter(&router_);
+}
+
+ClientTestContext::~ClientTestContext()
+{
+    // The screens go before the router and the server they use.
+    resetContext();
+}
+
+void ClientTestContext::reply(const QString &script, const ScriptedReply &reply)
+{
+    api_->setReply(kApiPath + script, reply);
+}
+
+void ClientTestContext::replyFixture(const QString &script, const QString &fixture)
+{
+    reply(script, ScriptedReply::fixture(fixture));
+}
+
+int ClientTestContext::requestsTo(const QString &script) const
+{
+    int count = 0;
+    for (const RecordedRequest &request : api_->requests())
+        count += request.path() == kApiPath + script;
+    return count;
+}
+
+QList<QPair<QString, QString>> ClientTestContext::lastFormOf(const QString &script) const
+{
+    const QList<RecordedRequest> &requests = api_->requests();
+    for (auto it = requests.crbegin(); it != requests.crend(); ++it) {
+        if (it->path() == kApiPath + script)
+            return FormParser::parse(it->body);
+    }
+    return {};
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The context of a controller test: a fresh application context whose API server is
+// a strict loopback fake (a request nobody scripted fails the test), a recording
+// router, and a recording session flow.
+
+#include "LoopbackHttpServer.h"
+#include "RecordingRouter.h"
+#include "TestContext.h"
+
+class ClientTestContext : public TestContext {
+public:
+    ClientTestContext();
+    ~ClientTestContext();
+
+    LoopbackHttpServer &api() { return *api_; }
+    RecordingRouter &router() { return router_; }
+
+    // Answers the API script with a fixture of tests/data/ or a JSON text.
+    void reply(const QString &script, const ScriptedReply &reply);
+    void replyFixture(const QString &script, const QString &fixture);
+    // Requests that reached the script so far, and the form of the last one.
+    int requestsTo(const QString &script) const;
+    QList<QPair<QString, QString>> lastFormOf(const QString &script) const;
+
+private:
+    std::unique_ptr<LoopbackHttpServer> api_;
+    RecordingRouter router_;
+};

@@ -1,0 +1,44 @@
+#pragma once
+// A router for controller tests: records each destination asked for as one line
+// ("userHome 42", "photoViewer 3 of 5") instead of making the next screen; the hub's
+// section screens come from `sectionScreens`, the region screen's answer from the test.
+
+#include "ui/Router.h"
+
+#include <QPointer>
+#include <QStringList>
+
+class RecordingRouter : public Router {
+public:
+    void openLaunchScreen() override { record(QStringLiteral("launchScreen")); }
+    void openSignIn() override { record(QStringLiteral("signIn")); }
+    void openHub() override { record(QStringLiteral("hub")); }
+    void openRegistration() override { record(QStringLiteral("registration")); }
+    void openRegistrationAvatarStep() override { record(QStringLiteral("registrationAvatar")); }
+    void openRegistrationProfileStep(const QByteArray &avatarJpeg) override;
+    void openRegionChoice(QObject *owner, RegionChosen chosen) override;
+    void closeRegionChoice() override { record(QStringLiteral("closeRegionChoice")); }
+    ViewController *makeHubSectionScreen(HubSection section) override;
+    void openReminderList() override { record(QStringLiteral("reminderList")); }
+    void openUserHome(const User &user) override;
+    void openChat(const User &user) override;
+    void openPhotoViewer(const QStringList &addresses, int index) override;
+    void openPartyWithId(int partyId) override;
+
+    // Answers the region screen opened last, as its confirm or cancel would.
+    void answerRegionChoice(const std::optional<QString> &cityName);
+
+    QString last() const { return opened.isEmpty() ? QString() : opened.last(); }
+
+    QStringList opened;
+    std::function<ViewController *(HubSection)> sectionScreens;
+    // Arguments of the last destinations that carry more than a line can say.
+    QByteArray lastAvatarJpeg;
+    QStringList lastPhotoAddresses;
+
+private:
+    void record(const QString &line) { opened << line; }
+
+    QPointer<QObject> regionOwner_;
+    RegionChosen regionChosen_;
+};
