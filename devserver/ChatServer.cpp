@@ -4,6 +4,7 @@
 #include "Database.h"
 #include "Dates.h"
 #include "DevServerLog.h"
+#include "MessageBatcher.h"
 
 #include <QTcpSocket>
 
@@ -23,6 +24,24 @@ json::Object command(const char *name)
     json::Object o;
     o.set("command", json::Value(name));
     return o;
+}
+
+// Unacknowledged messages to one user (the first argument), with their senders.
+const char kPending[] =
+    "SELECT m.*, u.nickname AS nickname, u.avatar AS avatar FROM chat_messages m "
+    "JOIN users u ON u.uid = m.fromuid WHERE m.touid = ? AND m.acked = 0";
+
+json::Object messageObject(const Row &row)
+{
+    json::Object message;
+    message.set("msgid", numericText(row.integer(s("msgid"))));
+    message.set("senduid", number(row.integer(s("fromuid"))));
+    message.set("nickname", text(row.text(s("nickname"))));
+    // The client builds "/560/%@.jpg!160" from this, so it is the image key.
+    message.set("avatar", text(row.text(s("avatar"))));
+    message.set("message", text(row.text(s("message"))));
+    message.set("time", number(row.integer(s("time"))));
+    return message;
 }
 
 } // namespace
@@ -102,40 +121,38 @@ void ChatServer::login(ChatConnection *connection, const json::Object &cmd)
     online_.insert(uid, connection);
     answer.set("status", number(0));
     sendTo(connection, answer);
-    deliverPending(uid);
+    resendPending(uid);
 }
 
-void ChatServer::deliverPending(qint64 uid)
+bool ChatServer::resendPending(qint64 uid)
 {
     ChatConnection *connection = online_.value(uid);
     if (!connection)
-        return;
-    const QList<Row> rows = db_.rows(
-        s("SELECT m.*, u.nickname AS nickname, u.avatar AS avatar FROM chat_messages m "
-          "JOIN users u ON u.uid = m.fromuid WHERE m.touid = ? AND m.acked = 0 ORDER BY m.msgid"),
-        {uid});
-    if (rows.isEmpty())
-        return;
+        return false;
+    deliver(connection, db_.rows(s(kPending) + s(" ORDER BY m.msgid"), {uid}));
+    return true;
+}
+
+qint64 ChatServer::pendingCount(qint64 uid)
+{
+    return db_.integer(s("SELECT COUNT(*) FROM chat_messages WHERE touid = ? AND acked = 0"),
+                       {uid});
+}
+
+void ChatServer::deliver(ChatConnection *connection, const QList<Row> &rows)
+{
     json::Array messages;
-    for (const Row &row : rows) {
-        json::Object message;
-        message.set("msgid", numericText(row.integer(s("msgid"))));
-        message.set("senduid", number(row.integer(s("fromuid"))));
-        message.set("nickname", text(row.text(s("nickname"))));
-        // The client builds "/560/%@.jpg!160" from this, so it is the image key.
-        message.set("avatar", text(row.text(s("avatar"))));
-        message.set("message", text(row.text(s("message"))));
-        message.set("time", number(row.integer(s("time"))));
-        messages.push_back(json::Value(std::move(message)));
-    }
-    json::Object batch = command("recvmessage");
-    batch.set("messages", json::Value(std::move(messages)));
-    sendTo(connection, batch);
+    messages.reserve(size_t(rows.size()));
+    for (const Row &row : rows)
+        messages.push_back(json::Value(messageObject(row)));
+    for (const json::Object &batch : MessageBatcher::batches(messages))
+        sendTo(connection, batch);
 }
 
 qint64 ChatServer::postMessage(qint64 from, qint64 to, const QString &message)
 {
-    if (message.trimmed().isEmpty() || message.size() > kMaxMessage || from == to)
+    // Blank messages are the sender's business and go out as they came.
+    if (message.isEmpty() || message.size() > kMaxMessage || from == to)
         return 0;
     if (!db_.integer(s("SELECT COUNT(*) FROM users WHERE uid = ?"), {to}))
         return 0;
@@ -145,8 +162,9 @@ qint64 ChatServer::postMessage(qint64 from, qint64 to, const QString &message)
     const qint64 msgid = db_.insert(
         s("INSERT INTO chat_messages (fromuid, touid, message, time) VALUES (?, ?, ?, ?)"),
         {from, to, message, Dates::now()});
-    if (msgid)
-        deliverPending(to);
+    // Only the new message goes out; earlier unacknowledged ones wait for the next login.
+    if (ChatConnection *connection = msgid ? online_.value(to) : nullptr)
+        deliver(connection, db_.rows(s(kPending) + s(" AND m.msgid = ?"), {to, msgid}));
     return msgid;
 }
 

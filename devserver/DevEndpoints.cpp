@@ -48,6 +48,8 @@ HttpResponse DevEndpoints::handle(const HttpRequest &request) const
         return sendControl(name, request);
     if (name == QStringLiteral("message"))
         return postMessage(request);
+    if (name == QStringLiteral("resend"))
+        return resend(request);
     if (name == QStringLiteral("delivered"))
         return delivered(request);
     if (name == QStringLiteral("microblog"))
@@ -89,6 +91,17 @@ HttpResponse DevEndpoints::postMessage(const HttpRequest &request) const
     json::Object o;
     o.set("msgid", number(msgid));
     o.set("online", json::Value(chat_.isOnline(to)));
+    return answer(std::move(o));
+}
+
+HttpResponse DevEndpoints::resend(const HttpRequest &request) const
+{
+    const qint64 uid = queryInteger(request, "uid");
+    if (uid <= 0)
+        return badRequest("uid required");
+    json::Object o;
+    o.set("delivered", json::Value(chat_.resendPending(uid)));
+    o.set("pending", number(chat_.pendingCount(uid)));
     return answer(std::move(o));
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // Test endpoints under "/dev/", answered to loopback callers only: send
 // "alert", "offline", "redirect" or "notify" to a connected user, post a chat
-// message on a user's behalf, list what a user was sent, list microblog posts,
-// and reset the data to the freshly seeded state.
+// message on a user's behalf, re-send a user's unacknowledged messages, list
+// what a user was sent, list microblog posts, and reset the data to the
+// freshly seeded state.
 
 #include "HttpMessage.h"
 
@@ -27,6 +28,7 @@ public:
 private:
     HttpResponse sendControl(const QString &name, const HttpRequest &request) const;
     HttpResponse postMessage(const HttpRequest &request) const;
+    HttpResponse resend(const HttpRequest &request) const;
     HttpResponse delivered(const HttpRequest &request) const;
     HttpResponse microblogPosts() const;
 

@@ -1,6 +1,7 @@
 #pragma once
-// Draws the seeded pictures: a diagonal gradient in the night theme's colours
-// with a name or initials in the middle, so the repository holds no images.
+// Draws the seeded pictures at their registered size: a diagonal gradient in
+// the night theme's colours with a name or initials in the middle (and, on
+// large ones, a frame and the pixel size), so the repository holds no images.
 
 #include <QImage>
 #include <QString>

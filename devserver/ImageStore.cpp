@@ -55,11 +55,13 @@ QString ImageStore::storeUpload(const QByteArray &bytes)
     return writeJpeg(image, pathFor(key, {})) ? key : QString();
 }
 
-void ImageStore::registerSeed(const QString &key, const QString &label, int hue, const QSize &size)
+QString ImageStore::registerSeed(const QString &key, const QString &label, int hue,
+                                 const QSize &size)
 {
     db_.exec(QStringLiteral("INSERT OR REPLACE INTO seed_images (key, label, hue, width, height) "
                             "VALUES (?, ?, ?, ?, ?)"),
              {key, label, hue, size.width(), size.height()});
+    return key;
 }
 
 QByteArray ImageStore::load(const QString &key, const QString &variant)

@@ -17,8 +17,8 @@ public:
 
     // Keeps an uploaded image; an empty key when the bytes are no image.
     QString storeUpload(const QByteArray &bytes);
-    // Registers a picture to be painted on demand.
-    void registerSeed(const QString &key, const QString &label, int hue, const QSize &size);
+    // Registers a picture to be painted on demand; answers the key.
+    QString registerSeed(const QString &key, const QString &label, int hue, const QSize &size);
     // JPEG bytes of the key in the given variant ("", "100", "160" or "200");
     // empty when there is no such image or variant.
     QByteArray load(const QString &key, const QString &variant);

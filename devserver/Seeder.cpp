@@ -6,6 +6,7 @@
 #include "FeedLog.h"
 #include "ImageStore.h"
 #include "Passwords.h"
+#include "SeedCases.h"
 
 #include <QDate>
 #include <QSize>
@@ -126,10 +127,6 @@ void Seeder::seed()
     Dice dice;
     const qint64 now = Dates::now();
     const QDate today = QDate::currentDate();
-    auto seedImage = [this](const QString &key, const QString &label, int hue, QSize size) {
-        images_.registerSeed(key, label, hue, size);
-        return key;
-    };
     auto ago = [&dice, now](int maxHours) { return now - dice.between(60, maxHours * 3600); };
 
     // The service's own account sends the notices.
@@ -138,7 +135,7 @@ void Seeder::seed()
     system.password = Passwords::newToken();
     system.nickname = s("Nuvora小助手");
     system.birthday = s("2010-01-01");
-    system.avatar = seedImage(s("av1"), s("N"), 270, {300, 300});
+    system.avatar = images_.registerSeed(s("av1"), s("N"), 270, {300, 300});
     const qint64 helper = Accounts::create(db_, system);
 
     NewUser demo;
@@ -147,7 +144,7 @@ void Seeder::seed()
     demo.nickname = s("夜色体验官");
     demo.gender = 1;
     demo.birthday = s("1990-08-16");
-    demo.avatar = seedImage(s("av2"), s("体验"), 200, {300, 300});
+    demo.avatar = images_.registerSeed(s("av2"), s("体验"), 200, {300, 300});
     demo.lat = kDefaultLat + 0.0015;
     demo.lng = kDefaultLng + 0.0012;
     demo.sheng = kSheng;
@@ -155,7 +152,7 @@ void Seeder::seed()
     const qint64 me = Accounts::create(db_, demo);
     db_.exec(s("UPDATE users SET bander = ?, zhiye = ?, about = ?, shengao = 178, tizhong = 68, "
                "look = 321, renqi = 88 WHERE uid = ?"),
-             {seedImage(s("bd2"), s("夜色体验官"), 220, {640, 300}), s("产品经理"),
+             {images_.registerSeed(s("bd2"), s("夜色体验官"), 220, {640, 300}), s("产品经理"),
               s("第一次来Nuvora，多多关照！"), me});
 
     QList<qint64> people;
@@ -179,17 +176,18 @@ void Seeder::seed()
         user.sheng = kSheng;
         user.shi = kShi;
         const int hue = dice.below(360);
-        user.avatar = seedImage(s("av%1").arg(i + 3), user.nickname.left(2), hue, {300, 300});
+        user.avatar =
+            images_.registerSeed(s("av%1").arg(i + 3), user.nickname.left(2), hue, {300, 300});
         const qint64 uid = Accounts::create(db_, user);
-        db_.exec(s("UPDATE users SET bander = ?, zhiye = ?, about = ?, shengao = ?, tizhong = ?, "
-                   "look = ?, renqi = ?, avatar_upload = ?, ischat = ? WHERE uid = ?"),
-                 {seedImage(s("bd%1").arg(uid), user.nickname, (hue + 90) % 360, {640, 300}),
-                  s(pick(kJobs, static_cast<size_t>(dice.below(100)))),
-                  s(pick(kAbout, static_cast<size_t>(i))),
-                  user.gender == 1 ? dice.between(168, 190) : dice.between(155, 175),
-                  user.gender == 1 ? dice.between(58, 85) : dice.between(42, 60),
-                  dice.between(10, 2000), dice.between(0, 500), i == 7 ? 3 : 1, i == 11 ? 1 : 0,
-                  uid});
+        db_.exec(
+            s("UPDATE users SET bander = ?, zhiye = ?, about = ?, shengao = ?, tizhong = ?, "
+              "look = ?, renqi = ?, avatar_upload = ?, ischat = ? WHERE uid = ?"),
+            {images_.registerSeed(s("bd%1").arg(uid), user.nickname, (hue + 90) % 360, {640, 300}),
+             s(pick(kJobs, static_cast<size_t>(dice.below(100)))),
+             s(pick(kAbout, static_cast<size_t>(i))),
+             user.gender == 1 ? dice.between(168, 190) : dice.between(155, 175),
+             user.gender == 1 ? dice.between(58, 85) : dice.between(42, 60), dice.between(10, 2000),
+             dice.between(0, 500), i == 7 ? 3 : 1, i == 11 ? 1 : 0, uid});
         people << uid;
     }
 
@@ -217,12 +215,13 @@ void Seeder::seed()
                              QString::number(10 + i * 7)),
              i % 5 == 4 ? QString()
                         : s("%1是上海最受欢迎的夜店之一，每晚都有精彩的音乐和表演。").arg(name),
-             seedImage(s("cl%1").arg(i + 1), name, dice.below(360), {480, 320}), p.lat, p.lng,
-             kSheng, kShi, i % 3 == 0 ? 1 : 0, dice.between(0, 300), tags.join(QLatin1Char(','))});
+             images_.registerSeed(s("cl%1").arg(i + 1), name, dice.below(360), {480, 320}), p.lat,
+             p.lng, kSheng, kShi, i % 3 == 0 ? 1 : 0, dice.between(0, 300),
+             tags.join(QLatin1Char(','))});
         for (int k = 0; k < 3 + i % 3; ++k) {
             const QString key = s("cp%1_%2").arg(clid).arg(k);
             db_.exec(s("INSERT INTO club_photos (clid, img) VALUES (?, ?)"), {clid, key});
-            seedImage(key, name, dice.below(360), {480, 480});
+            images_.registerSeed(key, name, dice.below(360), {480, 480});
         }
         for (int k = 0; k < 3; ++k) {
             db_.exec(s("INSERT INTO remarks (kind, target, uid, content, time) VALUES "
@@ -257,12 +256,12 @@ void Seeder::seed()
              i % 6 == 5 ? QString()
                         : s("%1，%2。欢迎报名，现场有惊喜！").arg(title, club.text(s("name"))),
              i % 3 == 0 ? s("免费") : s("%1元").arg(50 + i * 10),
-             seedImage(s("pt%1").arg(i + 1), title, dice.below(360), {480, 320}),
+             images_.registerSeed(s("pt%1").arg(i + 1), title, dice.below(360), {480, 320}),
              start.toSecsSinceEpoch(), start.addSecs(5 * 3600).toSecsSinceEpoch(),
              club.text(s("addr")), club.text(s("tel")), i % 2 == 0 ? 1 : 2});
         for (int k = 0; k < i % 3; ++k) {
             const QString key = s("pp%1_%2").arg(pid).arg(k);
-            seedImage(key, title, dice.below(360), {480, 480});
+            images_.registerSeed(key, title, dice.below(360), {480, 480});
             db_.exec(s("INSERT INTO party_photos (pid, img, text, time) VALUES (?, ?, ?, ?)"),
                      {pid, key, s("现场照片"), ago(24 * 7)});
         }
@@ -288,6 +287,17 @@ void Seeder::seed()
     db_.exec(s("INSERT INTO party_joins (pid, uid, name, tel, count, time) VALUES "
                "(?, ?, '', '', 1, ?)"),
              {parties.at(2), me, now - 3600});
+
+    // The edge cases, before anything else adds users, clubs, parties or messages.
+    SeedCases::Base base;
+    base.helper = helper;
+    base.demo = me;
+    base.people = people;
+    base.clubs = clubs;
+    base.parties = parties;
+    base.now = now;
+    base.today = today;
+    SeedCases(db_, images_, base).seed();
 
     // Follows: the demo account follows a dozen people and has fans of its own.
     auto follow = [&](qint64 uid, qint64 fuid, bool remind) {
@@ -323,7 +333,8 @@ void Seeder::seed()
                 {owner, s("ph%1_%2").arg(owner).arg(k),
                  k == 1 ? QString() : s(pick(kMoods, static_cast<size_t>(dice.below(100)))),
                  owner % 9 == 0 && k == 0 ? 1 : 0, time});
-            seedImage(s("ph%1_%2").arg(owner).arg(k), s("Nuvora"), dice.below(360), {480, 480});
+            images_.registerSeed(s("ph%1_%2").arg(owner).arg(k), s("Nuvora"), dice.below(360),
+                                 {480, 480});
             FeedEvent upload(s("photoupload"), owner);
             upload.photoid = pid;
             upload.time = time;
@@ -418,16 +429,18 @@ void Seeder::seed()
 
     // Advertisements for the hub, the club list and the party list.
     db_.exec(s("INSERT INTO ads (place, img, target) VALUES ('index', ?, ?)"),
-             {seedImage(s("adindex"), s("Nuvora 夜生活指南"), 300, {640, 100}),
+             {images_.registerSeed(s("adindex"), s("Nuvora 夜生活指南"), 300, {640, 100}),
               baseUrl_ + s("/m/about.php")});
     for (int i = 0; i < 3; ++i) {
-        db_.exec(s("INSERT INTO ads (place, img, target) VALUES ('club', ?, ?)"),
-                 {seedImage(s("adclub%1").arg(i), s(pick(kClubNames, static_cast<size_t>(i))),
-                            40 * i, {640, 220}),
-                  QString::number(clubs.at(i))});
+        db_.exec(
+            s("INSERT INTO ads (place, img, target) VALUES ('club', ?, ?)"),
+            {images_.registerSeed(s("adclub%1").arg(i), s(pick(kClubNames, static_cast<size_t>(i))),
+                                  40 * i, {640, 220}),
+             QString::number(clubs.at(i))});
         db_.exec(s("INSERT INTO ads (place, img, target) VALUES ('party', ?, ?)"),
-                 {seedImage(s("adparty%1").arg(i), s(pick(kPartyTitles, static_cast<size_t>(i))),
-                            180 + 40 * i, {640, 220}),
+                 {images_.registerSeed(s("adparty%1").arg(i),
+                                       s(pick(kPartyTitles, static_cast<size_t>(i))), 180 + 40 * i,
+                                       {640, 220}),
                   QString::number(parties.at(i))});
     }
 }

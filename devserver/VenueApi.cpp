@@ -7,6 +7,7 @@
 #include "ImageStore.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace nuvora::devserver {
 
@@ -77,7 +78,8 @@ ApiResult VenueApi::clubList(const ApiRequest &request)
         const QString keywords = request.text(s("keywords")).trimmed();
         rows = ctx_.db.page(
             s("SELECT * FROM clubs WHERE (? = 0 OR sheng = ?) AND (? = 0 OR shi = ?) AND "
-              "(instr(name, ?) > 0 OR instr(tags, ?) > 0 OR instr(addr, ?) > 0) "
+              "(instr(lower(name), lower(?)) > 0 OR instr(lower(tags), lower(?)) > 0 OR "
+              "instr(addr, ?) > 0) "
               "ORDER BY hezuo DESC, clid"),
             {*sheng, *sheng, *shi, *shi, keywords, keywords, keywords}, pageSize::clubs, *page);
     } else {
@@ -93,10 +95,15 @@ ApiResult VenueApi::clubList(const ApiRequest &request)
             QList<Row> all = ctx_.db.rows(s("SELECT * FROM clubs ORDER BY clid"));
             const double lat = request.lat;
             const double lng = request.lng;
-            std::stable_sort(all.begin(), all.end(), [lat, lng](const Row &a, const Row &b) {
-                return Geo::distance(lat, lng, a.real(s("lat")), a.real(s("lng")))
-                       < Geo::distance(lat, lng, b.real(s("lat")), b.real(s("lng")));
-            });
+            // A club at 0, 0 has no position and goes last.
+            auto key = [lat, lng](const Row &row) {
+                const double clubLat = row.real(s("lat"));
+                const double clubLng = row.real(s("lng"));
+                return clubLat == 0 && clubLng == 0 ? std::numeric_limits<double>::infinity()
+                                                    : Geo::distance(lat, lng, clubLat, clubLng);
+            };
+            std::stable_sort(all.begin(), all.end(),
+                             [&key](const Row &a, const Row &b) { return key(a) < key(b); });
             rows = Database::pageOf(all, pageSize::clubs, *page);
         } else {
             return ApiResult::badParameter(s("sort"));

@@ -46,6 +46,7 @@ void ChatTestClient::readAvailable()
     while ((end = buffer_.indexOf("\r\n")) >= 0) {
         const QByteArray line = buffer_.left(end);
         buffer_.remove(0, end + 2);
+        longestLine_ = qMax(longestLine_, end + 2);
         json::JsonReader reader;
         if (auto value = reader.objectWithData(line.constData(), static_cast<size_t>(line.size())))
             received_.append(std::move(*value));

@@ -23,6 +23,8 @@ public:
     bool staysQuiet(const std::string &command, int timeoutMs);
     bool waitForDisconnected(int timeoutMs = 5000);
     bool isConnected() const { return socket_.state() == QAbstractSocket::ConnectedState; }
+    // The longest line received so far, in bytes with its "\r\n".
+    qsizetype longestLine() const { return longestLine_; }
 
 private:
     void readAvailable();
@@ -30,4 +32,5 @@ private:
     QTcpSocket socket_;
     QByteArray buffer_;
     QList<nuvora::json::Value> received_;
+    qsizetype longestLine_ = 0;
 };

@@ -1,17 +1,24 @@
 // End-to-end tests of the stand-in chat server over TCP: sign-in by session
-// token, routing, queueing for offline users, re-sending until acknowledged,
+// token, routing, queueing for offline users, long queues in bounded lines,
+// each new message sent once and re-sent until acknowledged, blank messages,
 // the "offline" on a second login, the blacklist, bad input and the test
 // endpoints that push control commands.
 
 #include "ApiTestClient.h"
 #include "ChatTestClient.h"
 #include "DevServerProcess.h"
+#include "MessageBatcher.h"
+#include "SeedCases.h"
 
 #include "api/json/JsonValue.h"
 
+#include <QSet>
 #include <QtTest>
+#include <algorithm>
 
 namespace json = nuvora::json;
+using nuvora::devserver::MessageBatcher;
+using nuvora::devserver::SeedCases;
 
 namespace {
 
@@ -28,6 +35,14 @@ json::Value sendMessage(qint64 to, const QString &text)
     command.set("localmsgid", json::Value("1"));
     command.set("message", json::Value(text.toStdString()));
     return json::Value(std::move(command));
+}
+
+QStringList texts(const json::Array &messages)
+{
+    QStringList out;
+    for (const json::Value &message : messages)
+        out << str(message["message"]);
+    return out;
 }
 
 json::Value acknowledgement(const json::Array &messages)
@@ -72,6 +87,13 @@ private:
         return signIn(QStringLiteral("user%1@nuvora.cn").arg(n),
                       QStringLiteral("password%1").arg(n));
     }
+    // Re-sends the user's unacknowledged messages when connected; answers
+    // {"delivered", "pending"}.
+    ApiReply resend(qint64 uid)
+    {
+        return ApiTestClient(server_.webHost()).get(QStringLiteral("/dev/resend?uid=%1").arg(uid));
+    }
+    qint64 pending(qint64 uid) { return resend(uid)["pending"].toInteger(); }
 
 private slots:
     void initTestCase() { QVERIFY2(server_.start(), qPrintable(server_.errorString())); }
@@ -86,7 +108,7 @@ private slots:
         QVERIFY(client.staysQuiet("recvmessage", 300));
     }
 
-    void demoGetsItsWaitingMessagesAsOneBatch()
+    void demoGetsItsConversationAndNoticesAsOneBatch()
     {
         const Account demo = signIn(server_.demoEmail(), server_.demoPassword());
         ChatTestClient client;
@@ -95,19 +117,145 @@ private slots:
         const auto batch = client.waitFor("recvmessage");
         QVERIFY(batch);
         const json::Array &messages = (*batch)["messages"].asArray();
-        QCOMPARE(messages.size(), size_t(3));
+        ApiTestClient http(server_.webHost());
+        QStringList conversation;
+        qint64 lastTime = 0;
         for (const json::Value &message : messages) {
             QVERIFY(!str(message["msgid"]).isEmpty());
             QVERIFY(message["senduid"].toInteger() > 0);
             QVERIFY(!str(message["nickname"]).isEmpty());
             // The client fetches "/560/%@.jpg!160" with this value.
-            ApiTestClient http(server_.webHost());
             QCOMPARE(
                 http.get(QStringLiteral("/560/%1.jpg!160").arg(str(message["avatar"]))).httpStatus,
                 200);
-            QVERIFY(message["time"].toInteger() > 1000000000);
+            QVERIFY(message["time"].toInteger() >= lastTime);
+            lastTime = message["time"].toInteger();
+            if (message["senduid"].toInteger() == SeedCases::kChatPartner)
+                conversation << str(message["message"]);
         }
+        // A conversation long enough to page, with the texts that trip stores and bubbles.
+        QVERIFY(conversation.size() >= 25);
+        QVERIFY(messages.size() > size_t(conversation.size()));
+        auto any = [&conversation](auto predicate) {
+            return std::any_of(conversation.cbegin(), conversation.cend(), predicate);
+        };
+        QVERIFY(any(
+            [](const QString &t) { return t.count(QLatin1Char('\n')) >= 3 && t.size() > 100; }));
+        QVERIFY(any([](const QString &t) { return t.contains(QLatin1Char('\'')); }));
+        QVERIFY(any([](const QString &t) {
+            return std::any_of(t.cbegin(), t.cend(), [](QChar c) {
+                return c.unicode() >= 0xE000 && c.unicode() <= 0xF8FF;
+            });
+        }));
         client.send(acknowledgement(messages));
+        QTRY_COMPARE(pending(demo.uid), qint64(0));
+    }
+
+    void aLongQueueArrivesInBoundedLinesExactlyOnce()
+    {
+        const Account sender = seeded(10);
+        const Account receiver = seeded(11);
+        ChatTestClient from;
+        QVERIFY(from.connectTo(server_.chatPort()));
+        QCOMPARE(from.login(sender.token), 0);
+        // Short ones fill a line by count, long ones by size.
+        QStringList sent;
+        for (int i = 0; i < 250; ++i) {
+            QString text = QStringLiteral("第%1条").arg(i);
+            if (i >= 150)
+                text = text.leftJustified(2000, QChar(0x591C)); // 夜
+            sent << text;
+            from.send(sendMessage(receiver.uid, text));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(pending(receiver.uid), qint64(250), 20000);
+        QCOMPARE(resend(receiver.uid)["delivered"].asBool(), false);
+
+        ChatTestClient to;
+        QVERIFY(to.connectTo(server_.chatPort()));
+        QCOMPARE(to.login(receiver.token), 0);
+        QStringList received;
+        QSet<QString> ids;
+        int lines = 0;
+        while (received.size() < sent.size()) {
+            const auto batch = to.waitFor("recvmessage");
+            QVERIFY2(batch, qPrintable(QStringLiteral("%1 messages arrived").arg(received.size())));
+            const json::Array &messages = (*batch)["messages"].asArray();
+            QVERIFY(!messages.empty());
+            QVERIFY(messages.size() <= size_t(MessageBatcher::kMaxMessages));
+            for (const json::Value &message : messages) {
+                QCOMPARE(message["senduid"].toInteger(), sender.uid);
+                ids.insert(str(message["msgid"]));
+            }
+            received << texts(messages);
+            to.send(acknowledgement(messages));
+            ++lines;
+        }
+        QCOMPARE(received, sent);
+        QCOMPARE(ids.size(), sent.size());
+        QVERIFY(to.longestLine() <= MessageBatcher::kMaxLineBytes);
+        QVERIFY(lines >= 4);
+        QTRY_COMPARE(pending(receiver.uid), qint64(0));
+    }
+
+    void newMessagesGoOutOnceAndUnacknowledgedOnesAgain()
+    {
+        const Account sender = seeded(13);
+        const Account receiver = seeded(14);
+        ChatTestClient from;
+        QVERIFY(from.connectTo(server_.chatPort()));
+        QCOMPARE(from.login(sender.token), 0);
+        const QStringList both{QStringLiteral("一"), QStringLiteral("二")};
+        {
+            ChatTestClient to;
+            QVERIFY(to.connectTo(server_.chatPort()));
+            QCOMPARE(to.login(receiver.token), 0);
+            for (const QString &text : both) {
+                from.send(sendMessage(receiver.uid, text));
+                const auto batch = to.waitFor("recvmessage");
+                QVERIFY(batch);
+                // Only the new one, though the earlier one is not acknowledged.
+                QCOMPARE(texts((*batch)["messages"].asArray()), QStringList{text});
+            }
+            const ApiReply forced = resend(receiver.uid);
+            QCOMPARE(forced["delivered"].asBool(), true);
+            QCOMPARE(forced["pending"].toInteger(), qint64(2));
+            const auto again = to.waitFor("recvmessage");
+            QVERIFY(again);
+            QCOMPARE(texts((*again)["messages"].asArray()), both);
+            // Gone without acknowledging.
+        }
+        ChatTestClient back;
+        QVERIFY(back.connectTo(server_.chatPort()));
+        QCOMPARE(back.login(receiver.token), 0);
+        const auto atLogin = back.waitFor("recvmessage");
+        QVERIFY(atLogin);
+        QCOMPARE(texts((*atLogin)["messages"].asArray()), both);
+        back.send(acknowledgement((*atLogin)["messages"].asArray()));
+        QTRY_COMPARE(pending(receiver.uid), qint64(0));
+    }
+
+    void blankMessagesArriveAsSent()
+    {
+        const Account sender = seeded(16);
+        const Account receiver = seeded(17);
+        ChatTestClient from;
+        ChatTestClient to;
+        QVERIFY(from.connectTo(server_.chatPort()) && to.connectTo(server_.chatPort()));
+        QCOMPARE(from.login(sender.token), 0);
+        QCOMPARE(to.login(receiver.token), 0);
+        const QStringList blanks{QStringLiteral("   "), QStringLiteral("\n"),
+                                 QStringLiteral(" \t\r\n ")};
+        // An empty message is nothing to deliver; it must not arrive before the blanks.
+        from.send(sendMessage(receiver.uid, QString()));
+        for (const QString &text : blanks)
+            from.send(sendMessage(receiver.uid, text));
+        QStringList received;
+        while (received.size() < blanks.size()) {
+            const auto batch = to.waitFor("recvmessage");
+            QVERIFY(batch);
+            received << texts((*batch)["messages"].asArray());
+        }
+        QCOMPARE(received, blanks);
     }
 
     void messagesRouteBetweenConnections()
@@ -142,7 +290,7 @@ private slots:
         QCOMPARE(from.login(sender.token), 0);
         from.send(sendMessage(receiver.uid, QStringLiteral("第一条")));
         from.send(sendMessage(receiver.uid, QStringLiteral("第二条")));
-        QTest::qWait(200);
+        QTRY_COMPARE(pending(receiver.uid), qint64(2));
 
         QStringList ids;
         {
@@ -172,7 +320,7 @@ private slots:
         for (const QString &id : ids)
             QVERIFY(resentIds.contains(id));
         again.send(acknowledgement((*resent)["messages"].asArray()));
-        QTest::qWait(200);
+        QTRY_COMPARE(pending(receiver.uid), qint64(0));
 
         ChatTestClient last;
         QVERIFY(last.connectTo(server_.chatPort()));

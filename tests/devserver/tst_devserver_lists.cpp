@@ -152,7 +152,7 @@ private slots:
             for (const json::Value &club : clubs) {
                 ids.insert(str(club["clid"]));
                 QVERIFY(club["tag"].isArray());
-                QVERIFY(!str(club["tel"]).isEmpty());
+                QVERIFY(club["tel"].isString()); // may be empty or undialable
             }
             total += clubs.size();
         }
