@@ -78,6 +78,9 @@ public:
     static constexpr int kAvatarRejected = 3;
     // An avatar under review that was turned down is never shown.
     bool avatarRejected() const { return avatar_upload == kAvatarRejected; }
+    // The identity of the user in a list, so that a later page skips who is listed
+    // already; none without a "uid".
+    QString recordKey() const { return userId ? QString::number(userId) : QString(); }
 
     // "未知", "%dm" up to 1000 m, else whole kilometres with halves to even.
     static QString distanceText(const nuvora::json::Value &dictionary,
