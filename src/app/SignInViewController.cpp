@@ -25,11 +25,15 @@ std::optional<QString> SignInViewController::failureMessage(const JSONFetcher &r
     return complete ? std::nullopt : std::optional<QString>(HTTPFetcher::kNetworkFailure);
 }
 
-RequestSlot::Handler SignInViewController::answer(std::function<void()> beforeSession)
+RequestSlot::Handler SignInViewController::answer(FailureText failureText,
+                                                  std::function<void()> beforeSession)
 {
-    return [this, beforeSession = std::move(beforeSession)](const JSONFetcher &reply) {
+    return [this, failureText, beforeSession = std::move(beforeSession)](const JSONFetcher &reply) {
         if (const std::optional<QString> message = failureMessage(reply)) {
-            context().alerts().showCommonAlert(QString(), *message);
+            if (failureText == FailureText::AsTitle)
+                context().alerts().showCommonAlert(*message, QString());
+            else
+                context().alerts().showCommonAlert(QString(), *message);
             return;
         }
         if (beforeSession)
@@ -41,13 +45,13 @@ RequestSlot::Handler SignInViewController::answer(std::function<void()> beforeSe
 void SignInViewController::postSignIn(const QString &script, const QVariantMap &parameters,
                                       std::function<void()> beforeSession)
 {
-    const RequestSlot::Handler handler = answer(std::move(beforeSession));
+    const RequestSlot::Handler handler = answer(FailureText::AsMessage, std::move(beforeSession));
     signInRequest_->post(script, parameters, handler, handler);
 }
 
 void SignInViewController::uploadSignIn(const QString &script, const QVariantMap &parameters)
 {
-    const RequestSlot::Handler handler = answer({});
+    const RequestSlot::Handler handler = answer(FailureText::AsTitle, {});
     signInRequest_->upload(script, parameters, handler, handler);
 }
 

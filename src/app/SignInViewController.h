@@ -28,13 +28,15 @@ protected:
     // Sends the request that starts the session; its message on failure is the alert's text.
     void postSignIn(const QString &script, const QVariantMap &parameters,
                     std::function<void()> beforeSession = {});
+    // The registration upload; its message on failure is the alert's title.
     void uploadSignIn(const QString &script, const QVariantMap &parameters);
 
 private:
     // Why the reply starts no session (the server's message, or the network
     // failure text for a success without token or user); none when it does.
     static std::optional<QString> failureMessage(const JSONFetcher &reply);
-    RequestSlot::Handler answer(std::function<void()> beforeSession);
+    enum class FailureText { AsMessage, AsTitle };
+    RequestSlot::Handler answer(FailureText failureText, std::function<void()> beforeSession);
     // Stores the token and the user, flushes the store (with whatever the caller
     // set before), signs the user in and goes on to the region screen or the hub.
     void beginSession(const nuvora::json::Value &reply);
