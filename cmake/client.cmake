@@ -14,6 +14,7 @@ qt_add_library(nuvora_client STATIC)
 qt_add_qml_module(nuvora_client
     URI Nuvora
     VERSION 1.0
+    DEPENDENCIES QtQuick
     OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/Nuvora
     SOURCES ${client_sources}
     QML_FILES ${client_qml}

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls
 import Nuvora
 
 // The rotating advertisement banner (the view of ADsView) of the club and party lists:
@@ -13,52 +12,9 @@ Item {
     width: banner.pageWidth
     height: banner.scrollHeight
 
-    Flickable {
+    AdStrip {
         id: adScroll
-        objectName: "adScroll"
-        width: root.banner.pageWidth
-        height: root.banner.scrollHeight
-        clip: true
-        flickableDirection: Flickable.HorizontalFlick
-        boundsBehavior: Flickable.DragAndOvershootBounds
-        contentWidth: pages.width
-        contentHeight: height
-        Accessible.name: "广告"
-
-        Row {
-            id: pages
-            Repeater {
-                model: root.banner.pageImages
-                delegate: WebImage {
-                    id: page
-                    required property int index
-                    required property string modelData
-                    width: root.banner.pageWidth
-                    height: root.banner.scrollHeight
-                    url: modelData
-                    placeholder: Theme.image("placeholder-320-110.png")
-                    fillMode: WebImage.PreserveAspectCrop
-                    Accessible.role: Accessible.Button
-                    Accessible.name: "广告 " + (page.index + 1)
-                    Accessible.onPressAction: root.banner.adButtonTapped(page.index)
-
-                    MouseArea {
-                        anchors.fill: parent
-                        onClicked: root.banner.adButtonTapped(page.index)
-                    }
-                }
-            }
-        }
-
-        onContentXChanged: root.banner.scrollViewDidScroll(contentX)
-        onDraggingChanged: {
-            if (dragging)
-                root.banner.scrollViewWillBeginDragging()
-            else
-                root.banner.scrollViewDidEndDragging()
-        }
-        onFlickStarted: root.banner.scrollViewWillBeginDecelerating()
-        onMovementEnded: returnToBounds()
+        banner: root.banner
     }
 
     NumberAnimation {
@@ -89,26 +45,9 @@ Item {
         width: root.banner.pageControlFrame.width
         height: root.banner.pageControlFrame.height
 
-        PageIndicator {
-            id: indicator
+        PageDots {
             anchors.centerIn: parent
-            count: root.banner.pages
-            currentIndex: root.banner.currentPage
-            interactive: true
-            Accessible.name: "广告页码"
-            onCurrentIndexChanged: {
-                if (currentIndex !== root.banner.currentPage)
-                    root.banner.changePage(currentIndex)
-            }
-
-            delegate: Rectangle {
-                required property int index
-                implicitWidth: 7
-                implicitHeight: 7
-                radius: 3.5
-                color: index === indicator.currentIndex ? Theme.accent : Theme.text
-                opacity: index === indicator.currentIndex ? 1 : 0.5
-            }
+            banner: root.banner
         }
     }
 }

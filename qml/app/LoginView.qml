@@ -3,28 +3,25 @@ import Nuvora
 
 // The sign-in screen: e-mail and password, the registration and the
 // password-recovery page.
-Item {
+Screen {
     id: view
 
     required property LoginViewController controller
 
-    ScreenBackground {}
-
-    NavigationBar {
-        id: bar
-        title: "登录"
-        rightTitle: "注册"
-        onRightClicked: view.controller.registerButtonTapped()
-    }
+    title: "登录"
+    rightTitle: "注册"
+    onRightClicked: view.controller.registerButtonTapped()
+    busy: view.controller.running
+    busyText: "正在登录"
 
     Column {
-        anchors.top: bar.bottom
+        anchors.top: parent.top
         anchors.topMargin: 36
         anchors.horizontalCenter: parent.horizontalCenter
         width: 280
         spacing: 14
 
-        Text {
+        PlainText {
             width: parent.width
             text: "Nuvora"
             color: Theme.accent
@@ -37,7 +34,7 @@ Item {
             Accessible.name: "Nuvora"
         }
 
-        Text {
+        PlainText {
             width: parent.width
             text: "夜色里，遇见身边的人"
             color: Theme.textDim
@@ -72,7 +69,7 @@ Item {
             onClicked: view.controller.login()
         }
 
-        Text {
+        PlainText {
             width: parent.width
             text: "忘记密码？"
             color: Theme.accentCyan
@@ -82,23 +79,12 @@ Item {
             horizontalAlignment: Text.AlignHCenter
             topPadding: 6
 
-            TapHandler {
+            ExclusiveTap {
                 onTapped: view.controller.getPassword()
             }
             Accessible.role: Accessible.Link
             Accessible.name: "忘记密码"
             Accessible.onPressAction: view.controller.getPassword()
         }
-    }
-
-    RunningIndicator {
-        anchors.centerIn: parent
-        running: view.controller.running
-        z: 11
-        Accessible.name: "正在登录"
-    }
-
-    InputBlocker {
-        enabled: view.controller.running
     }
 }

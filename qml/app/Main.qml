@@ -30,6 +30,8 @@ Window {
         width: parent.width
         height: parent.height - statusBar.height
         shell: window.shell
+        // The alert, the action sheet and the notice are modal.
+        covered: window.shell.alerts.alertVisible || window.shell.alerts.noticeVisible
     }
 
     // Alerts and the notice stay above the hub's reminder pop-up.

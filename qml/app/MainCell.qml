@@ -37,7 +37,7 @@ Item {
         }
     }
 
-    Text {
+    PlainText {
         id: channelLabel
         anchors.left: parent.left
         anchors.leftMargin: 16

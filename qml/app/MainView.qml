@@ -17,7 +17,7 @@ Item {
         color: Theme.panel
         z: 1
 
-        Text {
+        PlainText {
             anchors.centerIn: parent
             text: "Nuvora"
             color: Theme.text
@@ -36,46 +36,11 @@ Item {
         }
     }
 
-    ListView {
-        id: menu
-        objectName: "menuTable"
+    MainMenu {
         anchors.top: titleBar.bottom
         anchors.bottom: parent.bottom
         width: parent.width
-        boundsBehavior: Flickable.DragAndOvershootBounds
-        model: view.controller.menuTitles.length
-        Accessible.name: "菜单"
-
-        // Seen only when the menu is pulled beyond its ends.
-        Image {
-            y: menu.originY - height
-            width: view.controller.hiddenBackgroundSize
-            height: view.controller.hiddenBackgroundSize
-            source: Theme.image("main-hidden-bg.png")
-            Accessible.ignored: true
-        }
-        Image {
-            y: menu.originY + menu.contentHeight
-            width: view.controller.hiddenBackgroundSize
-            height: view.controller.hiddenBackgroundSize
-            source: Theme.image("main-hidden-bg.png")
-            Accessible.ignored: true
-        }
-
-        delegate: MainCell {
-            required property int index
-            width: menu.width
-            title: view.controller.menuTitles[index]
-            imageName: view.controller.menuImageNames[index]
-            coverUrl: index === MainViewController.Profile ? view.controller.profileCover : ""
-            onClicked: view.controller.selectRow(index)
-        }
-
-        footer: MainFooter {
-            width: menu.width
-            image: view.controller.footerImage
-            onClicked: view.controller.footerAdTapped()
-        }
+        controller: view.controller
     }
 
     NotifyPopup {

@@ -52,7 +52,7 @@ Rectangle {
         onClicked: pop.controller.gotoNotifyCenter()
     }
 
-    Text {
+    PlainText {
         id: infoLabel
         anchors.left: parent.left
         anchors.leftMargin: 14
@@ -77,7 +77,7 @@ Rectangle {
         Accessible.name: "关闭提醒"
         Accessible.onPressAction: pop.controller.closeNotifyView()
 
-        Text {
+        PlainText {
             anchors.centerIn: parent
             text: "×"
             color: Theme.accentCyan

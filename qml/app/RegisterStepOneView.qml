@@ -2,28 +2,25 @@ import QtQuick
 import Nuvora
 
 // Registration, first step: the e-mail address and the password.
-Item {
+Screen {
     id: view
 
     required property RegisterStepOneViewController controller
 
-    ScreenBackground {}
-
-    NavigationBar {
-        id: bar
-        title: "注册 (1/3)"
-        leftTitle: "登录"
-        onLeftClicked: view.controller.gotoLogin()
-    }
+    title: "注册 (1/3)"
+    leftTitle: "登录"
+    onLeftClicked: view.controller.gotoLogin()
+    busy: view.controller.running
+    busyText: "正在检查邮箱"
 
     Column {
-        anchors.top: bar.bottom
+        anchors.top: parent.top
         anchors.topMargin: 30
         anchors.horizontalCenter: parent.horizontalCenter
         width: 280
         spacing: 14
 
-        Text {
+        PlainText {
             width: parent.width
             text: "填写登录邮箱和密码"
             color: Theme.text
@@ -56,16 +53,5 @@ Item {
             label: "下一步"
             onClicked: view.controller.stepOneFinished()
         }
-    }
-
-    RunningIndicator {
-        anchors.centerIn: parent
-        running: view.controller.running
-        z: 11
-        Accessible.name: "正在检查邮箱"
-    }
-
-    InputBlocker {
-        enabled: view.controller.running
     }
 }

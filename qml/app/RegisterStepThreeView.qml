@@ -1,30 +1,26 @@
 import QtQuick
-import QtQuick.Controls
 import Nuvora
 
 // Registration, last step: nickname, birthday from the date panel, gender.
-Item {
+Screen {
     id: view
 
     required property RegisterStepThreeViewController controller
 
-    ScreenBackground {}
-
-    NavigationBar {
-        id: bar
-        title: "注册 (3/3)"
-        leftTitle: "返回"
-        onLeftClicked: view.controller.back()
-    }
+    title: "注册 (3/3)"
+    leftTitle: "返回"
+    onLeftClicked: view.controller.back()
+    busy: view.controller.running
+    busyText: "正在注册"
 
     Column {
-        anchors.top: bar.bottom
+        anchors.top: parent.top
         anchors.topMargin: 30
         anchors.horizontalCenter: parent.horizontalCenter
         width: 280
         spacing: 14
 
-        Text {
+        PlainText {
             width: parent.width
             text: "完善你的资料"
             color: Theme.text
@@ -76,21 +72,16 @@ Item {
         }
     }
 
-    RunningIndicator {
-        anchors.centerIn: parent
-        running: view.controller.running
-        z: 11
-        Accessible.name: "正在注册"
-    }
-
-    // The date panel: below the screen until asked for, then slid up.
+    // The date panel: below the screen until asked for, then slid up. Its place is
+    // measured on the whole screen, bar included, under the busy blocker.
     Rectangle {
         id: panel
+        parent: view
         y: view.controller.datePickerY
         width: view.controller.datePickerWidth
         height: view.controller.datePickerHeight
         color: Theme.panelTop
-        z: 12
+        z: 9
         Behavior on y { NumberAnimation { duration: 200 } }
 
         Rectangle {
@@ -99,7 +90,7 @@ Item {
             height: 40
             color: Theme.panel
 
-            Text {
+            PlainText {
                 anchors.left: parent.left
                 anchors.leftMargin: 14
                 anchors.verticalCenter: parent.verticalCenter
@@ -159,10 +150,6 @@ Item {
         }
     }
 
-    InputBlocker {
-        enabled: view.controller.running
-    }
-
     component GenderButton: Image {
         id: gender
 
@@ -175,7 +162,7 @@ Item {
         height: 40
         source: Theme.image(image)
 
-        Text {
+        PlainText {
             anchors.right: parent.right
             anchors.rightMargin: 24
             anchors.verticalCenter: parent.verticalCenter
@@ -186,40 +173,12 @@ Item {
             font.bold: true
         }
 
-        TapHandler {
+        ExclusiveTap {
             onTapped: gender.clicked()
         }
         Accessible.role: Accessible.RadioButton
         Accessible.name: label
         Accessible.checked: chosen
         Accessible.onPressAction: gender.clicked()
-    }
-
-    component DateWheel: Tumbler {
-        id: wheel
-
-        property int selected
-        property int offset
-        property int available: count
-        property string suffix
-        signal picked(int index)
-
-        height: parent.height
-        visibleItemCount: 5
-        currentIndex: selected
-        onCurrentIndexChanged: if (currentIndex >= 0 && currentIndex !== selected) picked(currentIndex)
-        Accessible.name: suffix
-
-        delegate: Text {
-            required property int index
-            text: (index + wheel.offset) + wheel.suffix
-            color: index >= wheel.available ? Theme.separator
-                   : index === wheel.currentIndex ? Theme.text : Theme.textDim
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.titleFontSize
-            horizontalAlignment: Text.AlignHCenter
-            verticalAlignment: Text.AlignVCenter
-            opacity: 1.0 - Math.abs(Tumbler.displacement) / (wheel.visibleItemCount / 2)
-        }
     }
 }

@@ -2,28 +2,23 @@ import QtQuick
 import Nuvora
 
 // Registration, second step: the avatar.
-Item {
+Screen {
     id: view
 
     required property RegisterStepTwoViewController controller
 
-    ScreenBackground {}
-
-    NavigationBar {
-        id: bar
-        title: "注册 (2/3)"
-        leftTitle: "返回"
-        onLeftClicked: view.controller.back()
-    }
+    title: "注册 (2/3)"
+    leftTitle: "返回"
+    onLeftClicked: view.controller.back()
 
     Column {
-        anchors.top: bar.bottom
+        anchors.top: parent.top
         anchors.topMargin: 30
         anchors.horizontalCenter: parent.horizontalCenter
         width: 280
         spacing: 18
 
-        Text {
+        PlainText {
             width: parent.width
             text: "上传一张清晰的头像"
             color: Theme.text
@@ -50,7 +45,7 @@ Item {
                 Accessible.ignored: true
             }
 
-            TapHandler {
+            ExclusiveTap {
                 onTapped: view.controller.pickAvatar()
             }
             Accessible.role: Accessible.Button
@@ -59,7 +54,7 @@ Item {
             Accessible.onPressAction: view.controller.pickAvatar()
         }
 
-        Text {
+        PlainText {
             width: parent.width
             text: "点击上方图片可重新选择"
             color: Theme.textDim

@@ -16,7 +16,7 @@ Rectangle {
     border.color: destructive ? Theme.destructive : (emphasized ? Theme.accent : Theme.separator)
     border.width: 1
 
-    Text {
+    PlainText {
         anchors.fill: parent
         anchors.leftMargin: 6
         anchors.rightMargin: 6
@@ -30,7 +30,7 @@ Rectangle {
         elide: Text.ElideRight
     }
 
-    TapHandler {
+    ExclusiveTap {
         id: tap
         onTapped: button.clicked()
     }

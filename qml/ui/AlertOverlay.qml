@@ -13,9 +13,10 @@ Item {
     Rectangle {
         anchors.fill: parent
         color: Theme.dim
-        // Swallows taps, as a modal alert does.
-        TapHandler {}
     }
+
+    // Nothing behind a modal alert takes a press.
+    InputBlocker {}
 
     Rectangle {
         id: panel
@@ -41,7 +42,7 @@ Item {
             width: parent.width - 32
             spacing: 10
 
-            Text {
+            PlainText {
                 width: parent.width
                 visible: text.length > 0
                 text: overlay.alerts.alertTitle
@@ -52,7 +53,7 @@ Item {
                 wrapMode: Text.Wrap
                 horizontalAlignment: Text.AlignHCenter
             }
-            Text {
+            PlainText {
                 width: parent.width
                 visible: text.length > 0
                 text: overlay.alerts.alertMessage
@@ -62,25 +63,9 @@ Item {
                 wrapMode: Text.Wrap
                 horizontalAlignment: Text.AlignHCenter
             }
-            // Two buttons side by side, one or more than two stacked.
-            Grid {
+            AlertButtonList {
                 width: parent.width
-                columns: overlay.alerts.alertButtons.length === 2 ? 2 : 1
-                spacing: 8
-                topPadding: 4
-
-                Repeater {
-                    model: overlay.alerts.alertButtons
-                    AlertButton {
-                        required property string modelData
-                        required property int index
-                        width: overlay.alerts.alertButtons.length === 2
-                               ? (alertColumn.width - 8) / 2 : alertColumn.width
-                        label: modelData
-                        emphasized: index !== overlay.alerts.cancelButtonIndex
-                        onClicked: overlay.alerts.answer(index)
-                    }
-                }
+                alerts: overlay.alerts
             }
         }
     }
@@ -104,7 +89,7 @@ Item {
             width: parent.width - 24
             spacing: 8
 
-            Text {
+            PlainText {
                 width: parent.width
                 visible: text.length > 0
                 text: overlay.alerts.alertTitle
@@ -114,17 +99,10 @@ Item {
                 wrapMode: Text.Wrap
                 horizontalAlignment: Text.AlignHCenter
             }
-            Repeater {
-                model: overlay.alerts.alertButtons
-                AlertButton {
-                    required property string modelData
-                    required property int index
-                    width: sheetColumn.width
-                    label: modelData
-                    destructive: index === overlay.alerts.destructiveButtonIndex
-                    emphasized: index === overlay.alerts.cancelButtonIndex
-                    onClicked: overlay.alerts.answer(index)
-                }
+            AlertButtonList {
+                width: parent.width
+                alerts: overlay.alerts
+                sheet: true
             }
         }
     }

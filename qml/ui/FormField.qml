@@ -26,7 +26,7 @@ Rectangle {
     onWantsFocusChanged: if (wantsFocus) input.forceActiveFocus()
     Component.onCompleted: if (wantsFocus) input.forceActiveFocus()
 
-    Text {
+    PlainText {
         id: caption
         anchors.left: parent.left
         anchors.leftMargin: 12
@@ -55,7 +55,7 @@ Rectangle {
         Accessible.role: Accessible.EditableText
         Accessible.name: field.label
 
-        Text {
+        PlainText {
             anchors.fill: parent
             visible: input.text.length === 0
             text: field.placeholder
@@ -65,7 +65,7 @@ Rectangle {
         }
     }
 
-    TapHandler {
+    ExclusiveTap {
         enabled: field.readOnly
         onTapped: field.tapped()
     }

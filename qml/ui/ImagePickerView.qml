@@ -46,7 +46,7 @@ Item {
         width: 260
         spacing: 14
 
-        Text {
+        PlainText {
             width: parent.width
             text: root.picker.errorText || "请选择一张照片"
             color: root.picker.errorText ? Theme.destructive : Theme.text

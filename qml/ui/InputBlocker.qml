@@ -1,6 +1,7 @@
 import QtQuick
 
-// Swallows every touch on the screen while a request runs.
+// Swallows every press, drag, hover and wheel turn over its parent: under a busy
+// indicator while a request runs, behind a modal alert, during a screen transition.
 MouseArea {
     anchors.fill: parent
     z: 10

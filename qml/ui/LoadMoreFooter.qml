@@ -23,7 +23,7 @@ Item {
             Accessible.name: "加载中"
         }
 
-        Label {
+        PlainText {
             anchors.verticalCenter: parent.verticalCenter
             text: footer.view.infoText
             color: Theme.textDim

@@ -16,7 +16,7 @@ Rectangle {
     color: Theme.panel
     z: 1
 
-    Text {
+    PlainText {
         anchors.centerIn: parent
         width: parent.width - 150
         text: bar.title
@@ -67,7 +67,7 @@ Rectangle {
         border.color: Theme.accentCyan
         border.width: 1
 
-        Text {
+        PlainText {
             id: caption
             anchors.centerIn: parent
             text: button.label
@@ -76,7 +76,7 @@ Rectangle {
             font.pixelSize: Theme.fontSize
         }
 
-        TapHandler {
+        ExclusiveTap {
             id: tap
             onTapped: button.clicked()
         }

@@ -17,7 +17,7 @@ Rectangle {
         GradientStop { position: 1; color: tap.pressed ? "#7a30b8" : Theme.accentViolet }
     }
 
-    Text {
+    PlainText {
         anchors.centerIn: parent
         width: parent.width - 16
         text: button.label
@@ -29,7 +29,7 @@ Rectangle {
         elide: Text.ElideRight
     }
 
-    TapHandler {
+    ExclusiveTap {
         id: tap
         onTapped: button.clicked()
     }

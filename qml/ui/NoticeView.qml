@@ -30,7 +30,7 @@ Rectangle {
             source: Theme.image("common-ok-s.png")
             Accessible.ignored: true
         }
-        Text {
+        PlainText {
             width: parent.width
             text: notice.alerts.noticeText
             color: Theme.text

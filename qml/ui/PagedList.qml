@@ -12,7 +12,7 @@ ListView {
 
     clip: true
     boundsBehavior: Flickable.DragAndOvershootBounds
-    topMargin: controller.scroll.topInset
+    topMargin: list.controller.scroll.topInset
 
     Behavior on topMargin {
         enabled: list.controller.scroll.insetAnimationMs > 0
@@ -20,29 +20,31 @@ ListView {
     }
 
     footer: LoadMoreFooter {
-        width: list.width
-        view: list.controller.loadMoreFooterView
+        id: footerItem
+        width: ListView.view.width
+        view: (footerItem.ListView.view as PagedList).controller.loadMoreFooterView
     }
 
+    // Above row 0, seen only while the list is pulled down.
     Loader {
+        id: headerLoader
         y: list.originY - height
         width: list.width
-        active: list.refreshHeaderView !== null
-        sourceComponent: RefreshHeader {
-            width: list.width
-            view: list.refreshHeaderView
+        Component.onCompleted: {
+            if (list.refreshHeaderView)
+                headerLoader.setSource("RefreshHeader.qml", { view: list.refreshHeaderView })
         }
     }
 
-    onHeightChanged: controller.scroll.frameHeight = height
-    onContentHeightChanged: controller.scroll.contentHeight = contentHeight
-    onContentYChanged: controller.scroll.contentOffsetY = contentY - originY
+    onHeightChanged: list.controller.scroll.frameHeight = list.height
+    onContentHeightChanged: list.controller.scroll.contentHeight = list.contentHeight
+    onContentYChanged: list.controller.scroll.contentOffsetY = list.contentY - list.originY
     onDraggingChanged: {
-        controller.scroll.dragging = dragging
-        if (dragging)
-            controller.scrollViewWillBeginDragging()
+        list.controller.scroll.dragging = list.dragging
+        if (list.dragging)
+            list.controller.scrollViewWillBeginDragging()
         else
-            controller.scrollViewDidEndDragging(flicking)
+            list.controller.scrollViewDidEndDragging(list.flicking)
     }
-    onMovementEnded: controller.scrollViewDidEndDecelerating()
+    onMovementEnded: list.controller.scrollViewDidEndDecelerating()
 }

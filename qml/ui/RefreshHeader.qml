@@ -39,7 +39,7 @@ Item {
         Accessible.name: "正在刷新"
     }
 
-    Label {
+    PlainText {
         y: header.view.statusLabelY
         width: header.width
         height: 20
@@ -53,7 +53,7 @@ Item {
         Accessible.name: text
     }
 
-    Label {
+    PlainText {
         y: header.view.lastUpdatedLabelY
         width: header.width
         height: 20

@@ -2,11 +2,14 @@ import QtQuick
 import QtQuick.Controls
 import Nuvora
 
-// The StackView mirroring the navigation controller, and the modal layer above it.
+// The StackView mirroring the navigation controller, and the modal layer above it. A
+// press reaches only the front-most layer: the stack under a modal screen, and both
+// under an alert (`covered`), take none; nothing takes one while a screen slides.
 Item {
     id: root
 
     required property AppShell shell
+    property bool covered: false
     readonly property NavigationController navigation: shell.navigation
 
     function entry(controller: ViewController): var {
@@ -28,17 +31,22 @@ Item {
         ScreenHost {}
     }
 
-    StackView {
-        id: stack
-        objectName: "screenStack"
+    CoveredLayer {
         anchors.fill: parent
-        clip: true
+        covered: root.covered || modal.shown
 
-        Component.onCompleted: {
-            root.navigation.viewsAttached = true
-            const controllers = root.navigation.viewControllerObjects
-            if (controllers.length > 0)
-                stack.push(root.entries(controllers), StackView.Immediate)
+        StackView {
+            id: stack
+            objectName: "screenStack"
+            anchors.fill: parent
+            clip: true
+
+            Component.onCompleted: {
+                root.navigation.viewsAttached = true
+                const controllers = root.navigation.viewControllerObjects
+                if (controllers.length > 0)
+                    stack.push(root.entries(controllers), StackView.Immediate)
+            }
         }
     }
 
@@ -50,7 +58,7 @@ Item {
                        animated ? StackView.PushTransition : StackView.Immediate)
         }
         function onPopped(top: QtObject, animated: bool) {
-            const item = stack.find(item => item.controller === top)
+            const item = stack.find(item => (item as ScreenHost).controller === top)
             stack.pop(item, animated ? StackView.PopTransition : StackView.Immediate)
         }
         function onReplaced(controllers: list<QtObject>, animated: bool) {
@@ -66,13 +74,12 @@ Item {
     }
 
     // One modal screen at a time, sliding up from the bottom.
-    Item {
+    CoveredLayer {
         id: modal
         objectName: "modalLayer"
-        width: root.width
-        height: root.height
-        y: root.height
-        visible: loader.active
+
+        readonly property bool shown: loader.active
+        readonly property bool sliding: slideAnimation.running
 
         function show(controller: ViewController, animated: bool) {
             slide.enabled = animated
@@ -87,9 +94,16 @@ Item {
                 loader.active = false
         }
 
+        width: root.width
+        height: root.height
+        y: root.height
+        visible: shown
+        covered: root.covered
+
         Behavior on y {
             id: slide
             NumberAnimation {
+                id: slideAnimation
                 duration: 250
                 easing.type: Easing.OutCubic
                 onRunningChanged: if (!running && modal.y >= root.height) loader.active = false
@@ -101,5 +115,13 @@ Item {
             anchors.fill: parent
             active: false
         }
+    }
+
+    // Nothing takes a press while a screen slides in or out.
+    InputBlocker {
+        objectName: "transitionBlocker"
+        z: 20
+        enabled: stack.busy || modal.sliding
+        visible: enabled
     }
 }

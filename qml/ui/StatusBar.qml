@@ -15,7 +15,7 @@ Rectangle {
         onTriggered: bar.now = new Date()
     }
 
-    Text {
+    PlainText {
         anchors.centerIn: parent
         text: Qt.formatTime(bar.now, "HH:mm")
         color: Theme.text

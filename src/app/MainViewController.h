@@ -26,6 +26,7 @@ class MainViewController : public ViewController {
     Q_PROPERTY(bool notifyShown READ isNotifyShown NOTIFY notifyShownChanged)
     Q_PROPERTY(int notifySlideMs READ notifySlideMs CONSTANT)
     Q_PROPERTY(double hiddenBackgroundSize READ hiddenBackgroundSize CONSTANT)
+    Q_PROPERTY(int profileRow READ profileRow CONSTANT)
 public:
     static constexpr int kNotifySlideMs = 250;
     // The decorative image seen when the menu is pulled beyond its ends.
@@ -44,6 +45,8 @@ public:
     bool isNotifyShown() const { return notifyShown_; }
     int notifySlideMs() const { return kNotifySlideMs; }
     double hiddenBackgroundSize() const { return kHiddenBackgroundSize; }
+    // The row that shows the signed-in user's cover.
+    int profileRow() const { return int(HubSection::Profile); }
 
     // The kept screen of a section; none before its first visit or after it was dropped.
     ViewController *sectionScreen(HubSection section) const;

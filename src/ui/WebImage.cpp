@@ -2,11 +2,12 @@
 
 #include "SDWebImageManager.h"
 
+#include <QHash>
 #include <QPainter>
 
 namespace {
 
-QImage loadPlaceholder(const QUrl &source)
+QImage decodeResource(const QUrl &source)
 {
     if (source.isEmpty())
         return {};
@@ -15,6 +16,17 @@ QImage loadPlaceholder(const QUrl &source)
     if (source.isLocalFile())
         return QImage(source.toLocalFile());
     return QImage(source.toString());
+}
+
+// The few placeholder pictures are shown by hundreds of elements: each is decoded once
+// and shared (QImage shares its pixels).
+QImage placeholderImage(const QUrl &source)
+{
+    static QHash<QUrl, QImage> decoded;
+    const auto found = decoded.constFind(source);
+    if (found != decoded.constEnd())
+        return *found;
+    return *decoded.insert(source, decodeResource(source));
 }
 
 } // namespace
@@ -43,7 +55,7 @@ void WebImage::setPlaceholder(const QUrl &placeholder)
     if (placeholder == placeholder_)
         return;
     placeholder_ = placeholder;
-    placeholderImage_ = loadPlaceholder(placeholder);
+    placeholderImage_ = placeholderImage(placeholder);
     emit placeholderChanged();
     update();
 }
@@ -55,6 +67,25 @@ void WebImage::setFillMode(FillMode mode)
     fillMode_ = mode;
     emit fillModeChanged();
     update();
+}
+
+void WebImage::setFailureImage(const QUrl &image)
+{
+    if (image == failureImage_)
+        return;
+    failureImage_ = image;
+    failureImageData_ = placeholderImage(image);
+    emit failureImageChanged();
+    update();
+}
+
+QImage WebImage::currentImage() const
+{
+    if (loaded_)
+        return image_;
+    if (failed_ && !failureImageData_.isNull())
+        return failureImageData_;
+    return placeholderImage_;
 }
 
 void WebImage::setImageWithURL(const QString &url, const QUrl &placeholder)
@@ -84,15 +115,18 @@ void WebImage::load()
     cancelCurrentImageLoad();
     image_ = QImage();
     setLoaded(false);
+    setFailed(false);
     update();
     auto *manager = SDWebImageManager::sharedManager();
     if (url_.isEmpty() || !manager)
         return;
     manager->downloadWithURL(url_, this, [this](const QImage &image, const QString &) {
-        if (image.isNull())
-            return;
-        image_ = image;
-        setLoaded(true);
+        if (image.isNull()) {
+            setFailed(true);
+        } else {
+            image_ = image;
+            setLoaded(true);
+        }
         update();
     });
 }
@@ -103,6 +137,14 @@ void WebImage::setLoaded(bool loaded)
         return;
     loaded_ = loaded;
     emit loadedChanged();
+}
+
+void WebImage::setFailed(bool failed)
+{
+    if (failed == failed_)
+        return;
+    failed_ = failed;
+    emit failedChanged();
 }
 
 void WebImage::paint(QPainter *painter)

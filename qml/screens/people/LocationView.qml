@@ -1,32 +1,26 @@
 import QtQuick
-import QtQuick.Controls
 import Nuvora
 
 // The region screen: the city found for the position, or one picked by hand.
-Item {
+Screen {
     id: view
 
     required property LocationViewController controller
 
-    ScreenBackground {}
-
-    NavigationBar {
-        id: bar
-        title: "选择城市"
-        leftTitle: "取消"
-        rightTitle: "确定"
-        onLeftClicked: view.controller.cancel()
-        onRightClicked: view.controller.confirmLocation()
-    }
+    title: "选择城市"
+    leftTitle: "取消"
+    rightTitle: "确定"
+    onLeftClicked: view.controller.cancel()
+    onRightClicked: view.controller.confirmLocation()
 
     Column {
-        anchors.top: bar.bottom
+        anchors.top: parent.top
         anchors.topMargin: 30
         anchors.horizontalCenter: parent.horizontalCenter
         width: 280
         spacing: 16
 
-        Text {
+        PlainText {
             width: parent.width
             text: "你所在的城市"
             color: Theme.textDim
@@ -43,7 +37,7 @@ Item {
             border.color: Theme.accentCyan
             border.width: 1
 
-            Text {
+            PlainText {
                 anchors.fill: parent
                 anchors.margins: 8
                 text: view.controller.infoText
@@ -96,34 +90,6 @@ Item {
                 onPicked: row => view.controller.pickerViewDidSelectRow(
                               row, LocationViewController.CityComponent)
                 Accessible.name: "城市"
-            }
-        }
-    }
-
-    component PlaceWheel: Tumbler {
-        id: wheel
-
-        property int selected
-        signal picked(int row)
-
-        height: parent.height
-        visibleItemCount: 5
-        wrap: false
-        currentIndex: selected
-        onCurrentIndexChanged: if (currentIndex >= 0 && currentIndex !== selected) picked(currentIndex)
-
-        delegate: Component {
-            Text {
-                required property int index
-                required property string modelData
-                text: modelData || "—"
-                color: index === wheel.currentIndex ? Theme.text : Theme.textDim
-                font.family: Theme.fontFamily
-                font.pixelSize: Theme.titleFontSize
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                elide: Text.ElideRight
-                opacity: 1.0 - Math.abs(Tumbler.displacement) / (wheel.visibleItemCount / 2)
             }
         }
     }
