@@ -141,10 +141,7 @@ LoginViewController *tst_Input::showLogin()
 
 void tst_Input::waitUntilIdle()
 {
-    auto *stack = window_->findChild<QQuickItem *>(QStringLiteral("screenStack"));
-    auto *blocker = window_->findChild<QQuickItem *>(QStringLiteral("transitionBlocker"));
-    QVERIFY(stack && blocker);
-    QTRY_VERIFY(!stack->property("busy").toBool() && !blocker->isVisible());
+    QVERIFY(phone_->waitUntilIdle());
 }
 
 QPoint tst_Input::centreOf(const QString &name, QAccessible::Role role)
