@@ -81,6 +81,7 @@ private slots:
     void cleanup();
 
     void firstLaunchFetchesTheConfiguration();
+    void configuredHostIsTakenLiterally();
     void configurationAgeDecidesBetweenStoredAndFetched_data();
     void configurationAgeDecidesBetweenStoredAndFetched();
     void storedSessionSignsInAutomatically_data();
@@ -166,6 +167,18 @@ void tst_AppDelegate::firstLaunchFetchesTheConfiguration()
     QCOMPARE(stored.string(SettingsKeys::firstSocketPort), QStringLiteral("9100"));
     QCOMPARE(stored.string(SettingsKeys::lastOptionUpdateTime), QStringLiteral("1800000000"));
     QVERIFY(stored.string(SettingsKeys::clientInfo).startsWith("Nuvora/"));
+}
+
+void tst_AppDelegate::configuredHostIsTakenLiterally()
+{
+    // A "%2" in the host is part of the name, not a place for the port.
+    server_->setReply("/m/iphone2.0.0.json",
+                      ScriptedReply::json(R"({"api":{"host":"a%2b.example","port":8080},)"
+                                          R"("message":{"host":"chat.local","port":9100}})"));
+    launch();
+    QTRY_VERIFY(bottomIs<LoginViewController>());
+    QCOMPARE((*test_)->session().apiServerAddress,
+             QStringLiteral("http://a%2b.example:8080/iphone/2.0/"));
 }
 
 void tst_AppDelegate::configurationAgeDecidesBetweenStoredAndFetched_data()
