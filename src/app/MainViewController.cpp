@@ -211,7 +211,7 @@ void MainViewController::footerAdTapped()
 {
     const Advertisement *ads = delegate_.ads();
     if (ads && !ads->indexURL.isEmpty())
-        context().urlOpener().open(QUrl(ads->indexURL));
+        context().urlOpener().openWebPage(QUrl(ads->indexURL));
 }
 
 void MainViewController::setFooterImage(const QString &image)

@@ -66,6 +66,8 @@ private slots:
     void cleanup();
     void countersFollowTheSettingsAndTheStore();
     void advertisementsArriveOnce();
+    void footerOpensOnlyWebPages_data();
+    void footerOpensOnlyWebPages();
     void failedOptionsShowTheMessage_data();
     void failedOptionsShowTheMessage();
     void reminderPopUpShowsAndAcknowledges();
@@ -197,6 +199,33 @@ void MainViewTest::advertisementsArriveOnce()
     context().navigation().popViewController(false);
     QTest::qWait(50);
     QCOMPARE(requestsTo("option.php"), 1);
+}
+
+void MainViewTest::footerOpensOnlyWebPages_data()
+{
+    QTest::addColumn<QByteArray>("address");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("https") << QByteArray("https://ads.example/hub") << true;
+    QTest::newRow("upper-case scheme") << QByteArray("HTTP://ads.example/hub") << true;
+    QTest::newRow("local file") << QByteArray("file:///etc/passwd") << false;
+    QTest::newRow("script") << QByteArray("javascript:alert(1)") << false;
+    QTest::newRow("telephone") << QByteArray("tel:10086") << false;
+    QTest::newRow("no host") << QByteArray("http:/hub") << false;
+}
+
+void MainViewTest::footerOpensOnlyWebPages()
+{
+    QFETCH(QByteArray, address);
+    QFETCH(bool, opens);
+    QByteArray options = kOptions;
+    options.replace("http://ads.example/hub", address);
+    server_->setReply("/iphone/2.0/option.php", ScriptedReply::json(options));
+    loadHub();
+    QSignalSpy opened(&context().urlOpener(), &UrlOpener::urlOpened);
+    hub_->footerAdTapped();
+    QCOMPARE(opened.size(), opens ? 1 : 0);
+    if (opens)
+        QCOMPARE(opened.at(0).at(0).toUrl(), QUrl(QString::fromLatin1(address)));
 }
 
 void MainViewTest::failedOptionsShowTheMessage_data()

@@ -140,6 +140,52 @@ private slots:
         QCOMPARE(view.url(), host->url(QStringLiteral("/blue.jpg")));
     }
 
+    void onlyWebAddressesAreFetched_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind :
+             {"empty", "suffix only", "local file", "inline data", "resource", "ftp"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+
+    void onlyWebAddressesAreFetched()
+    {
+        QFETCH(QString, kind);
+        const QString local = dir.filePath(QStringLiteral("local.jpg"));
+        QFile file(local);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(jpegOf(Qt::red));
+        file.close();
+        const QHash<QString, QString> addresses = {
+            {"empty", QString()},
+            {"suffix only", QStringLiteral("!100")}, // an empty avatar with its size suffix
+            {"local file", QUrl::fromLocalFile(local).toString()},
+            {"inline data",
+             "data:image/jpeg;base64," + QString::fromLatin1(jpegOf(Qt::red).toBase64())},
+            {"resource", QStringLiteral("qrc:/Nuvora/images/common-ok-s.png")},
+            {"ftp", host->url(QStringLiteral("/red.jpg")).replace("http:", "ftp:")},
+        };
+        int started = 0;
+        QObject observer;
+        notifications->addObserver(&observer, SDWebImageDownloader::kStartNotification,
+                                   [&](const QVariant &) { ++started; });
+        const QImage placeholderImage(QStringLiteral(":/Nuvora/images/common-ok-s.png"));
+        QVERIFY(!placeholderImage.isNull());
+
+        WebImage refused;
+        refused.setImageWithURL(addresses.value(kind),
+                                QUrl(QStringLiteral("qrc:/Nuvora/images/common-ok-s.png")));
+        // A web address asked for afterwards: the disk lookups run in order, so by the time
+        // its image arrives any download of the first would have started.
+        WebImage control;
+        control.setImageWithURL(host->url(QStringLiteral("/blue.jpg")), QUrl());
+        QTRY_VERIFY(control.loaded());
+        QCOMPARE(started, 1);
+        QVERIFY(!refused.loaded());
+        QCOMPARE(refused.currentImage(), placeholderImage);
+        QCOMPARE(host->hits.keys(), QList<QString>({QStringLiteral("/blue.jpg")}));
+    }
+
     void destroyedRequesterHearsNothingAndStopsItsDownload()
     {
         int stopNotifications = 0;
