@@ -4,6 +4,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 
 QByteArray RecordedRequest::header(const QByteArray &name) const
 {
@@ -124,6 +125,27 @@ void LoopbackHttpServer::answer(QTcpSocket *socket, const RecordedRequest &reque
     }
     if (!hasLength)
         out += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
-    out += "\r\n" + reply.body;
-    socket->write(out);
+    out += "\r\n";
+    if (reply.chunkBytes > 0) {
+        socket->write(out);
+        trickle(socket, reply);
+        return;
+    }
+    socket->write(out + reply.body);
+}
+
+void LoopbackHttpServer::trickle(QTcpSocket *socket, const ScriptedReply &reply)
+{
+    auto *timer = new QTimer(socket);
+    timer->setInterval(reply.chunkIntervalMs);
+    connect(timer, &QTimer::timeout, socket, [socket, timer, reply, sent = 0]() mutable {
+        const qsizetype offset = sent * reply.chunkBytes;
+        if (offset >= reply.body.size() || sent == reply.stallAfterChunks) {
+            timer->stop();
+            return;
+        }
+        socket->write(reply.body.mid(offset, reply.chunkBytes));
+        ++sent;
+    });
+    timer->start();
 }

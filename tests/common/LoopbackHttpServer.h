@@ -1,6 +1,7 @@
 #pragma once
 // An HTTP server on 127.0.0.1 for tests: records every request's raw bytes and
-// answers from a script per path (status, headers, body, or never).
+// answers from a script per path (status, headers, body, or never), the body at once or
+// slowly in chunks.
 
 #include <QByteArray>
 #include <QHash>
@@ -30,6 +31,12 @@ struct ScriptedReply {
     QByteArray body;
     bool neverAnswer = false;   // keeps the connection open without a reply
     bool closeAbruptly = false; // closes the connection without a reply
+    // With chunkBytes > 0 the body goes out in pieces of that size, one every
+    // chunkIntervalMs; with stallAfterChunks >= 0 the rest never comes (the connection
+    // stays open).
+    qsizetype chunkBytes = 0;
+    int chunkIntervalMs = 0;
+    int stallAfterChunks = -1;
 
     static ScriptedReply json(const QByteArray &body, int status = 200);
 };
@@ -57,6 +64,7 @@ signals:
 private:
     void onReadyRead(QTcpSocket *socket);
     void answer(QTcpSocket *socket, const RecordedRequest &request);
+    void trickle(QTcpSocket *socket, const ScriptedReply &reply);
 
     QTcpServer *server_;
     QHash<QString, ScriptedReply> replies_;

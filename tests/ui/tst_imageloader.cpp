@@ -1,6 +1,7 @@
 // The image loader against a loopback image host: one download per address, reused
 // elements, bytes that are no image versus time-outs, and the cache's upkeep.
 
+#include "LoopbackHttpServer.h"
 #include "platform/AppContext.h"
 #include "platform/NetworkAccess.h"
 #include "platform/NotificationCenter.h"
@@ -12,10 +13,12 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 #include <QTimer>
 
 namespace {
@@ -243,6 +246,71 @@ private slots:
         manager->downloadWithURL(url, &requester, onAnswer);
         QTRY_COMPARE(failures, 2);
         QTRY_COMPARE(host->hits.value(QStringLiteral("/stall")), 2);
+    }
+
+    void slowBodiesArriveWhileStalledOnesTimeOut()
+    {
+        // Ten chunks 60 ms apart take longer than the 300 ms allowed, yet none of the gaps
+        // does; the stalled body stops after two chunks.
+        manager->setDownloadTimeout(300);
+        LoopbackHttpServer server;
+        ScriptedReply slow;
+        slow.headers = {{"Content-Type", "image/jpeg"}};
+        slow.body = jpegOf(Qt::red, 64);
+        slow.chunkBytes = slow.body.size() / 10 + 1;
+        slow.chunkIntervalMs = 60;
+        ScriptedReply stalled = slow;
+        stalled.stallAfterChunks = 2;
+        server.setReply(QStringLiteral("/slow.jpg"), slow);
+        server.setReply(QStringLiteral("/stalled.jpg"), stalled);
+
+        struct Answer {
+            bool arrived = false;
+            QImage image;
+            QString error;
+        } slowAnswer, stalledAnswer;
+        auto into = [](Answer &answer) {
+            return [&answer](const QImage &image, const QString &error) {
+                answer = {true, image, error};
+            };
+        };
+        QObject requester;
+        manager->downloadWithURL(server.baseUrl() + "/slow.jpg", &requester, into(slowAnswer));
+        const QString stalledUrl = server.baseUrl() + "/stalled.jpg";
+        manager->downloadWithURL(stalledUrl, &requester, into(stalledAnswer));
+        QTRY_VERIFY(slowAnswer.arrived && stalledAnswer.arrived);
+        QVERIFY(centreOf(slowAnswer.image).red() > 200);
+        QVERIFY(stalledAnswer.image.isNull());
+        QCOMPARE(stalledAnswer.error, QStringLiteral("timed out"));
+        QVERIFY(!manager->hasFailed(stalledUrl));
+    }
+
+    void cancelledDownloadDeliversNoDecodedImage()
+    {
+        // Cancelled the moment the last bytes are in (from the stop notification): the
+        // decode under way reaches nobody, while a download left alone delivers.
+        QNetworkAccessManager &network = context->network().manager();
+        SDWebImageDownloader cancelled(QUrl(host->url(QStringLiteral("/red.jpg"))), 0, false,
+                                       &network, notifications);
+        QSignalSpy cancelledFinished(&cancelled, &SDWebImageDownloader::didFinishWithImage);
+        bool stopped = false;
+        QObject observer;
+        notifications->addObserver(&observer, SDWebImageDownloader::kStopNotification,
+                                   [&](const QVariant &) {
+                                       stopped = true;
+                                       cancelled.cancel();
+                                   });
+        QTRY_VERIFY(stopped);
+        notifications->removeObserver(&observer);
+
+        SDWebImageDownloader control(QUrl(host->url(QStringLiteral("/blue.jpg"))), 0, false,
+                                     &network, notifications);
+        QSignalSpy controlFinished(&control, &SDWebImageDownloader::didFinishWithImage);
+        QTRY_COMPARE(controlFinished.size(), 1);
+        QVERIFY(centreOf(controlFinished.at(0).at(1).value<QImage>()).blue() > 200);
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
+        QCOMPARE(cancelledFinished.size(), 0);
     }
 
     void fileNamesAreTheMd5OfTheExactAddress()
