@@ -6,6 +6,7 @@
 #include "app/CommandLine.h"
 #include "chat/ChatService.h"
 #include "platform/AppContext.h"
+#include "platform/ApplicationActivity.h"
 #include "platform/DeviceInfo.h"
 #include "platform/PushService.h"
 #include "ui/SDWebImageManager.h"
@@ -68,6 +69,8 @@ int main(int argc, char **argv)
     engine.load(QUrl(QStringLiteral("qrc:/Nuvora/qml/app/Main.qml")));
     if (engine.rootObjects().isEmpty())
         return 1;
-    delegate.observeApplicationState();
+    ApplicationActivity activity;
+    activity.followApplication(qobject_cast<QWindow *>(engine.rootObjects().constFirst()));
+    delegate.observeApplicationState(activity);
     return app.exec();
 }

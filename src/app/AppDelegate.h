@@ -13,6 +13,7 @@
 #include <optional>
 
 class AppContext;
+class ApplicationActivity;
 
 class AppDelegate : public QObject {
     Q_OBJECT
@@ -51,8 +52,8 @@ public:
     void receivedSocketNotification(const QVariant &command);
     void networkChanged(const QVariant &monitor);
 
-    // Follows the application state of the running Qt application.
-    void observeApplicationState();
+    // Becomes active and resigns as `activity` says, from now on.
+    void observeApplicationState(ApplicationActivity &activity);
 
 private:
     bool isSignedOutScreenAtBottom() const;
@@ -61,5 +62,5 @@ private:
     AppContext &context_;
     std::optional<User> defaultUser_;
     std::optional<Advertisement> ads_;
-    bool active_ = false;
+    bool locationAlertShown_ = false;
 };
