@@ -1,5 +1,6 @@
 // The phone client: builds the application context and the delegate, loads the
-// window and runs. `--push JSON` instead hands a payload to the running client.
+// window and runs, one client per data directory. `--push JSON` instead hands a
+// payload to the running client.
 
 #include "app/AppDelegate.h"
 #include "app/AppShell.h"
@@ -7,6 +8,7 @@
 #include "chat/ChatService.h"
 #include "platform/AppContext.h"
 #include "platform/ApplicationActivity.h"
+#include "platform/DataDirectoryLock.h"
 #include "platform/DeviceInfo.h"
 #include "platform/PushService.h"
 #include "ui/SDWebImageManager.h"
@@ -53,6 +55,11 @@ int main(int argc, char **argv)
     if (!commandLine.parse(app.arguments())) {
         std::fprintf(stderr, "nuvora: %s\n", qPrintable(commandLine.error()));
         return 2;
+    }
+    DataDirectoryLock lock(commandLine.options().dataDirectory);
+    if (!lock.tryLock()) {
+        std::fprintf(stderr, "nuvora: %s\n", qPrintable(lock.error()));
+        return 3;
     }
     AppShell::applyFont();
 
