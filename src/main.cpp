@@ -10,14 +10,18 @@
 #include "platform/ApplicationActivity.h"
 #include "platform/DataDirectoryLock.h"
 #include "platform/DeviceInfo.h"
+#include "platform/NavigationController.h"
 #include "platform/PushService.h"
+#include "platform/ViewController.h"
 #include "ui/SDWebImageManager.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
+#include <QQuickWindow>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 int sendPush(int argc, char **argv)
@@ -36,6 +40,25 @@ int sendPush(int argc, char **argv)
         return 1;
     }
     return 0;
+}
+
+// For the start-up benchmark: with NUVORA_FIRST_FRAME naming a controller class, prints
+// "first frame NAME" once a frame showing that screen has been drawn. The client runs on,
+// so that its memory can be read at that moment.
+void reportFirstFrame(QQuickWindow *window, const NavigationController &navigation)
+{
+    const QString screen = qEnvironmentVariable("NUVORA_FIRST_FRAME");
+    if (screen.isEmpty() || !window)
+        return;
+    auto reported = std::make_shared<QMetaObject::Connection>();
+    *reported = QObject::connect(window, &QQuickWindow::frameSwapped, window, [=, &navigation] {
+        const ViewController *shown = navigation.visibleViewController();
+        if (!shown || QLatin1String(shown->metaObject()->className()) != screen)
+            return;
+        std::printf("first frame %s\n", qPrintable(screen));
+        std::fflush(stdout);
+        QObject::disconnect(*reported);
+    });
 }
 } // namespace
 
@@ -76,8 +99,10 @@ int main(int argc, char **argv)
     engine.load(QUrl(QStringLiteral("qrc:/Nuvora/qml/app/Main.qml")));
     if (engine.rootObjects().isEmpty())
         return 1;
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    reportFirstFrame(window, context.navigation());
     ApplicationActivity activity;
-    activity.followApplication(qobject_cast<QWindow *>(engine.rootObjects().constFirst()));
+    activity.followApplication(window);
     delegate.observeApplicationState(activity);
     return app.exec();
 }
