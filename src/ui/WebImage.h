@@ -1,15 +1,16 @@
 #pragma once
 // The QML element for remote images: shows the placeholder at once, then the image
 // of its latest address from the shared loader. A reused element shows only its latest
-// address: setting a new one cancels the wait for the old.
+// address: setting a new one cancels the wait for the old. The picture goes to the scene
+// graph as a texture, without a paint buffer of the element's size.
 
 #include <QImage>
-#include <QQuickPaintedItem>
+#include <QQuickItem>
 #include <QString>
 #include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
-class WebImage : public QQuickPaintedItem {
+class WebImage : public QQuickItem {
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(QString url READ url WRITE setUrl NOTIFY urlChanged)
@@ -37,8 +38,6 @@ public:
     void setImageWithURL(const QString &url, const QUrl &placeholder);
     void cancelCurrentImageLoad();
 
-    void paint(QPainter *painter) override;
-
 signals:
     void urlChanged();
     void placeholderChanged();
@@ -47,10 +46,13 @@ signals:
 
 protected:
     void componentComplete() override;
+    QSGNode *updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *) override;
+    void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
 
 private:
     void load();
     void setLoaded(bool loaded);
+    void pictureChanged();
 
     QString url_;
     QUrl placeholder_;
@@ -58,4 +60,5 @@ private:
     QImage image_;
     QImage placeholderImage_;
     bool loaded_ = false;
+    bool pictureChanged_ = true; // the scene graph needs a new texture
 };

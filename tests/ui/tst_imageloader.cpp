@@ -8,6 +8,7 @@
 #include "ui/SDImageCache.h"
 #include "ui/SDWebImageDownloader.h"
 #include "ui/SDWebImageManager.h"
+#include "ui/ThemeImageProvider.h"
 #include "ui/WebImage.h"
 
 #include <QBuffer>
@@ -311,6 +312,31 @@ private slots:
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::processEvents();
         QCOMPARE(cancelledFinished.size(), 0);
+    }
+
+    void themePicturesComeInTheScreensDensity()
+    {
+        const QImage single = ThemeImageProvider::image(QStringLiteral("common-ok-s.png"), 1);
+        const QImage doubled = ThemeImageProvider::image(QStringLiteral("common-ok-s.png"), 2);
+        QCOMPARE(single.size(), QSize(32, 32));
+        QCOMPARE(doubled.size(), QSize(64, 64));
+        QCOMPARE(doubled.deviceIndependentSize(), QSizeF(32, 32));
+        QCOMPARE(ThemeImageProvider::image(QStringLiteral("menu-chat.jpg"), 2).size(),
+                 QSize(640, 112));
+        QVERIFY(ThemeImageProvider::image(QStringLiteral("no-such.png"), 2).isNull());
+
+        // A view that sets a source size gets that many pixels.
+        ThemeImageProvider provider;
+        QSize original;
+        QCOMPARE(provider.requestImage(QStringLiteral("common-ok-s.png"), &original, QSize(20, 20))
+                     .size(),
+                 QSize(20, 20));
+        QCOMPARE(original, QSize(32, 32));
+
+        // Placeholders named the views' way are drawn as before, one pixel per point.
+        WebImage view;
+        view.setPlaceholder(QUrl(QStringLiteral("image://nuvora/common-ok-s.png")));
+        QCOMPARE(view.currentImage(), single);
     }
 
     void fileNamesAreTheMd5OfTheExactAddress()
