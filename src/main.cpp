@@ -1,5 +1,6 @@
 // The phone client: builds the application context and the delegate, loads the
-// window and runs. `--push JSON` instead hands a payload to the running client.
+// window and runs, one client per data directory. `--push JSON` instead hands a
+// payload to the running client.
 
 #include "app/AppDelegate.h"
 #include "app/AppRouter.h"
@@ -8,15 +9,21 @@
 #include "chat/ChatService.h"
 #include "model/Session.h"
 #include "platform/AppContext.h"
+#include "platform/ApplicationActivity.h"
+#include "platform/DataDirectoryLock.h"
 #include "platform/DeviceInfo.h"
+#include "platform/NavigationController.h"
 #include "platform/PushService.h"
+#include "platform/ViewController.h"
 #include "ui/SDWebImageManager.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
+#include <QQuickWindow>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 int sendPush(int argc, char **argv)
@@ -35,6 +42,25 @@ int sendPush(int argc, char **argv)
         return 1;
     }
     return 0;
+}
+
+// For the start-up benchmark: with NUVORA_FIRST_FRAME naming a controller class, prints
+// "first frame NAME" once a frame showing that screen has been drawn. The client runs on,
+// so that its memory can be read at that moment.
+void reportFirstFrame(QQuickWindow *window, const NavigationController &navigation)
+{
+    const QString screen = qEnvironmentVariable("NUVORA_FIRST_FRAME");
+    if (screen.isEmpty() || !window)
+        return;
+    auto reported = std::make_shared<QMetaObject::Connection>();
+    *reported = QObject::connect(window, &QQuickWindow::frameSwapped, window, [=, &navigation] {
+        const ViewController *shown = navigation.visibleViewController();
+        if (!shown || QLatin1String(shown->metaObject()->className()) != screen)
+            return;
+        std::printf("first frame %s\n", qPrintable(screen));
+        std::fflush(stdout);
+        QObject::disconnect(*reported);
+    });
 }
 } // namespace
 
@@ -55,6 +81,11 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "nuvora: %s\n", qPrintable(commandLine.error()));
         return 2;
     }
+    DataDirectoryLock lock(commandLine.options().dataDirectory);
+    if (!lock.tryLock()) {
+        std::fprintf(stderr, "nuvora: %s\n", qPrintable(lock.error()));
+        return 3;
+    }
     AppShell::applyFont();
 
     AppContext context(commandLine.options());
@@ -72,6 +103,10 @@ int main(int argc, char **argv)
     engine.load(QUrl(QStringLiteral("qrc:/Nuvora/qml/app/Main.qml")));
     if (engine.rootObjects().isEmpty())
         return 1;
-    delegate.observeApplicationState();
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    reportFirstFrame(window, context.navigation());
+    ApplicationActivity activity;
+    activity.followApplication(window);
+    delegate.observeApplicationState(activity);
     return app.exec();
 }

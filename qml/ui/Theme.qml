@@ -19,7 +19,8 @@ QtObject {
     readonly property int fontSize: 14
     readonly property int titleFontSize: 16
 
+    // The client's own pictures (ThemeImageProvider).
     function image(name: string): url {
-        return "qrc:/Nuvora/images/" + name
+        return "image://nuvora/" + name
     }
 }

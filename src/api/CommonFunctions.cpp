@@ -8,6 +8,15 @@
 
 #include <cmath>
 
+namespace {
+
+bool isTwoDigitYearPattern(const QString &pattern)
+{
+    return pattern.contains(QLatin1String("yy")) && !pattern.contains(QLatin1String("yyyy"));
+}
+
+} // namespace
+
 namespace CommonFunctions {
 
 QString getClientInfo(SettingsStore &settings)
@@ -34,9 +43,7 @@ QDateTime parseDate(const QString &text, const QString &from, const QDateTime &n
     if (!date.isValid())
         return {};
     // Qt reads "yy" as 19yy; the phone's formatter uses a window around today.
-    const bool twoDigitYear =
-        from.contains(QLatin1String("yy")) && !from.contains(QLatin1String("yyyy"));
-    if (twoDigitYear) {
+    if (isTwoDigitYearPattern(from)) {
         const QDateTime earliest = now.addYears(-80);
         while (date < earliest)
             date = date.addYears(100);
@@ -52,7 +59,13 @@ QString convertDate(const QString &text, const QString &from, const QString &to)
 
 QString intervalSinceNow(const QString &text, const QString &formatter, const QDateTime &now)
 {
-    const QDateTime date = parseDate(text, formatter, now);
+    QDateTime date = parseDate(text, formatter, now);
+    // The server writes four-digit years even where a caller's pattern has two.
+    if (!date.isValid() && isTwoDigitYearPattern(formatter)) {
+        QString fourDigitYears = formatter;
+        fourDigitYears.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+        date = parseDate(text, fourDigitYears, now);
+    }
     const double seconds = date.isValid() ? double(date.msecsTo(now)) / 1000.0 : 0.0;
     const auto whole = qint64(std::trunc(seconds));
     if (seconds / 3600 < 1)

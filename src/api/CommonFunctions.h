@@ -27,7 +27,8 @@ QDateTime parseDate(const QString &text, const QString &from,
 QString convertDate(const QString &text, const QString &from, const QString &to);
 
 // "%d分钟前" below an hour, "%d小时前" below a day, "%d天前" below 28 days, else
-// "MM月dd日". A text that does not parse counts as just now.
+// "MM月dd日". A text that does not parse counts as just now; a two-digit-year pattern
+// also reads the server's four-digit years.
 QString intervalSinceNow(const QString &text, const QString &formatter,
                          const QDateTime &now = QDateTime::currentDateTime());
 

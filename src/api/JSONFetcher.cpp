@@ -10,6 +10,9 @@
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace json = nuvora::json;
 
 namespace {
@@ -73,7 +76,10 @@ void JSONFetcher::processReply()
 {
     json::JsonReader reader;
     result_ = reader.objectWithData(data().constData(), size_t(data().size()));
-    setStatus(result_ ? int((*result_)["status"].toInteger()) : 0);
+    // Saturated, not truncated: 2^32 + 1 must not read as 1 (success).
+    const int64_t status = result_ ? (*result_)["status"].toInteger() : 0;
+    setStatus(int(std::clamp<int64_t>(status, std::numeric_limits<int>::min(),
+                                      std::numeric_limits<int>::max())));
     const json::Value *message = result_ ? result_->find("message") : nullptr;
     setMessage(message && !message->isNull() ? JsonVariant::toQString(message->toText())
                                              : kNetworkFailure);

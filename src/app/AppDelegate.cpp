@@ -5,6 +5,7 @@
 #include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
+#include "platform/ApplicationActivity.h"
 #include "platform/ChatConnector.h"
 #include "platform/LocationService.h"
 #include "platform/LogCategories.h"
@@ -17,8 +18,6 @@
 #include "platform/SettingsStore.h"
 #include "platform/UrlOpener.h"
 #include "ui/Router.h"
-
-#include <QGuiApplication>
 
 namespace {
 constexpr int kNewVersionPush = 1;
@@ -68,19 +67,14 @@ void AppDelegate::applicationDidFinishLaunching()
     connect(&location, &LocationService::didFailWithError, this, &AppDelegate::locationDidFail);
 }
 
-void AppDelegate::observeApplicationState()
+void AppDelegate::observeApplicationState(ApplicationActivity &activity)
 {
-    auto follow = [this](Qt::ApplicationState state) {
-        if (state == Qt::ApplicationActive && !active_) {
-            active_ = true;
-            applicationDidBecomeActive();
-        } else if (state != Qt::ApplicationActive && active_) {
-            active_ = false;
-            applicationWillResignActive();
-        }
-    };
-    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, follow);
-    follow(QGuiApplication::applicationState());
+    connect(&activity, &ApplicationActivity::becameActive, this,
+            &AppDelegate::applicationDidBecomeActive);
+    connect(&activity, &ApplicationActivity::willResignActive, this,
+            &AppDelegate::applicationWillResignActive);
+    if (activity.isActive())
+        applicationDidBecomeActive();
 }
 
 void AppDelegate::applicationDidBecomeActive()
@@ -91,8 +85,12 @@ void AppDelegate::applicationDidBecomeActive()
         location.startUpdatingLocation();
     } else {
         handleLocateFailure();
-        context_.alerts().showCommonAlert(QStringLiteral("无法定位您的位置"),
-                                          QStringLiteral("请确保定位服务已开启"));
+        // Once per launch: a desktop returns to the front far more often than a phone.
+        if (!locationAlertShown_) {
+            locationAlertShown_ = true;
+            context_.alerts().showCommonAlert(QStringLiteral("无法定位您的位置"),
+                                              QStringLiteral("请确保定位服务已开启"));
+        }
     }
     if (!isSignedOutScreenAtBottom() && context_.session().isSignedIn())
         context_.chat().initializeSocket();

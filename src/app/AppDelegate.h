@@ -10,6 +10,7 @@
 #include <QVariantMap>
 
 class AppContext;
+class ApplicationActivity;
 
 class AppDelegate : public QObject, public SessionFlow {
     Q_OBJECT
@@ -39,13 +40,13 @@ public:
     void receivedSocketNotification(const QVariant &command);
     void networkChanged(const QVariant &monitor);
 
-    // Follows the application state of the running Qt application.
-    void observeApplicationState();
+    // Becomes active and resigns as `activity` says, from now on.
+    void observeApplicationState(ApplicationActivity &activity);
 
 private:
     bool isSignedOutScreenAtBottom() const;
     void storePosition(const QString &latitude, const QString &longitude);
 
     AppContext &context_;
-    bool active_ = false;
+    bool locationAlertShown_ = false;
 };

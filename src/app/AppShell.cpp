@@ -2,13 +2,15 @@
 
 #include "platform/AppContext.h"
 #include "platform/LogCategories.h"
+#include "ui/ThemeImageProvider.h"
 
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QFont>
-#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QQmlEngine>
+#include <QQuickStyle>
 
 namespace {
 // Where the module's QML files are compiled in.
@@ -17,11 +19,13 @@ const QString kViewRoot = QStringLiteral(":/Nuvora/qml");
 
 AppShell::AppShell(AppContext &context, QObject *parent) : QObject(parent), context_(context)
 {
-    QDirIterator files(kViewRoot, {QStringLiteral("*.qml")}, QDir::Files,
-                       QDirIterator::Subdirectories);
+    // Suffixes checked by hand: a name filter would compile a regular expression, and
+    // with it load the regular expression library, at every start.
+    QDirIterator files(kViewRoot, QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString path = files.next();
-        views_.insert(QFileInfo(path).completeBaseName(), QUrl(QStringLiteral("qrc") + path));
+        if (path.endsWith(QLatin1String(".qml")))
+            views_.insert(QFileInfo(path).completeBaseName(), QUrl(QStringLiteral("qrc") + path));
     }
 }
 
@@ -45,16 +49,21 @@ QUrl AppShell::viewUrl(const QString &viewName) const
 
 void AppShell::applyFont()
 {
-    if (!QFontDatabase::families().contains(kFontFamily)) {
+    QFont font(kFontFamily);
+    font.setPixelSize(14);
+    // Matching the one family is far cheaper at start-up than listing every installed one.
+    if (QFontInfo(font).family() != kFontFamily) {
         qCWarning(lcUi) << "the font" << kFontFamily << "is not installed";
         return;
     }
-    QFont font(kFontFamily);
-    font.setPixelSize(14);
     QGuiApplication::setFont(font);
 }
 
 void AppShell::configureEngine(QQmlEngine &engine)
 {
     engine.addImportPath(QStringLiteral("qrc:/"));
+    engine.addImageProvider(ThemeImageProvider::kId, new ThemeImageProvider);
+    // The views draw their own night theme; the plain style keeps the desktop's Fusion
+    // style and its plugin from loading at start-up.
+    QQuickStyle::setStyle(QStringLiteral("Basic"));
 }

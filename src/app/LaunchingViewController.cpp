@@ -90,7 +90,7 @@ void LaunchingViewController::receivedOptionResponse(const JSONFetcher &reply)
     if (usable) {
         Session &session = context().session();
         session.apiServerAddress =
-            QStringLiteral("http://%1:%2/iphone/2.0/").arg(apiHost).arg(apiPort);
+            QStringLiteral("http://%1:%2/iphone/2.0/").arg(apiHost, QString::number(apiPort));
         session.socketServer = chatHost;
         session.socketPort = chatPort;
         SettingsStore &settings = context().settings();

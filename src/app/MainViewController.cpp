@@ -179,7 +179,7 @@ void MainViewController::footerAdTapped()
 {
     const auto &ads = context().session().ads();
     if (ads && !ads->indexURL.isEmpty())
-        context().urlOpener().open(QUrl(ads->indexURL));
+        context().urlOpener().openWebPage(QUrl(ads->indexURL));
 }
 
 void MainViewController::setFooterImage(const QString &image)

@@ -5,6 +5,7 @@
 #include "NotificationNames.h"
 
 #include <QNetworkInformation>
+#include <QTimer>
 
 Reachability::Reachability(NotificationCenter &notifications, QObject *parent)
     : QObject(parent), notifications_(notifications)
@@ -16,6 +17,11 @@ void Reachability::startNotifier()
     if (started_)
         return;
     started_ = true;
+    QTimer::singleShot(kBackendDelayMs, this, &Reachability::loadBackend);
+}
+
+void Reachability::loadBackend()
+{
     if (!QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability)) {
         qCInfo(lcPlatform) << "no network information backend; the network counts as reachable";
         return;

@@ -1,6 +1,7 @@
 #include "UrlOpener.h"
 
 #include "LogCategories.h"
+#include "WebAddress.h"
 
 #include <QDesktopServices>
 
@@ -12,6 +13,14 @@ void UrlOpener::open(const QUrl &url)
     if (opensExternally_ && !QDesktopServices::openUrl(url))
         qCInfo(lcPlatform) << "no handler for" << url.scheme() << "addresses";
     emit urlOpened(url);
+}
+
+void UrlOpener::openWebPage(const QUrl &url)
+{
+    if (WebAddress::isWeb(url))
+        open(url);
+    else
+        qCInfo(lcPlatform) << "not a web page, not opened:" << url.scheme();
 }
 
 void UrlOpener::openTelephone(const QString &number)

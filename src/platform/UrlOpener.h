@@ -16,6 +16,8 @@ public:
     using QObject::QObject;
 
     void open(const QUrl &url);
+    // Opens an address the server named only when it is an http or https page.
+    void openWebPage(const QUrl &url);
     void openTelephone(const QString &number);
     void openStorePage() { open(kStorePage); }
 

@@ -17,7 +17,12 @@ namespace {
 
 QImage readImageFile(const QString &path)
 {
-    QImageReader reader(path);
+    // A miss ends here: a reader given a missing path would try it with the suffix of
+    // every image format there is, loading every format plugin to list them.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QImageReader reader(&file);
     reader.setAutoTransform(true);
     return reader.read();
 }

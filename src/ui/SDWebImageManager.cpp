@@ -5,6 +5,7 @@
 #include "platform/AppContext.h"
 #include "platform/NetworkAccess.h"
 #include "platform/NotificationCenter.h"
+#include "platform/WebAddress.h"
 
 #include <algorithm>
 
@@ -51,7 +52,9 @@ void SDWebImageManager::downloadWithURL(const QUrl &url, QObject *requester, Ans
 void SDWebImageManager::downloadWithURL(const QString &url, QObject *requester, Answer answer,
                                         int options)
 {
-    if (url.isEmpty() || !QUrl(url).isValid() || !requester)
+    // Only web images: an address naming a local file, inline data or a resource is
+    // neither fetched nor read, and the requester keeps its placeholder.
+    if (!requester || !WebAddress::isWeb(QUrl(url)))
         return;
     if (!(options & RetryFailed) && failedURLs_.contains(url))
         return;

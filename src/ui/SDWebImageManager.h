@@ -39,7 +39,8 @@ public:
     static SDWebImageManager &install(AppContext &context);
 
     // The requester is identified by its address and forgotten when it is destroyed;
-    // its answer comes on the main thread, at most once per request.
+    // its answer comes on the main thread, at most once per request. Addresses other
+    // than http and https (and empty ones) are ignored: no answer, no request.
     void downloadWithURL(const QUrl &url, QObject *requester, Answer answer, int options = 0);
     void downloadWithURL(const QString &url, QObject *requester, Answer answer, int options = 0);
     void cancelForDelegate(QObject *requester);

@@ -1,9 +1,11 @@
 #include "WebImage.h"
 
 #include "SDWebImageManager.h"
+#include "ThemeImageProvider.h"
 
 #include <QHash>
-#include <QPainter>
+#include <QQuickWindow>
+#include <QSGImageNode>
 
 namespace {
 
@@ -11,6 +13,9 @@ QImage decodeResource(const QUrl &source)
 {
     if (source.isEmpty())
         return {};
+    // The view's own pictures, as the placeholders have always been drawn: one pixel per point.
+    if (source.scheme() == QLatin1String("image") && source.host() == ThemeImageProvider::kId)
+        return ThemeImageProvider::image(source.path().mid(1), 1);
     if (source.scheme() == QLatin1String("qrc"))
         return QImage(QLatin1Char(':') + source.path());
     if (source.isLocalFile())
@@ -31,8 +36,9 @@ QImage placeholderImage(const QUrl &source)
 
 } // namespace
 
-WebImage::WebImage(QQuickItem *parent) : QQuickPaintedItem(parent)
+WebImage::WebImage(QQuickItem *parent) : QQuickItem(parent)
 {
+    setFlag(ItemHasContents);
 }
 
 WebImage::~WebImage()
@@ -57,7 +63,7 @@ void WebImage::setPlaceholder(const QUrl &placeholder)
     placeholder_ = placeholder;
     placeholderImage_ = placeholderImage(placeholder);
     emit placeholderChanged();
-    update();
+    pictureChanged();
 }
 
 void WebImage::setFillMode(FillMode mode)
@@ -76,7 +82,7 @@ void WebImage::setFailureImage(const QUrl &image)
     failureImage_ = image;
     failureImageData_ = placeholderImage(image);
     emit failureImageChanged();
-    update();
+    pictureChanged();
 }
 
 QImage WebImage::currentImage() const
@@ -106,7 +112,7 @@ void WebImage::cancelCurrentImageLoad()
 
 void WebImage::componentComplete()
 {
-    QQuickPaintedItem::componentComplete();
+    QQuickItem::componentComplete();
     load();
 }
 
@@ -116,7 +122,7 @@ void WebImage::load()
     image_ = QImage();
     setLoaded(false);
     setFailed(false);
-    update();
+    pictureChanged();
     auto *manager = SDWebImageManager::sharedManager();
     if (url_.isEmpty() || !manager)
         return;
@@ -127,7 +133,7 @@ void WebImage::load()
             image_ = image;
             setLoaded(true);
         }
-        update();
+        pictureChanged();
     });
 }
 
@@ -147,24 +153,51 @@ void WebImage::setFailed(bool failed)
     emit failedChanged();
 }
 
-void WebImage::paint(QPainter *painter)
+void WebImage::pictureChanged()
 {
+    pictureChanged_ = true;
+    update();
+}
+
+void WebImage::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
+{
+    QQuickItem::geometryChange(newGeometry, oldGeometry);
+    update();
+}
+
+QSGNode *WebImage::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
+{
+    auto *node = static_cast<QSGImageNode *>(oldNode);
     const QImage shown = currentImage();
-    if (shown.isNull())
-        return;
-    painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRectF target = boundingRect();
-    QRectF source = shown.rect();
-    if (fillMode_ == PreserveAspectCrop) {
-        const QSizeF cropped = target.size().scaled(source.size(), Qt::KeepAspectRatio);
-        source = QRectF(source.center() - QPointF(cropped.width(), cropped.height()) / 2, cropped);
-        painter->drawImage(target, shown, source);
-    } else if (fillMode_ == PreserveAspectFit) {
-        const QSizeF fitted = source.size().scaled(target.size(), Qt::KeepAspectRatio);
-        painter->drawImage(
-            QRectF(target.center() - QPointF(fitted.width(), fitted.height()) / 2, fitted), shown,
-            source);
-    } else {
-        painter->drawImage(target, shown, source);
+    if (shown.isNull() || width() <= 0 || height() <= 0) {
+        delete node;
+        return nullptr;
     }
+    if (pictureChanged_ || !node) {
+        // A new node for a new picture: the node owns its texture and frees it with itself.
+        delete node;
+        node = window()->createImageNode();
+        node->setOwnsTexture(true);
+        node->setFiltering(QSGTexture::Linear);
+        node->setTexture(window()->createTextureFromImage(shown));
+        pictureChanged_ = false;
+    }
+    const QRectF target = boundingRect();
+    const QSizeF pixels = shown.size();
+    if (fillMode_ == PreserveAspectCrop) {
+        const QSizeF cropped = target.size().scaled(pixels, Qt::KeepAspectRatio);
+        node->setRect(target);
+        node->setSourceRect(QRectF(QPointF((pixels.width() - cropped.width()) / 2,
+                                           (pixels.height() - cropped.height()) / 2),
+                                   cropped));
+    } else if (fillMode_ == PreserveAspectFit) {
+        const QSizeF fitted = pixels.scaled(target.size(), Qt::KeepAspectRatio);
+        node->setRect(
+            QRectF(target.center() - QPointF(fitted.width(), fitted.height()) / 2, fitted));
+        node->setSourceRect(QRectF(QPointF(), pixels));
+    } else {
+        node->setRect(target);
+        node->setSourceRect(QRectF(QPointF(), pixels));
+    }
+    return node;
 }

@@ -2,15 +2,16 @@
 // The QML element for remote images: shows the placeholder at once, then the image
 // of its latest address from the shared loader, or the failure image when the address
 // could not be loaded. A reused element shows only its latest address: setting a new
-// one cancels the wait for the old. Placeholders are decoded once per process.
+// one cancels the wait for the old. Placeholders are decoded once per process; the
+// picture goes to the scene graph as a texture, without a paint buffer of the element's size.
 
 #include <QImage>
-#include <QQuickPaintedItem>
+#include <QQuickItem>
 #include <QString>
 #include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
-class WebImage : public QQuickPaintedItem {
+class WebImage : public QQuickItem {
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(QString url READ url WRITE setUrl NOTIFY urlChanged)
@@ -44,8 +45,6 @@ public:
     void setImageWithURL(const QString &url, const QUrl &placeholder);
     void cancelCurrentImageLoad();
 
-    void paint(QPainter *painter) override;
-
 signals:
     void urlChanged();
     void placeholderChanged();
@@ -56,11 +55,14 @@ signals:
 
 protected:
     void componentComplete() override;
+    QSGNode *updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *) override;
+    void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
 
 private:
     void load();
     void setLoaded(bool loaded);
     void setFailed(bool failed);
+    void pictureChanged();
 
     QString url_;
     QUrl placeholder_;
@@ -71,4 +73,5 @@ private:
     QImage failureImageData_;
     bool loaded_ = false;
     bool failed_ = false;
+    bool pictureChanged_ = true; // the scene graph needs a new texture
 };

@@ -58,6 +58,15 @@ void tst_CommonFunctions::twoDigitYearsAreNearToday()
     QCOMPARE(
         CommonFunctions::parseDate("60-01-01 00:00:00", "yy-MM-dd HH:mm:ss", now).date().year(),
         1960);
+
+    // The server's own texts carry four-digit years; the photo and mood pages still pass
+    // the two-digit pattern.
+    QCOMPARE(CommonFunctions::intervalSinceNow("2026-12-07 21:00:00", "yy-MM-dd HH:mm:ss", now),
+             QStringLiteral("30分钟前"));
+    QCOMPARE(CommonFunctions::intervalSinceNow("2026-12-05 09:30:00", "yy-MM-dd HH:mm:ss", now),
+             QStringLiteral("2天前"));
+    QCOMPARE(CommonFunctions::intervalSinceNow("2026-10-01 08:00:00", "yy-MM-dd HH:mm:ss", now),
+             QStringLiteral("10月01日"));
 }
 
 void tst_CommonFunctions::unparsableTimeCountsAsNow()

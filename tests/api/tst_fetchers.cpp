@@ -22,6 +22,8 @@
 #include <QTcpServer>
 #include <QTest>
 
+#include <limits>
+
 #include <zlib.h>
 
 namespace json = nuvora::json;
@@ -72,6 +74,8 @@ private slots:
     void plainGetAddsNothing();
 
     void successfulReplyAndItsFields();
+    void statusBeyondTheIntRangeIsNoSuccess_data();
+    void statusBeyondTheIntRangeIsNoSuccess();
     void gzipReplyIsInflated();
     void httpErrorStatus();
     void bodyThatIsNotJson_data();
@@ -324,6 +328,31 @@ void tst_Fetchers::successfulReplyAndItsFields()
     run(post({}, other), other);
     QCOMPARE(other.status, 2);
     QCOMPARE(other.message, QStringLiteral("网络连接失败"));
+}
+
+void tst_Fetchers::statusBeyondTheIntRangeIsNoSuccess_data()
+{
+    QTest::addColumn<QByteArray>("status");
+    QTest::addColumn<int>("expected");
+    const int max = std::numeric_limits<int>::max();
+    const int min = std::numeric_limits<int>::min();
+    // Each of these is 1 in its lowest 32 bits.
+    QTest::newRow("2^32 + 1") << QByteArray("4294967297") << max;
+    QTest::newRow("2^32 + 1 as text") << QByteArray(R"("4294967297")") << max;
+    QTest::newRow("-(2^32 - 1)") << QByteArray("-4294967295") << min;
+    QTest::newRow("2^64 + 1") << QByteArray("18446744073709551617") << max;
+    QTest::newRow("exactly 1, written as a decimal") << QByteArray("1.0") << 1;
+}
+
+void tst_Fetchers::statusBeyondTheIntRangeIsNoSuccess()
+{
+    QFETCH(QByteArray, status);
+    QFETCH(int, expected);
+    server_->setReply("/iphone/2.0/" + kScript,
+                      ScriptedReply::json(R"({"status":)" + status + R"(,"message":"x"})"));
+    Outcome outcome;
+    run(post({}, outcome), outcome);
+    QCOMPARE(outcome.status, expected);
 }
 
 void tst_Fetchers::gzipReplyIsInflated()

@@ -9,6 +9,7 @@
 #include "app/LoginViewController.h"
 #include "model/Session.h"
 #include "platform/AlertPresenter.h"
+#include "platform/ApplicationActivity.h"
 #include "platform/ChatConnector.h"
 #include "platform/LocationService.h"
 #include "platform/NavigationController.h"
@@ -76,6 +77,7 @@ private slots:
     void signOutInOrderKeepsTheRest();
     void remoteNotificationTypes();
     void activationResetsBadgeStartsPositionAndReconnects();
+    void onlyMinimisingHidingOrQuittingResignsOnTheDesktop();
     void positionUpdatesAndFailures();
     void pushTokenIsStoredAsHex();
     void reachabilityChanges();
@@ -236,6 +238,57 @@ void tst_AppDelegate::activationResetsBadgeStartsPositionAndReconnects()
     QCOMPARE((*test_)->alerts().alertMessage(), QStringLiteral("请确保定位服务已开启"));
     QCOMPARE((*test_)->settings().string(SettingsKeys::latitude), QStringLiteral("0"));
     QCOMPARE((*test_)->settings().string(SettingsKeys::longitude), QStringLiteral("0"));
+}
+
+void tst_AppDelegate::onlyMinimisingHidingOrQuittingResignsOnTheDesktop()
+{
+    SettingsStore &settings = (*test_)->settings();
+    (*test_)->location().simulate(false);
+    AppDelegate &delegate = launch();
+    context().session().setDefaultUser(storedUser());
+    delegate.finishLogin();
+    chat_->calls.clear();
+
+    AlertPresenter &alerts = (*test_)->alerts();
+    int locationAlerts = 0;
+    connect(&alerts, &AlertPresenter::alertChanged, this, [&] {
+        locationAlerts += alerts.alertVisible() && alerts.alertTitle() == "无法定位您的位置";
+    });
+    ApplicationActivity activity;
+    activity.setApplicationState(Qt::ApplicationActive);
+    delegate.observeApplicationState(activity);
+    QCOMPARE(chat_->calls, QStringList({"initializeSocket (signed in)"}));
+    QCOMPARE(locationAlerts, 1);
+    alerts.answer(0);
+
+    // Another window takes the focus and gives it back: nothing happens.
+    for (int i = 0; i < 3; ++i) {
+        activity.setApplicationState(Qt::ApplicationInactive);
+        activity.setApplicationState(Qt::ApplicationActive);
+    }
+    QCOMPARE(chat_->calls.size(), 1);
+
+    // Minimised and restored, hidden and shown: the chat connection follows, the
+    // location alert does not come back.
+    activity.setWindowVisibility(QWindow::Minimized);
+    activity.setApplicationState(Qt::ApplicationInactive);
+    activity.setWindowVisibility(QWindow::Windowed);
+    activity.setApplicationState(Qt::ApplicationActive);
+    activity.setApplicationState(Qt::ApplicationHidden);
+    activity.setApplicationState(Qt::ApplicationActive);
+    activity.setWindowVisibility(QWindow::Hidden);
+    activity.setWindowVisibility(QWindow::Maximized);
+    QCOMPARE(chat_->calls,
+             QStringList({"initializeSocket (signed in)", "disconnectSocket (signed in)",
+                          "initializeSocket (signed in)", "disconnectSocket (signed in)",
+                          "initializeSocket (signed in)", "disconnectSocket (signed in)",
+                          "initializeSocket (signed in)"}));
+    QCOMPARE(locationAlerts, 1);
+    QCOMPARE(settings.string(SettingsKeys::latitude), QStringLiteral("0"));
+
+    activity.setQuitting();
+    QCOMPARE(chat_->calls.last(), QStringLiteral("disconnectSocket (signed in)"));
+    QVERIFY(!activity.isActive());
 }
 
 void tst_AppDelegate::positionUpdatesAndFailures()

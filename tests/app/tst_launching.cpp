@@ -36,6 +36,7 @@ private slots:
     void cleanup();
 
     void firstLaunchFetchesTheConfiguration();
+    void configuredHostIsTakenLiterally();
     void configurationAgeDecidesBetweenStoredAndFetched_data();
     void configurationAgeDecidesBetweenStoredAndFetched();
     void storedSessionSignsInAutomatically_data();
@@ -104,6 +105,18 @@ void tst_Launching::firstLaunchFetchesTheConfiguration()
     QCOMPARE(stored.string(SettingsKeys::firstSocketAddress), QStringLiteral("chat.local"));
     QCOMPARE(stored.string(SettingsKeys::firstSocketPort), QStringLiteral("9100"));
     QCOMPARE(stored.string(SettingsKeys::lastOptionUpdateTime), QStringLiteral("1800000000"));
+}
+
+void tst_Launching::configuredHostIsTakenLiterally()
+{
+    // A "%2" in the host is part of the name, not a place for the port.
+    web_->setReply(LaunchingViewController::kOptionPath,
+                   ScriptedReply::json(R"({"api":{"host":"a%2b.example","port":8080},)"
+                                       R"("message":{"host":"chat.local","port":9100}})"));
+    launch();
+    QTRY_COMPARE(flowCalls(), QStringList{"gotoLogin"});
+    QCOMPARE(context().session().apiServerAddress,
+             QStringLiteral("http://a%2b.example:8080/iphone/2.0/"));
 }
 
 void tst_Launching::configurationAgeDecidesBetweenStoredAndFetched_data()

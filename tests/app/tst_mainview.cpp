@@ -74,6 +74,8 @@ private slots:
     void cleanup();
     void countersFollowTheSettingsAndTheStore();
     void advertisementsArriveOnce();
+    void footerOpensOnlyWebPages_data();
+    void footerOpensOnlyWebPages();
     void failedOptionsShowTheMessage_data();
     void failedOptionsShowTheMessage();
     void reminderPopUpShowsAndAcknowledges();
@@ -206,6 +208,33 @@ void MainViewTest::advertisementsArriveOnce()
     QCOMPARE(hub_->footerImage(), QStringLiteral("http://127.0.0.1:9/560/adindex.jpg"));
     QTRY_COMPARE(received, 2);
     QCOMPARE(requestsTo(kOptions), 2);
+}
+
+void MainViewTest::footerOpensOnlyWebPages_data()
+{
+    QTest::addColumn<QByteArray>("address");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("https") << QByteArray("https://ads.example/hub") << true;
+    QTest::newRow("upper-case scheme") << QByteArray("HTTP://ads.example/hub") << true;
+    QTest::newRow("local file") << QByteArray("file:///etc/passwd") << false;
+    QTest::newRow("script") << QByteArray("javascript:alert(1)") << false;
+    QTest::newRow("telephone") << QByteArray("tel:10086") << false;
+    QTest::newRow("no host") << QByteArray("http:/hub") << false;
+}
+
+void MainViewTest::footerOpensOnlyWebPages()
+{
+    QFETCH(QByteArray, address);
+    QFETCH(bool, opens);
+    ScriptedReply options = ScriptedReply::fixture("option.json");
+    options.body.replace("http://127.0.0.1:9/m/about.php", address);
+    test_->reply(kOptions, options);
+    loadHub();
+    QSignalSpy opened(&context().urlOpener(), &UrlOpener::urlOpened);
+    hub_->footerAdTapped();
+    QCOMPARE(opened.size(), opens ? 1 : 0);
+    if (opens)
+        QCOMPARE(opened.at(0).at(0).toUrl(), QUrl(QString::fromLatin1(address)));
 }
 
 void MainViewTest::failedOptionsShowTheMessage_data()

@@ -145,15 +145,40 @@ void LoopbackHttpServer::answer(QTcpSocket *socket, const RecordedRequest &reque
     }
     if (!hasLength)
         out += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
-    out += "\r\n" + reply.body;
+    out += "\r\n";
+    auto send = [this, reply](QTcpSocket *to, const QByteArray &head) {
+        if (reply.chunkBytes > 0) {
+            to->write(head);
+            trickle(to, reply);
+        } else {
+            to->write(head + reply.body);
+        }
+    };
     if (reply.delayMs <= 0) {
         ++repliesDue_;
-        socket->write(out);
+        send(socket, out);
         return;
     }
-    QTimer::singleShot(reply.delayMs, this, [this, socket = QPointer<QTcpSocket>(socket), out] {
-        ++repliesDue_;
-        if (socket && socket->state() == QAbstractSocket::ConnectedState)
-            socket->write(out);
+    QTimer::singleShot(reply.delayMs, this,
+                       [this, socket = QPointer<QTcpSocket>(socket), out, send] {
+                           ++repliesDue_;
+                           if (socket && socket->state() == QAbstractSocket::ConnectedState)
+                               send(socket, out);
+                       });
+}
+
+void LoopbackHttpServer::trickle(QTcpSocket *socket, const ScriptedReply &reply)
+{
+    auto *timer = new QTimer(socket);
+    timer->setInterval(reply.chunkIntervalMs);
+    connect(timer, &QTimer::timeout, socket, [socket, timer, reply, sent = 0]() mutable {
+        const qsizetype offset = sent * reply.chunkBytes;
+        if (offset >= reply.body.size() || sent == reply.stallAfterChunks) {
+            timer->stop();
+            return;
+        }
+        socket->write(reply.body.mid(offset, reply.chunkBytes));
+        ++sent;
     });
+    timer->start();
 }

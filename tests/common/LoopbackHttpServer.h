@@ -1,8 +1,8 @@
 #pragma once
 // An HTTP server on 127.0.0.1 for tests: records every request's raw bytes and
-// answers from a script per path (status, headers, body, later, or never). A request to a
-// path without a script fails the running test, unless the server was told to expect
-// such requests (then it answers 404).
+// answers from a script per path (status, headers, body, later, slowly in chunks, or
+// never). A request to a path without a script fails the running test, unless the server
+// was told to expect such requests (then it answers 404).
 
 #include <QByteArray>
 #include <QHash>
@@ -35,6 +35,12 @@ struct ScriptedReply {
     bool neverAnswer = false;   // keeps the connection open without a reply
     bool closeAbruptly = false; // closes the connection without a reply
     int delayMs = 0;            // answers this much later, unless the client went first
+    // With chunkBytes > 0 the body goes out in pieces of that size, one every
+    // chunkIntervalMs; with stallAfterChunks >= 0 the rest never comes (the connection
+    // stays open).
+    qsizetype chunkBytes = 0;
+    int chunkIntervalMs = 0;
+    int stallAfterChunks = -1;
 
     static ScriptedReply json(const QByteArray &body, int status = 200);
     // A JSON reply whose body is the file `name` of tests/data/.
@@ -71,6 +77,7 @@ signals:
 private:
     void onReadyRead(QTcpSocket *socket);
     void answer(QTcpSocket *socket, const RecordedRequest &request);
+    void trickle(QTcpSocket *socket, const ScriptedReply &reply);
 
     QTcpServer *server_;
     QHash<QString, ScriptedReply> replies_;

@@ -1,6 +1,7 @@
 // The built client, started as a user would start it, against a loopback web
 // host: it fetches the configuration, reaches the sign-in screen, reuses the
-// configuration on the next start, and takes push payloads from `--push`.
+// configuration on the next start, takes push payloads from `--push`, and keeps a
+// data directory to one client.
 
 #include "LoopbackHttpServer.h"
 
@@ -63,6 +64,7 @@ class tst_StartupE2E : public QObject {
 private slots:
     void reachesSignInAndReusesTheConfiguration();
     void rejectsABadCommandLine();
+    void oneClientPerDataDirectory();
 };
 
 void tst_StartupE2E::reachesSignInAndReusesTheConfiguration()
@@ -105,6 +107,39 @@ void tst_StartupE2E::rejectsABadCommandLine()
     QVERIFY(client.waitForFinished(15000));
     QCOMPARE(client.exitCode(), 2);
     QVERIFY(client.readAllStandardError().contains("--position"));
+}
+
+void tst_StartupE2E::oneClientPerDataDirectory()
+{
+    LoopbackHttpServer web;
+    web.setReply("/m/iphone2.0.0.json", ScriptedReply::json(kOptions));
+    QTemporaryDir data;
+    {
+        ClientProcess first(web.baseUrl(), data.path());
+        QVERIFY2(first.waitForLog("showing LoginViewController"), first.log().constData());
+
+        // A second client on the same directory stops at once and says why.
+        ClientProcess second(web.baseUrl(), data.path());
+        QTRY_COMPARE_WITH_TIMEOUT(second.process().state(), QProcess::NotRunning, 15000);
+        QCOMPARE(second.process().exitStatus(), QProcess::NormalExit);
+        QVERIFY(second.process().exitCode() != 0);
+        QVERIFY2(second.log().contains("already runs on the data directory"),
+                 second.log().constData());
+        QVERIFY(!second.log().contains("showing"));
+
+        // The first runs on and still takes payloads from --push.
+        QCOMPARE(first.process().state(), QProcess::Running);
+        QCOMPARE(runPush(data.path(), R"({"type":3,"pid":15})"), 0);
+
+        // Another directory is another client's.
+        QTemporaryDir other;
+        ClientProcess elsewhere(web.baseUrl(), other.path());
+        QVERIFY2(elsewhere.waitForLog("showing LoginViewController"), elsewhere.log().constData());
+    }
+    // Killed, the first client left its lock file behind; the next one takes it over.
+    QVERIFY(QFile::exists(data.filePath("client.lock")));
+    ClientProcess next(web.baseUrl(), data.path());
+    QVERIFY2(next.waitForLog("showing LoginViewController"), next.log().constData());
 }
 
 QTEST_GUILESS_MAIN(tst_StartupE2E)

@@ -1,21 +1,25 @@
 // The image loader against a loopback image host: one download per address, reused
 // elements, bytes that are no image versus time-outs, and the cache's upkeep.
 
+#include "LoopbackHttpServer.h"
 #include "platform/AppContext.h"
 #include "platform/NetworkAccess.h"
 #include "platform/NotificationCenter.h"
 #include "ui/SDImageCache.h"
 #include "ui/SDWebImageDownloader.h"
 #include "ui/SDWebImageManager.h"
+#include "ui/ThemeImageProvider.h"
 #include "ui/WebImage.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 #include <QTimer>
 
 namespace {
@@ -140,6 +144,52 @@ private slots:
         QCOMPARE(view.url(), host->url(QStringLiteral("/blue.jpg")));
     }
 
+    void onlyWebAddressesAreFetched_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind :
+             {"empty", "suffix only", "local file", "inline data", "resource", "ftp"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+
+    void onlyWebAddressesAreFetched()
+    {
+        QFETCH(QString, kind);
+        const QString local = dir.filePath(QStringLiteral("local.jpg"));
+        QFile file(local);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(jpegOf(Qt::red));
+        file.close();
+        const QHash<QString, QString> addresses = {
+            {"empty", QString()},
+            {"suffix only", QStringLiteral("!100")}, // an empty avatar with its size suffix
+            {"local file", QUrl::fromLocalFile(local).toString()},
+            {"inline data",
+             "data:image/jpeg;base64," + QString::fromLatin1(jpegOf(Qt::red).toBase64())},
+            {"resource", QStringLiteral("qrc:/Nuvora/images/common-ok-s.png")},
+            {"ftp", host->url(QStringLiteral("/red.jpg")).replace("http:", "ftp:")},
+        };
+        int started = 0;
+        QObject observer;
+        notifications->addObserver(&observer, SDWebImageDownloader::kStartNotification,
+                                   [&](const QVariant &) { ++started; });
+        const QImage placeholderImage(QStringLiteral(":/Nuvora/images/common-ok-s.png"));
+        QVERIFY(!placeholderImage.isNull());
+
+        WebImage refused;
+        refused.setImageWithURL(addresses.value(kind),
+                                QUrl(QStringLiteral("qrc:/Nuvora/images/common-ok-s.png")));
+        // A web address asked for afterwards: the disk lookups run in order, so by the time
+        // its image arrives any download of the first would have started.
+        WebImage control;
+        control.setImageWithURL(host->url(QStringLiteral("/blue.jpg")), QUrl());
+        QTRY_VERIFY(control.loaded());
+        QCOMPARE(started, 1);
+        QVERIFY(!refused.loaded());
+        QCOMPARE(refused.currentImage(), placeholderImage);
+        QCOMPARE(host->hits.keys(), QList<QString>({QStringLiteral("/blue.jpg")}));
+    }
+
     void destroyedRequesterHearsNothingAndStopsItsDownload()
     {
         int stopNotifications = 0;
@@ -197,6 +247,96 @@ private slots:
         manager->downloadWithURL(url, &requester, onAnswer);
         QTRY_COMPARE(failures, 2);
         QTRY_COMPARE(host->hits.value(QStringLiteral("/stall")), 2);
+    }
+
+    void slowBodiesArriveWhileStalledOnesTimeOut()
+    {
+        // Ten chunks 60 ms apart take longer than the 300 ms allowed, yet none of the gaps
+        // does; the stalled body stops after two chunks.
+        manager->setDownloadTimeout(300);
+        LoopbackHttpServer server;
+        ScriptedReply slow;
+        slow.headers = {{"Content-Type", "image/jpeg"}};
+        slow.body = jpegOf(Qt::red, 64);
+        slow.chunkBytes = slow.body.size() / 10 + 1;
+        slow.chunkIntervalMs = 60;
+        ScriptedReply stalled = slow;
+        stalled.stallAfterChunks = 2;
+        server.setReply(QStringLiteral("/slow.jpg"), slow);
+        server.setReply(QStringLiteral("/stalled.jpg"), stalled);
+
+        struct Answer {
+            bool arrived = false;
+            QImage image;
+            QString error;
+        } slowAnswer, stalledAnswer;
+        auto into = [](Answer &answer) {
+            return [&answer](const QImage &image, const QString &error) {
+                answer = {true, image, error};
+            };
+        };
+        QObject requester;
+        manager->downloadWithURL(server.baseUrl() + "/slow.jpg", &requester, into(slowAnswer));
+        const QString stalledUrl = server.baseUrl() + "/stalled.jpg";
+        manager->downloadWithURL(stalledUrl, &requester, into(stalledAnswer));
+        QTRY_VERIFY(slowAnswer.arrived && stalledAnswer.arrived);
+        QVERIFY(centreOf(slowAnswer.image).red() > 200);
+        QVERIFY(stalledAnswer.image.isNull());
+        QCOMPARE(stalledAnswer.error, QStringLiteral("timed out"));
+        QVERIFY(!manager->hasFailed(stalledUrl));
+    }
+
+    void cancelledDownloadDeliversNoDecodedImage()
+    {
+        // Cancelled the moment the last bytes are in (from the stop notification): the
+        // decode under way reaches nobody, while a download left alone delivers.
+        QNetworkAccessManager &network = context->network().manager();
+        SDWebImageDownloader cancelled(QUrl(host->url(QStringLiteral("/red.jpg"))), 0, false,
+                                       &network, notifications);
+        QSignalSpy cancelledFinished(&cancelled, &SDWebImageDownloader::didFinishWithImage);
+        bool stopped = false;
+        QObject observer;
+        notifications->addObserver(&observer, SDWebImageDownloader::kStopNotification,
+                                   [&](const QVariant &) {
+                                       stopped = true;
+                                       cancelled.cancel();
+                                   });
+        QTRY_VERIFY(stopped);
+        notifications->removeObserver(&observer);
+
+        SDWebImageDownloader control(QUrl(host->url(QStringLiteral("/blue.jpg"))), 0, false,
+                                     &network, notifications);
+        QSignalSpy controlFinished(&control, &SDWebImageDownloader::didFinishWithImage);
+        QTRY_COMPARE(controlFinished.size(), 1);
+        QVERIFY(centreOf(controlFinished.at(0).at(1).value<QImage>()).blue() > 200);
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
+        QCOMPARE(cancelledFinished.size(), 0);
+    }
+
+    void themePicturesComeInTheScreensDensity()
+    {
+        const QImage single = ThemeImageProvider::image(QStringLiteral("common-ok-s.png"), 1);
+        const QImage doubled = ThemeImageProvider::image(QStringLiteral("common-ok-s.png"), 2);
+        QCOMPARE(single.size(), QSize(32, 32));
+        QCOMPARE(doubled.size(), QSize(64, 64));
+        QCOMPARE(doubled.deviceIndependentSize(), QSizeF(32, 32));
+        QCOMPARE(ThemeImageProvider::image(QStringLiteral("menu-chat.jpg"), 2).size(),
+                 QSize(640, 112));
+        QVERIFY(ThemeImageProvider::image(QStringLiteral("no-such.png"), 2).isNull());
+
+        // A view that sets a source size gets that many pixels.
+        ThemeImageProvider provider;
+        QSize original;
+        QCOMPARE(provider.requestImage(QStringLiteral("common-ok-s.png"), &original, QSize(20, 20))
+                     .size(),
+                 QSize(20, 20));
+        QCOMPARE(original, QSize(32, 32));
+
+        // Placeholders named the views' way are drawn as before, one pixel per point.
+        WebImage view;
+        view.setPlaceholder(QUrl(QStringLiteral("image://nuvora/common-ok-s.png")));
+        QCOMPARE(view.currentImage(), single);
     }
 
     void fileNamesAreTheMd5OfTheExactAddress()

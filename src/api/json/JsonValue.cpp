@@ -43,8 +43,12 @@ double Decimal::toDouble() const
     text += std::to_string(n.exponent);
     double value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec == std::errc::result_out_of_range)
-        value = n.exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too large when the first digit stands at least at the units (e.g. 400 digits
+        // without an exponent), else too small.
+        const int64_t point = saturatingAdd(static_cast<int64_t>(n.digits.size()), n.exponent);
+        value = point > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
     return negative ? -value : value;
 }
 

@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -21,6 +22,45 @@ std::string_view numberStart(std::string_view text)
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);
     return text;
+}
+
+// Whether a number text that does not fit a double overflowed (its first significant
+// digit stands at the units or higher) rather than underflowed.
+bool isAtLeastOne(std::string_view text)
+{
+    size_t i = !text.empty() && text.front() == '-' ? 1 : 0;
+    int64_t lead = 0; // power of ten of the first significant digit
+    bool significant = false;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (significant)
+            ++lead;
+        else
+            significant = text[i] != '0';
+    }
+    if (i < text.size() && text[i] == '.') {
+        for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+            if (!significant) {
+                --lead;
+                significant = text[i] != '0';
+            }
+        }
+    }
+    if (!significant)
+        return false;
+    int64_t exponent = 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        const bool negative = i < text.size() && text[i] == '-';
+        if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+            ++i;
+        // Far beyond any double's range; only the sign of the sum matters.
+        constexpr int64_t kCap = int64_t(1) << 40;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+            exponent = std::min(kCap, exponent * 10 + (text[i] - '0'));
+        if (negative)
+            exponent = -exponent;
+    }
+    return saturatingAdd(lead, exponent) >= 0;
 }
 
 } // namespace
@@ -74,9 +114,7 @@ double doubleOfText(std::string_view text)
     if (parsed.ec == std::errc::result_out_of_range) {
         // from_chars leaves the value alone on overflow and underflow alike.
         const bool negative = !text.empty() && text.front() == '-';
-        const size_t e = text.find_first_of("eE");
-        const bool tiny = e != std::string_view::npos && e + 1 < text.size() && text[e + 1] == '-';
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        value = isAtLeastOne(text) ? std::numeric_limits<double>::infinity() : 0.0;
         return negative ? -value : value;
     }
     return parsed.ec == std::errc() && std::isfinite(value) ? value : 0.0;

@@ -185,6 +185,17 @@ private slots:
         QCOMPARE(first(decoded("[1e99999999999999999999]")).toDouble(),
                  std::numeric_limits<double>::infinity());
         QCOMPARE(first(decoded("[1e-99999999999999999999]")).toDouble(), 0.0);
+        // Integers too long for a double are infinite, not zero; up to the limit they are
+        // the nearest double.
+        const std::string digits400(400, '7');
+        QCOMPARE(first(decoded("[" + digits400 + "]")).toDouble(),
+                 std::numeric_limits<double>::infinity());
+        QCOMPARE(first(decoded("[-" + digits400 + "]")).toDouble(),
+                 -std::numeric_limits<double>::infinity());
+        QCOMPARE(first(decoded("[" + digits400 + "e-50]")).toDouble(),
+                 std::numeric_limits<double>::infinity());
+        QCOMPARE(first(decoded("[1" + std::string(308, '0') + "]")).toDouble(), 1e308);
+        QCOMPARE(first(decoded("[0." + std::string(400, '0') + "1]")).toDouble(), 0.0);
         // and their power of ten is held where writing and reading it back agree.
         QCOMPARE(first(decoded("[990670e999999999999999999999999997]")).toText(),
                  std::string("9.9067e+1000000000000000"));

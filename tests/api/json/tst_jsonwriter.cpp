@@ -221,6 +221,14 @@ private slots:
         QCOMPARE(Value(Decimal{"1", -1, false}).toDouble(), 0.1);
         // The nearest double of a long decimal.
         QCOMPARE(Value(Decimal{"31230400000000000000001", -22, false}).toDouble(), 3.12304);
+        // Numeric text beyond a double's range: huge is infinite, tiny is zero, whichever
+        // way the text is written.
+        const double infinity = std::numeric_limits<double>::infinity();
+        QCOMPARE(Value(std::string(400, '9')).toDouble(), infinity);
+        QCOMPARE(Value("-1" + std::string(400, '0') + "e-50").toDouble(), -infinity);
+        QCOMPARE(Value("0." + std::string(400, '0') + "1").toDouble(), 0.0);
+        QCOMPARE(Value("1e-400").toDouble(), 0.0);
+        QCOMPARE(Value(" 2e400").toDouble(), infinity);
 
         QCOMPARE(Value(uint64_t(7)).toText(), std::string("7"));
         QCOMPARE(Value(-7).toText(), std::string("-7"));
