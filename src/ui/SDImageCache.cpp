@@ -1,5 +1,7 @@
 #include "SDImageCache.h"
 
+#include "ImageDecoding.h"
+
 #include "platform/AppContext.h"
 #include "platform/LogCategories.h"
 
@@ -18,8 +20,7 @@ namespace {
 QImage readImageFile(const QString &path)
 {
     QImageReader reader(path);
-    reader.setAutoTransform(true);
-    return reader.read();
+    return ImageDecoding::read(reader);
 }
 
 } // namespace
