@@ -12,9 +12,15 @@ Item {
     required property KTPhotoScrollViewController controller
 
     clip: true
-    onWidthChanged: view.controller.setViewSize(width, height)
-    onHeightChanged: view.controller.setViewSize(width, height)
-    Component.onCompleted: view.controller.setViewSize(width, height)
+    // A resized window stands in for a turned phone.
+    onWidthChanged: view.reportSize()
+    onHeightChanged: view.reportSize()
+    Component.onCompleted: view.reportSize()
+
+    function reportSize() {
+        if (view.controller)
+            view.controller.setViewSize(view.width, view.height)
+    }
 
     Rectangle {
         anchors.fill: parent
@@ -31,6 +37,8 @@ Item {
         width: view.controller.contentWidth
         height: view.controller.stripHeight
         onOffsetXChanged: view.controller.scrollViewDidScroll(offsetX)
+        // The controller placed the strip at its start page before the view came.
+        Component.onCompleted: strip.offsetX = view.controller.scrollTargetX
 
         NumberAnimation {
             id: settle

@@ -10,6 +10,7 @@ Item {
     required property var records
     signal avatarClicked(int column)
 
+    objectName: "gridRow" + index
     height: 80
 
     function userAt(column: int): var {
@@ -28,6 +29,7 @@ Item {
         required property var user
         signal tapped
 
+        objectName: "gridAvatar" + column
         x: 4 + column * 79
         y: 3
         width: 74
@@ -43,9 +45,11 @@ Item {
             rejected: button.user ? button.user.avatarRejected : false
             emptyPicture: Theme.image("placeholder-80-80.png")
             Accessible.ignored: true
+            onTapped: button.tapped()
         }
 
         ExclusiveTap {
+            enabled: button.user === null
             onTapped: button.tapped()
         }
     }

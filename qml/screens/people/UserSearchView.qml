@@ -119,7 +119,7 @@ Screen {
         color: Theme.panelTop
         Behavior on y { NumberAnimation { duration: view.controller.pickerSlideMs } }
 
-        // The panel takes its own presses.
+        // The panel takes its own presses; nothing of the form under it reacts.
         MouseArea {
             anchors.fill: parent
         }
@@ -140,8 +140,10 @@ Screen {
                 Accessible.name: "取消选择"
                 Accessible.onPressAction: view.controller.hidePicker()
 
-                ExclusiveTap {
-                    onTapped: view.controller.hidePicker()
+                MouseArea {
+                    anchors.fill: parent
+                    anchors.margins: -10
+                    onClicked: view.controller.hidePicker()
                 }
             }
 
@@ -157,8 +159,10 @@ Screen {
                 Accessible.name: "完成选择"
                 Accessible.onPressAction: view.controller.finishedPicking()
 
-                ExclusiveTap {
-                    onTapped: view.controller.finishedPicking()
+                MouseArea {
+                    anchors.fill: parent
+                    anchors.margins: -10
+                    onClicked: view.controller.finishedPicking()
                 }
             }
         }
@@ -169,6 +173,7 @@ Screen {
             width: parent.width
 
             PlaceWheel {
+                objectName: "firstWheel"
                 width: view.controller.secondColumn.length > 0 ? parent.width / 2 : parent.width
                 model: view.controller.firstColumn
                 selected: view.controller.firstColumnRow
@@ -177,6 +182,7 @@ Screen {
                                  ? "省份" : "选项"
             }
             PlaceWheel {
+                objectName: "secondWheel"
                 visible: view.controller.secondColumn.length > 0
                 width: parent.width / 2
                 model: view.controller.secondColumn

@@ -10,8 +10,16 @@ PagedList {
     property int style: UserListViewController.GridStyle
     readonly property UserListViewController users: table.controller as UserListViewController
 
-    model: table.style === UserListViewController.GridStyle ? table.users.grid : table.users.records
-    delegate: table.style === UserListViewController.GridStyle ? gridRow : listRow
+    onStyleChanged: table.showStyle()
+    Component.onCompleted: table.showStyle()
+
+    // The model and its row type change together, so that no row is made for the other.
+    function showStyle() {
+        const grid = table.style === UserListViewController.GridStyle
+        table.model = null
+        table.delegate = grid ? gridRow : listRow
+        table.model = grid ? table.users.grid : table.users.records
+    }
     Accessible.name: table.style === UserListViewController.GridStyle ? "附近的人（宫格）" : "附近的人（列表）"
 
     Component {
@@ -45,6 +53,8 @@ PagedList {
 
     // The filter bar above row 0, seen at load and whenever the list is pulled down.
     Image {
+        // In the content, so that it scrolls with the rows.
+        parent: table.contentItem
         y: table.originY - height
         width: table.width
         height: table.users.filterBarHeight
@@ -56,16 +66,19 @@ PagedList {
             spacing: 12
 
             FilterButton {
+                objectName: "filterButton0"
                 label: "全部"
                 chosen: table.users.filterGender === 0
                 onTapped: table.users.performFilter(0)
             }
             FilterButton {
+                objectName: "filterButton1"
                 label: "男生"
                 chosen: table.users.filterGender === 1
                 onTapped: table.users.performFilter(1)
             }
             FilterButton {
+                objectName: "filterButton2"
                 label: "女生"
                 chosen: table.users.filterGender === 2
                 onTapped: table.users.performFilter(2)
