@@ -37,6 +37,7 @@ private:
     void show(ViewController *controller);
     UserListViewController *showNearby();
     QQuickItem *item(const QString &objectName) const;
+    QQuickItem *itemOfType(const char *typeName) const;
     QPoint centreOf(QQuickItem *item) const;
     void screenshot(const QString &name);
 
@@ -90,6 +91,19 @@ QQuickItem *tst_PeopleViews::item(const QString &objectName) const
         QQuickItem *candidate = pending.takeFirst();
         if (candidate->objectName() == objectName && candidate->isVisible()
             && candidate->window() == window_)
+            return candidate;
+        pending += candidate->childItems();
+    }
+    return nullptr;
+}
+
+QQuickItem *tst_PeopleViews::itemOfType(const char *typeName) const
+{
+    QList<QQuickItem *> pending{window_->contentItem()};
+    while (!pending.isEmpty()) {
+        QQuickItem *candidate = pending.takeFirst();
+        if (QByteArray(candidate->metaObject()->className()).startsWith(typeName)
+            && candidate->isVisible())
             return candidate;
         pending += candidate->childItems();
     }
@@ -184,7 +198,10 @@ void tst_PeopleViews::homePageFromTheReply()
     QTRY_VERIFY(home->followed());
     QTRY_COMPARE((*test_)->alerts().alertTitle(), QStringLiteral("关注成功"));
     screenshot(QStringLiteral("UserHomeFollowedAlert"));
-    (*test_)->alerts().answer(0);
+    QQuickItem *ok = nullptr;
+    QTRY_VERIFY((ok = itemOfType("AlertButton")));
+    QTest::mouseClick(window_, Qt::LeftButton, {}, centreOf(ok));
+    QTRY_VERIFY(!(*test_)->alerts().alertVisible());
     QTRY_VERIFY(item(QStringLiteral("followedButton")));
 
     show(new UserInfoViewController(test_->context(), home->user()));

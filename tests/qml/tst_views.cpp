@@ -18,6 +18,13 @@
 #include "platform/NavigationController.h"
 #include "platform/Session.h"
 #include "screens/people/LocationViewController.h"
+#include "screens/people/UserHomeViewController.h"
+#include "screens/people/UserInfoViewController.h"
+#include "screens/people/UserListViewController.h"
+#include "screens/people/UserSearchResultsViewController.h"
+#include "screens/people/UserSearchViewController.h"
+#include "ui/ImageDataSource.h"
+#include "ui/KTPhotoScrollViewController.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -48,6 +55,25 @@ ViewController *signedInHub(AppContext &context, AppDelegate &delegate)
     return new MainViewController(context, delegate);
 }
 
+// The people screens ask the API at load; their requests wait for ever.
+AppContext &withApi(AppContext &context)
+{
+    context.session().apiServerAddress =
+        context.options().webHost.toString(QUrl::StripTrailingSlash) + "/iphone/2.0/";
+    return context;
+}
+
+User someone()
+{
+    User user;
+    user.userId = 67;
+    user.nickname = QStringLiteral("相册达人Ava");
+    user.mood = QStringLiteral("新拍的一组外滩夜景，欢迎来相册看看");
+    user.gender = 2;
+    user.age = 32;
+    return user;
+}
+
 // Every screen's view, with how to make its controller for the test.
 const std::map<QString, Factory> &screens()
 {
@@ -66,6 +92,26 @@ const std::map<QString, Factory> &screens()
         {"LocationView",
          [](AppContext &c, AppDelegate &) { return new LocationViewController(c); }},
         {"MainView", [](AppContext &c, AppDelegate &d) { return signedInHub(c, d); }},
+        {"UserListView",
+         [](AppContext &c, AppDelegate &) { return new UserListViewController(withApi(c)); }},
+        {"UserSearchView",
+         [](AppContext &c, AppDelegate &) { return new UserSearchViewController(c); }},
+        {"UserSearchResultsView",
+         [](AppContext &c, AppDelegate &) {
+             return new UserSearchResultsViewController(withApi(c), QVariantMap());
+         }},
+        {"UserHomeView",
+         [](AppContext &c, AppDelegate &) {
+             return new UserHomeViewController(withApi(c), someone());
+         }},
+        {"UserInfoView",
+         [](AppContext &c, AppDelegate &) { return new UserInfoViewController(c, someone()); }},
+        {"KTPhotoScrollView",
+         [](AppContext &c, AppDelegate &) {
+             return new KTPhotoScrollViewController(
+                 c, std::make_unique<ImageDataSource>(ImageDataSource::fromAddresses({"a.jpg"})),
+                 0);
+         }},
     };
     return table;
 }
@@ -127,6 +173,8 @@ void tst_Views::init()
     web_->setReply("/iphone/2.0/option.php",
                    ScriptedReply::json(R"({"status":1,"message":"","guanggao":{"club":[]},)"
                                        R"("feed_notify":{"feedremindcount":3}})"));
+    for (const char *script : {"user_nearby.php", "user_search.php", "home.php"})
+        web_->setReply(QStringLiteral("/iphone/2.0/") + QLatin1String(script), silent);
     test_ = std::make_unique<TestContext>(QUrl(web_->baseUrl()));
     (*test_)->addService(std::make_unique<AppDelegate>(test_->context()));
     shell_ = std::make_unique<AppShell>(test_->context());
