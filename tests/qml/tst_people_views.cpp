@@ -76,7 +76,7 @@ void tst_PeopleViews::show(ViewController *controller)
 
 UserListViewController *tst_PeopleViews::showNearby()
 {
-    test_->replyFixture("user_nearby.php", "user_nearby_page1.json");
+    test_->replyFixture("user_nearby.php", "user_nearby_full_page.json");
     auto *nearby = new UserListViewController(test_->context());
     nearby->setFilterBarTimings(600, 10000);
     show(nearby);
