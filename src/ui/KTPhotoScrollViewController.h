@@ -55,6 +55,8 @@ public:
                                 int startWithIndex, QObject *parent = nullptr);
     ~KTPhotoScrollViewController() override;
 
+    bool followsOrientation() const override { return true; }
+
     QString title() const;
     int currentIndex() const { return currentIndex_; }
     int photoCount() const { return photoCount_; }

@@ -278,6 +278,20 @@ void tst_PeopleViews::viewerDoubleTapZoomsAndSingleTapShowsTheBars()
     QCOMPARE(viewer->title(), QStringLiteral("3 of 3"));
     QVERIFY(!viewer->nextEnabled());
     QVERIFY(!viewer->isChromeHidden());
+
+    // The window turned on its side: the viewer lays itself out anew on the same photo.
+    QVERIFY(shell_->isTurnable());
+    window_->resize(480, 320);
+    QTRY_COMPARE(viewer->stripWidth(), 480.0 + 40);
+    QCOMPARE(viewer->stripHeight(), 300.0);
+    QCOMPARE(viewer->currentIndex(), 2);
+    QTRY_COMPARE(viewer->contentOffsetX(), 2 * 520.0);
+    screenshot(QStringLiteral("PhotoViewerTurned"));
+
+    // Leaving it, the window stands upright again.
+    show(new UserSearchViewController(test_->context()));
+    QTRY_COMPARE(window_->size(), QSize(320, 480));
+    QVERIFY(!shell_->isTurnable());
 }
 
 QTEST_MAIN(tst_PeopleViews)
