@@ -9,6 +9,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -36,6 +37,7 @@ SDWebImageDownloader::SDWebImageDownloader(const QUrl &url, int options, bool lo
                                     : QNetworkRequest::NormalPriority);
     reply_ = network->get(request);
     connect(reply_, &QNetworkReply::readyRead, this, [this] {
+        timer_.start();
         imageData_.append(reply_->readAll());
         // No picture the client shows comes near this; more is a broken or hostile server.
         if (imageData_.size() > kMaxImageBytes) {
@@ -90,13 +92,24 @@ void SDWebImageDownloader::stop()
 void SDWebImageDownloader::cancel()
 {
     stop();
+    // The worker finishes on its own; its result goes nowhere.
+    decoding_.reset();
 }
 
 void SDWebImageDownloader::finish()
 {
     imageData_.append(reply_->readAll());
+    decoding_ = std::make_unique<QFutureWatcher<QImage>>();
+    connect(decoding_.get(), &QFutureWatcher<QImage>::finished, this, [this] {
+        // Not deleted while it is still emitting.
+        QFutureWatcher<QImage> *watcher = decoding_.release();
+        watcher->deleteLater();
+        emit didFinishWithImage(this, watcher->result());
+    });
+    decoding_->setFuture(QtConcurrent::run(decodeImage, imageData_));
+    // After the decode is set up, so that a cancel from an observer of the stop
+    // notification also drops it.
     stop();
-    emit didFinishWithImage(this, decodeImage(imageData_));
 }
 
 void SDWebImageDownloader::fail(const QString &error)

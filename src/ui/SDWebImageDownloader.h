@@ -1,13 +1,17 @@
 #pragma once
-// One image download: a GET that ignores any local HTTP cache and gives up after 15 s.
-// It announces its start and stop on the notification centre.
+// One image download: a GET that ignores any local HTTP cache and gives up when no byte
+// has come for 15 s. The bytes are decoded on a worker thread and the image delivered on
+// the main thread. It announces its start and stop on the notification centre.
 
 #include <QByteArray>
+#include <QFutureWatcher>
 #include <QImage>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
+
+#include <memory>
 
 class NotificationCenter;
 class QNetworkAccessManager;
@@ -16,6 +20,7 @@ class QNetworkReply;
 class SDWebImageDownloader : public QObject {
     Q_OBJECT
 public:
+    // Idle time: restarted by every chunk, so a large photo on a slow link still arrives.
     static constexpr int kTimeoutMs = 15000;
     static constexpr qsizetype kMaxImageBytes = 32 * 1024 * 1024;
     static inline const QString kStartNotification =
@@ -37,7 +42,7 @@ public:
     void setLowPriority(bool lowPriority);
     const QByteArray &imageData() const { return imageData_; }
 
-    // Stops the transfer; no signal follows.
+    // Stops the transfer, and drops a decode under way; no signal follows.
     void cancel();
 
     void setTimeoutInterval(int milliseconds) { timer_.setInterval(milliseconds); }
@@ -60,4 +65,5 @@ private:
     QPointer<QNetworkReply> reply_;
     QByteArray imageData_;
     QTimer timer_;
+    std::unique_ptr<QFutureWatcher<QImage>> decoding_;
 };
