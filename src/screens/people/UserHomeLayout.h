@@ -25,8 +25,6 @@ public:
     double tileHeight = 0;
     QString image; // the photo's thumbnail; empty for the albums tile
     bool albums = false;
-
-    QString recordKey() const { return {}; }
 };
 
 struct UserHomeLayout {

@@ -21,5 +21,5 @@ void UserSearchResultsViewController::selectRow(int row)
 
 void UserSearchResultsViewController::cellAvatarButtonTapped(int row)
 {
-    UserRows::openUserHome(context(), records(), row);
+    selectRow(row);
 }
