@@ -3,7 +3,8 @@ import QtQuick.Window
 import Nuvora
 
 // The phone's window: a status bar above the screen stack, alerts and the notice
-// above everything. Portrait, of the phone's logical size.
+// above everything. Portrait, of the phone's logical size; while a screen that turns
+// with the phone is in front the window may be resized, as a turned phone would be.
 Window {
     id: window
 
@@ -11,10 +12,21 @@ Window {
 
     width: shell.screenWidth
     height: shell.screenHeight
-    minimumWidth: width
-    maximumWidth: width
-    minimumHeight: height
-    maximumHeight: height
+    minimumWidth: shell.turnable ? shell.screenWidth / 2 : width
+    maximumWidth: shell.turnable ? shell.screenHeight * 2 : width
+    minimumHeight: shell.turnable ? shell.screenWidth / 2 : height
+    maximumHeight: shell.turnable ? shell.screenHeight * 2 : height
+
+    // Back upright when the turning screen leaves.
+    Connections {
+        target: window.shell
+        function onTurnableChanged() {
+            if (window.shell.turnable)
+                return
+            window.width = window.shell.screenWidth
+            window.height = window.shell.screenHeight
+        }
+    }
     visible: true
     color: Theme.background
     title: "Nuvora"

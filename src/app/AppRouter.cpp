@@ -9,6 +9,13 @@
 #include "platform/AppContext.h"
 #include "platform/NavigationController.h"
 #include "screens/people/LocationViewController.h"
+#include "screens/people/UserHomeViewController.h"
+#include "screens/people/UserInfoViewController.h"
+#include "screens/people/UserListViewController.h"
+#include "screens/people/UserSearchResultsViewController.h"
+#include "screens/people/UserSearchViewController.h"
+#include "ui/ImageDataSource.h"
+#include "ui/KTPhotoScrollViewController.h"
 
 AppRouter::AppRouter(AppContext &context) : context_(context)
 {
@@ -76,8 +83,12 @@ void AppRouter::closeRegionChoice()
 
 ViewController *AppRouter::makeHubSectionScreen(HubSection section)
 {
-    Q_UNUSED(section)
-    return nullptr;
+    switch (section) {
+    case HubSection::FindFriends:
+        return new UserListViewController(context_);
+    default:
+        return nullptr;
+    }
 }
 
 void AppRouter::openReminderList()
@@ -86,7 +97,7 @@ void AppRouter::openReminderList()
 
 void AppRouter::openUserHome(const User &user)
 {
-    Q_UNUSED(user)
+    push(new UserHomeViewController(context_, user));
 }
 
 void AppRouter::openChat(const User &user)
@@ -96,8 +107,52 @@ void AppRouter::openChat(const User &user)
 
 void AppRouter::openPhotoViewer(const QStringList &addresses, int index)
 {
-    Q_UNUSED(addresses)
-    Q_UNUSED(index)
+    push(new KTPhotoScrollViewController(
+        context_, std::make_unique<ImageDataSource>(ImageDataSource::fromAddresses(addresses)),
+        index));
+}
+
+void AppRouter::openUserSearch()
+{
+    push(new UserSearchViewController(context_));
+}
+
+void AppRouter::openUserSearchResults(const QVariantMap &queryParameters)
+{
+    push(new UserSearchResultsViewController(context_, queryParameters));
+}
+
+void AppRouter::openUserInfo(const User &user)
+{
+    push(new UserInfoViewController(context_, user));
+}
+
+// The timeline, the friend and favourite lists, the albums and the photo comments come
+// with the feed, relationship and photo screens.
+void AppRouter::openUserTimeLine(const User &user)
+{
+    Q_UNUSED(user)
+}
+
+void AppRouter::openUserFriendList(const User &user)
+{
+    Q_UNUSED(user)
+}
+
+void AppRouter::openFavorList(const User &user)
+{
+    Q_UNUSED(user)
+}
+
+void AppRouter::openUserAlbums(const User &user)
+{
+    Q_UNUSED(user)
+}
+
+void AppRouter::openPictureComment(const User &user, const Picture &picture)
+{
+    Q_UNUSED(user)
+    Q_UNUSED(picture)
 }
 
 void AppRouter::openPartyWithId(int partyId)

@@ -28,6 +28,14 @@ public:
     void openUserHome(const User &user) override;
     void openChat(const User &user) override;
     void openPhotoViewer(const QStringList &addresses, int index) override;
+    void openUserSearch() override;
+    void openUserSearchResults(const QVariantMap &queryParameters) override;
+    void openUserInfo(const User &user) override;
+    void openUserTimeLine(const User &user) override;
+    void openUserFriendList(const User &user) override;
+    void openFavorList(const User &user) override;
+    void openUserAlbums(const User &user) override;
+    void openPictureComment(const User &user, const Picture &picture) override;
     void openPartyWithId(int partyId) override;
 
 private:

@@ -2,6 +2,8 @@
 
 #include "platform/AppContext.h"
 #include "platform/LogCategories.h"
+#include "platform/NavigationController.h"
+#include "platform/ViewController.h"
 #include "ui/ThemeImageProvider.h"
 
 #include <QDirIterator>
@@ -27,6 +29,21 @@ AppShell::AppShell(AppContext &context, QObject *parent) : QObject(parent), cont
         if (path.endsWith(QLatin1String(".qml")))
             views_.insert(QFileInfo(path).completeBaseName(), QUrl(QStringLiteral("qrc") + path));
     }
+    connect(&context.navigation(), &NavigationController::stackChanged, this,
+            &AppShell::updateTurnable);
+    connect(&context.navigation(), &NavigationController::modalChanged, this,
+            &AppShell::updateTurnable);
+    updateTurnable();
+}
+
+void AppShell::updateTurnable()
+{
+    const ViewController *front = context_.navigation().visibleViewController();
+    const bool turnable = front && front->followsOrientation();
+    if (turnable == turnable_)
+        return;
+    turnable_ = turnable;
+    emit turnableChanged();
 }
 
 NavigationController *AppShell::navigation() const

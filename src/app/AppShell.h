@@ -23,6 +23,7 @@ class AppShell : public QObject {
     Q_PROPERTY(int screenWidth READ screenWidth CONSTANT)
     Q_PROPERTY(int screenHeight READ screenHeight CONSTANT)
     Q_PROPERTY(int statusBarHeight READ statusBarHeight CONSTANT)
+    Q_PROPERTY(bool turnable READ isTurnable NOTIFY turnableChanged)
 public:
     // The phone's logical size in points: a status bar above the content.
     static constexpr int kScreenWidth = 320;
@@ -38,6 +39,9 @@ public:
     int screenWidth() const { return kScreenWidth; }
     int screenHeight() const { return kScreenHeight; }
     int statusBarHeight() const { return kStatusBarHeight; }
+    // Whether the screen in front turns with the phone; on a desktop the window may then
+    // be resized, which stands in for turning the phone.
+    bool isTurnable() const { return turnable_; }
 
     // The QML file of the view named `viewName` (ViewController::viewName).
     Q_INVOKABLE QUrl viewUrl(const QString &viewName) const;
@@ -47,7 +51,13 @@ public:
     // Lets `engine` find the module compiled into the program, wherever it runs from.
     static void configureEngine(QQmlEngine &engine);
 
+signals:
+    void turnableChanged();
+
 private:
+    void updateTurnable();
+
     AppContext &context_;
     QHash<QString, QUrl> views_;
+    bool turnable_ = false;
 };

@@ -25,6 +25,10 @@ public:
 
     bool isViewLoaded() const { return viewLoaded_; }
 
+    // Whether the screen turns with the phone; every screen but the photo viewer is
+    // portrait only.
+    virtual bool followsOrientation() const { return false; }
+
     // Pops this screen, animated.
     Q_INVOKABLE void back();
 

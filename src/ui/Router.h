@@ -6,12 +6,14 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 
 #include <functional>
 #include <optional>
 
 class QObject;
 class ViewController;
+struct Picture;
 struct User;
 
 // The rows of the hub, in the order shown.
@@ -47,6 +49,16 @@ public:
     virtual void openChat(const User &user) = 0;
     // The full-screen photo viewer over `addresses`, starting at `index`.
     virtual void openPhotoViewer(const QStringList &addresses, int index) = 0;
+    // The user search form, and a search's results for the form's parameters.
+    virtual void openUserSearch() = 0;
+    virtual void openUserSearchResults(const QVariantMap &queryParameters) = 0;
+    // A user's detailed profile, and the ways on from the user's home page.
+    virtual void openUserInfo(const User &user) = 0;
+    virtual void openUserTimeLine(const User &user) = 0;
+    virtual void openUserFriendList(const User &user) = 0;
+    virtual void openFavorList(const User &user) = 0;
+    virtual void openUserAlbums(const User &user) = 0;
+    virtual void openPictureComment(const User &user, const Picture &picture) = 0;
 
     // Venues.
     virtual void openPartyWithId(int partyId) = 0;

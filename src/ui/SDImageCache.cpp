@@ -1,5 +1,7 @@
 #include "SDImageCache.h"
 
+#include "ImageDecoding.h"
+
 #include "platform/AppContext.h"
 #include "platform/LogCategories.h"
 
@@ -23,8 +25,7 @@ QImage readImageFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QImageReader reader(&file);
-    reader.setAutoTransform(true);
-    return reader.read();
+    return ImageDecoding::read(reader);
 }
 
 } // namespace

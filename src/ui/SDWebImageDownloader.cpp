@@ -1,5 +1,7 @@
 #include "SDWebImageDownloader.h"
 
+#include "ImageDecoding.h"
+
 #include "platform/NotificationCenter.h"
 
 #include <QBuffer>
@@ -16,8 +18,7 @@ QImage decodeImage(const QByteArray &bytes)
     QBuffer buffer;
     buffer.setData(bytes);
     QImageReader reader(&buffer);
-    reader.setAutoTransform(true);
-    return reader.read();
+    return ImageDecoding::read(reader);
 }
 
 } // namespace

@@ -1,7 +1,9 @@
-// The region catalogue, the star signs and the user record built from server objects.
+// The region catalogue, the star signs, and the user and picture records built from
+// server objects.
 
 #include "model/CityList.h"
 #include "model/ConstellationList.h"
+#include "model/Picture.h"
 #include "model/User.h"
 
 #include <QTest>
@@ -152,6 +154,31 @@ private slots:
         // Out-of-range coordinates do not produce a made-up distance.
         QCOMPARE(User(objectOf({{"lat", 500}, {"lng", 20}}), kDevice).distance,
                  QStringLiteral("未知"));
+    }
+
+    void pictureAddressesCaptionAndCounters()
+    {
+        const Picture picture(objectOf({{"pid", "21"},
+                                        {"img", "http://img/p.jpg"},
+                                        {"text", ""},
+                                        {"remarkcount", "3"},
+                                        {"zan", 3},
+                                        {"iszan", "1"},
+                                        {"isremark", 1}}));
+        QCOMPARE(picture.pid, QStringLiteral("21"));
+        QCOMPARE(picture.img, QStringLiteral("http://img/p.jpg!160"));
+        QCOMPARE(picture.img_big, QStringLiteral("http://img/p.jpg"));
+        QCOMPARE(picture.text, Picture::kDefaultCaption);
+        QCOMPARE(picture.remarkCount, 3);
+        QCOMPARE(picture.zanCount, 3);
+        QCOMPARE(picture.iszan, 1);
+        QCOMPARE(picture.isRemark, 1);
+
+        // No address asks for no thumbnail; a caption is kept as sent.
+        const Picture bare(objectOf({{"pid", 7}, {"text", "外滩"}}));
+        QCOMPARE(bare.pid, QStringLiteral("7"));
+        QVERIFY(bare.img.isEmpty());
+        QCOMPARE(bare.text, QStringLiteral("外滩"));
     }
 };
 

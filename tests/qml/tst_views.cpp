@@ -19,6 +19,13 @@
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
 #include "screens/people/LocationViewController.h"
+#include "screens/people/UserHomeViewController.h"
+#include "screens/people/UserInfoViewController.h"
+#include "screens/people/UserListViewController.h"
+#include "screens/people/UserSearchResultsViewController.h"
+#include "screens/people/UserSearchViewController.h"
+#include "ui/ImageDataSource.h"
+#include "ui/KTPhotoScrollViewController.h"
 #include "ui/SDWebImageManager.h"
 #include "ui/WebImage.h"
 
@@ -49,6 +56,18 @@ ViewController *signedInHub(AppContext &context)
     return new MainViewController(context);
 }
 
+// A user handed to the people screens.
+User someone()
+{
+    User user;
+    user.userId = 67;
+    user.nickname = QStringLiteral("相册达人Ava");
+    user.mood = QStringLiteral("新拍的一组外滩夜景，欢迎来相册看看");
+    user.gender = 2;
+    user.age = 32;
+    return user;
+}
+
 // Every screen's view, with how to make its controller for the test.
 const std::map<QString, Factory> &screens()
 {
@@ -61,6 +80,18 @@ const std::map<QString, Factory> &screens()
          [](AppContext &c) { return new RegisterStepThreeViewController(c, QByteArray()); }},
         {"LocationView", [](AppContext &c) { return new LocationViewController(c); }},
         {"MainView", [](AppContext &c) { return signedInHub(c); }},
+        {"UserListView", [](AppContext &c) { return new UserListViewController(c); }},
+        {"UserSearchView", [](AppContext &c) { return new UserSearchViewController(c); }},
+        {"UserSearchResultsView",
+         [](AppContext &c) { return new UserSearchResultsViewController(c, QVariantMap()); }},
+        {"UserHomeView", [](AppContext &c) { return new UserHomeViewController(c, someone()); }},
+        {"UserInfoView", [](AppContext &c) { return new UserInfoViewController(c, someone()); }},
+        {"KTPhotoScrollView",
+         [](AppContext &c) {
+             return new KTPhotoScrollViewController(
+                 c, std::make_unique<ImageDataSource>(ImageDataSource::fromAddresses({"a.jpg"})),
+                 0);
+         }},
     };
     return table;
 }
@@ -125,6 +156,9 @@ void tst_Views::init()
                    ScriptedReply::json(R"({"status":1,"message":"","guanggao":{"club":[]},)"
                                        R"("feed_notify":{"feedremindcount":3}})"));
     web_->setReply("/iphone/2.0/lbs.php", ScriptedReply::fixture("lbs_unknown_place.json"));
+    // The people screens' first requests wait for ever.
+    for (const char *script : {"user_nearby.php", "user_search.php", "home.php"})
+        web_->setReply(QStringLiteral("/iphone/2.0/") + QLatin1String(script), silent);
     test_ = std::make_unique<TestContext>(QUrl(web_->baseUrl()));
     AppContext &context = test_->context();
     context.session().apiServerAddress = web_->baseUrl() + "/iphone/2.0/";

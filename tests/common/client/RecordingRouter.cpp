@@ -1,5 +1,6 @@
 #include "RecordingRouter.h"
 
+#include "model/Picture.h"
 #include "model/User.h"
 
 void RecordingRouter::openRegistrationProfileStep(const QByteArray &avatarJpeg)
@@ -46,4 +47,40 @@ void RecordingRouter::openPhotoViewer(const QStringList &addresses, int index)
 void RecordingRouter::openPartyWithId(int partyId)
 {
     record(QStringLiteral("party %1").arg(partyId));
+}
+
+void RecordingRouter::openUserSearchResults(const QVariantMap &queryParameters)
+{
+    lastSearchParameters = queryParameters;
+    record(QStringLiteral("userSearchResults"));
+}
+
+void RecordingRouter::openUserInfo(const User &user)
+{
+    record(QStringLiteral("userInfo %1").arg(user.userId));
+}
+
+void RecordingRouter::openUserTimeLine(const User &user)
+{
+    record(QStringLiteral("userTimeLine %1").arg(user.userId));
+}
+
+void RecordingRouter::openUserFriendList(const User &user)
+{
+    record(QStringLiteral("userFriendList %1").arg(user.userId));
+}
+
+void RecordingRouter::openFavorList(const User &user)
+{
+    record(QStringLiteral("favorList %1").arg(user.userId));
+}
+
+void RecordingRouter::openUserAlbums(const User &user)
+{
+    record(QStringLiteral("userAlbums %1").arg(user.userId));
+}
+
+void RecordingRouter::openPictureComment(const User &user, const Picture &picture)
+{
+    record(QStringLiteral("pictureComment %1 %2").arg(user.userId).arg(picture.pid));
 }

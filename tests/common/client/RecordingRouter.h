@@ -23,6 +23,14 @@ public:
     void openUserHome(const User &user) override;
     void openChat(const User &user) override;
     void openPhotoViewer(const QStringList &addresses, int index) override;
+    void openUserSearch() override { record(QStringLiteral("userSearch")); }
+    void openUserSearchResults(const QVariantMap &queryParameters) override;
+    void openUserInfo(const User &user) override;
+    void openUserTimeLine(const User &user) override;
+    void openUserFriendList(const User &user) override;
+    void openFavorList(const User &user) override;
+    void openUserAlbums(const User &user) override;
+    void openPictureComment(const User &user, const Picture &picture) override;
     void openPartyWithId(int partyId) override;
 
     // Answers the region screen opened last, as its confirm or cancel would.
@@ -35,6 +43,7 @@ public:
     // Arguments of the last destinations that carry more than a line can say.
     QByteArray lastAvatarJpeg;
     QStringList lastPhotoAddresses;
+    QVariantMap lastSearchParameters;
 
 private:
     void record(const QString &line) { opened << line; }

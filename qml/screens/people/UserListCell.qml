@@ -1,0 +1,110 @@
+import QtQuick
+import Nuvora
+
+// One user as a list row: avatar, sex icon, nickname, age with the distance right after
+// it, and the mood. The row and the avatar report taps separately.
+Item {
+    id: cell
+
+    required property int index
+    required property string avatar
+    required property bool avatarRejected
+    required property string nickname
+    required property string mood
+    required property int gender
+    required property int age
+    required property string distance
+    signal clicked
+    signal avatarClicked
+
+    height: 70
+    Accessible.role: Accessible.Button
+    Accessible.name: cell.nickname + "，" + ageLabel.text + cell.distance
+    Accessible.onPressAction: cell.clicked()
+
+    Rectangle {
+        anchors.fill: parent
+        color: rowTap.pressed ? Theme.separator : "transparent"
+    }
+
+    MouseArea {
+        id: rowTap
+        anchors.fill: parent
+        onClicked: cell.clicked()
+    }
+
+    AvatarImage {
+        id: avatarButton
+        x: 10
+        y: 8
+        width: 54
+        height: 54
+        address: cell.avatar
+        rejected: cell.avatarRejected
+        emptyPicture: Theme.image("placeholder-80-80.png")
+        accessibleName: cell.nickname + "的头像"
+        onTapped: cell.avatarClicked()
+    }
+
+    Image {
+        id: genderIcon
+        x: 74
+        y: 11
+        width: 14
+        height: 14
+        source: Theme.image(cell.gender === 1 ? "common-boy-icon.png" : "common-girl-icon.png")
+        Accessible.role: Accessible.Graphic
+        Accessible.name: cell.gender === 1 ? "男" : "女"
+        Accessible.description: Accessible.name
+    }
+
+    PlainText {
+        anchors.left: genderIcon.right
+        anchors.leftMargin: 5
+        anchors.right: parent.right
+        anchors.rightMargin: 10
+        anchors.verticalCenter: genderIcon.verticalCenter
+        text: cell.nickname
+        font.pixelSize: 15
+        font.bold: true
+        elide: Text.ElideRight
+    }
+
+    // The age label is as wide as its text; the distance follows it directly.
+    PlainText {
+        id: ageLabel
+        x: 74
+        y: 30
+        text: cell.age + "岁,距离"
+        color: Theme.textDim
+        font.pixelSize: 12
+    }
+
+    PlainText {
+        x: ageLabel.x + ageLabel.implicitWidth
+        y: ageLabel.y
+        width: parent.width - x - 10
+        text: cell.distance
+        color: Theme.accentCyan
+        font.pixelSize: 12
+        elide: Text.ElideRight
+    }
+
+    PlainText {
+        x: 74
+        y: 48
+        width: parent.width - x - 10
+        text: cell.mood
+        color: Theme.textDim
+        font.pixelSize: 12
+        elide: Text.ElideRight
+    }
+
+    Rectangle {
+        anchors.bottom: parent.bottom
+        x: 10
+        width: parent.width - 20
+        height: 1
+        color: Theme.separator
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The user lists' shared steps: the request for a page of users, and opening the home
+// page of the user at a position of a list.
+
+#include "ui/PagedQuery.h"
+
+class AppContext;
+class RecordListModel;
+
+namespace UserRows {
+
+// A page of users under "users" of `script`'s reply, measured from the device's position.
+PagedQuery::Request request(AppContext &context, const QString &script);
+// Opens the home page of the user at `index`; nothing outside the list.
+void openUserHome(AppContext &context, const RecordListModel *users, int index);
+
+} // namespace UserRows
