@@ -9,6 +9,12 @@
 #include "platform/AppContext.h"
 #include "platform/NavigationController.h"
 #include "screens/people/LocationViewController.h"
+#include "screens/venues/BLKMapViewController.h"
+#include "screens/venues/ClubAlbumsViewController.h"
+#include "screens/venues/ClubDetailViewController.h"
+#include "screens/venues/ClubListViewController.h"
+#include "screens/venues/ClubSearchResultsViewController.h"
+#include "screens/venues/ClubSearchViewController.h"
 
 AppRouter::AppRouter(AppContext &context) : context_(context)
 {
@@ -76,8 +82,12 @@ void AppRouter::closeRegionChoice()
 
 ViewController *AppRouter::makeHubSectionScreen(HubSection section)
 {
-    Q_UNUSED(section)
-    return nullptr;
+    switch (section) {
+    case HubSection::Clubs:
+        return new ClubListViewController(context_);
+    default:
+        return nullptr;
+    }
 }
 
 void AppRouter::openReminderList()
@@ -103,4 +113,50 @@ void AppRouter::openPhotoViewer(const QStringList &addresses, int index)
 void AppRouter::openPartyWithId(int partyId)
 {
     Q_UNUSED(partyId)
+}
+
+void AppRouter::openClub(const Club &club)
+{
+    push(new ClubDetailViewController(context_, club));
+}
+
+void AppRouter::openClubWithId(int clubId)
+{
+    openClub(Club::withId(clubId));
+}
+
+void AppRouter::openClubSearch()
+{
+    push(new ClubSearchViewController(context_));
+}
+
+void AppRouter::openClubSearchResults(const QString &keywords, int sheng, int shi)
+{
+    push(new ClubSearchResultsViewController(context_, keywords, sheng, shi));
+}
+
+void AppRouter::openClubMap(const Club &club)
+{
+    push(new BLKMapViewController(context_, ClubAnnotation(club)));
+}
+
+void AppRouter::openClubAlbum(const Club &club)
+{
+    push(new ClubAlbumsViewController(context_, club));
+}
+
+void AppRouter::openClubBoard(const Club &club)
+{
+    Q_UNUSED(club)
+}
+
+void AppRouter::openClubFans(const Club &club)
+{
+    Q_UNUSED(club)
+}
+
+void AppRouter::openClubShare(const Club &club, int service)
+{
+    Q_UNUSED(club)
+    Q_UNUSED(service)
 }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QUrl>
 
 class UrlOpener : public QObject {
@@ -15,11 +16,15 @@ public:
 
     using QObject::QObject;
 
-    void open(const QUrl &url);
-    void openTelephone(const QString &number);
+    // False when no handler took the address.
+    bool open(const QUrl &url);
+    // Dials `number` (a checked telephone number); false when nothing can dial.
+    bool openTelephone(const QString &number);
     void openStorePage() { open(kStorePage); }
 
     void setOpensExternally(bool external) { opensExternally_ = external; }
+    // Tests: addresses of these schemes find no handler while handlers are off.
+    void setSchemesWithoutHandler(const QSet<QString> &schemes) { unhandled_ = schemes; }
     const QList<QUrl> &opened() const { return opened_; }
 
 signals:
@@ -27,5 +32,6 @@ signals:
 
 private:
     bool opensExternally_ = true;
+    QSet<QString> unhandled_;
     QList<QUrl> opened_;
 };
