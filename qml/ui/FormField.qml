@@ -45,6 +45,8 @@ Rectangle {
         anchors.rightMargin: 12
         anchors.verticalCenter: parent.verticalCenter
         readOnly: field.readOnly
+        // A read-only row's press goes to its tap, not to the text.
+        enabled: !field.readOnly
         activeFocusOnPress: !field.readOnly
         color: Theme.text
         selectionColor: Theme.accent

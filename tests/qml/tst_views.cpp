@@ -18,6 +18,12 @@
 #include "platform/NavigationController.h"
 #include "platform/Session.h"
 #include "screens/people/LocationViewController.h"
+#include "screens/venues/BLKMapViewController.h"
+#include "screens/venues/ClubAlbumsViewController.h"
+#include "screens/venues/ClubDetailViewController.h"
+#include "screens/venues/ClubListViewController.h"
+#include "screens/venues/ClubSearchResultsViewController.h"
+#include "screens/venues/ClubSearchViewController.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -48,6 +54,23 @@ ViewController *signedInHub(AppContext &context, AppDelegate &delegate)
     return new MainViewController(context, delegate);
 }
 
+// A venue screen asking the test's web host, which answers its lists.
+ViewController *venueScreen(AppContext &context, ViewController *screen)
+{
+    context.session().apiServerAddress =
+        context.options().webHost.toString(QUrl::StripTrailingSlash) + "/iphone/2.0/";
+    return screen;
+}
+
+Club sampleClub()
+{
+    Club club = Club::withId(31);
+    club.name = QStringLiteral("千图馆 Gallery Lounge");
+    club.address = QStringLiteral("衡山路8号");
+    club.coordinate = QGeoCoordinate(31.2024, 121.4407);
+    return club;
+}
+
 // Every screen's view, with how to make its controller for the test.
 const std::map<QString, Factory> &screens()
 {
@@ -66,6 +89,28 @@ const std::map<QString, Factory> &screens()
         {"LocationView",
          [](AppContext &c, AppDelegate &) { return new LocationViewController(c); }},
         {"MainView", [](AppContext &c, AppDelegate &d) { return signedInHub(c, d); }},
+        {"ClubListView",
+         [](AppContext &c, AppDelegate &) {
+             return venueScreen(c, new ClubListViewController(c));
+         }},
+        {"ClubSearchView",
+         [](AppContext &c, AppDelegate &) { return new ClubSearchViewController(c); }},
+        {"ClubSearchResultsView",
+         [](AppContext &c, AppDelegate &) {
+             return venueScreen(c, new ClubSearchResultsViewController(c, "Club", 0, 0));
+         }},
+        {"ClubDetailView",
+         [](AppContext &c, AppDelegate &) {
+             return venueScreen(c, new ClubDetailViewController(c, sampleClub()));
+         }},
+        {"BLKMapView",
+         [](AppContext &c, AppDelegate &) {
+             return new BLKMapViewController(c, ClubAnnotation(sampleClub()));
+         }},
+        {"ClubAlbumsView",
+         [](AppContext &c, AppDelegate &) {
+             return venueScreen(c, new ClubAlbumsViewController(c, sampleClub()));
+         }},
     };
     return table;
 }
@@ -127,6 +172,14 @@ void tst_Views::init()
     web_->setReply("/iphone/2.0/option.php",
                    ScriptedReply::json(R"({"status":1,"message":"","guanggao":{"club":[]},)"
                                        R"("feed_notify":{"feedremindcount":3}})"));
+    const auto clubs = ScriptedReply::json(
+        R"({"status":1,"message":"","clubs":[{"clid":31,"name":"千图馆","lat":31.2,"lng":121.4}]})");
+    web_->setReply("/iphone/2.0/club.php", clubs);
+    web_->setReply(
+        "/iphone/2.0/club_show.php",
+        ScriptedReply::json(R"({"status":1,"message":"","clubphotos":[],"clubfavors":[]})"));
+    web_->setReply("/iphone/2.0/club_photo.php",
+                   ScriptedReply::json(R"({"status":1,"message":"","clubphotos":[]})"));
     test_ = std::make_unique<TestContext>(QUrl(web_->baseUrl()));
     (*test_)->addService(std::make_unique<AppDelegate>(test_->context()));
     shell_ = std::make_unique<AppShell>(test_->context());

@@ -122,6 +122,7 @@ Screen {
             }
             PillButton {
                 id: favorButton
+                objectName: "favorButton"
                 anchors.right: parent.right
                 anchors.rightMargin: 10
                 y: 7
@@ -131,6 +132,7 @@ Screen {
             }
             PillButton {
                 id: favoredButton
+                objectName: "favoredButton"
                 anchors.right: parent.right
                 anchors.rightMargin: 10
                 y: 7
@@ -143,6 +145,7 @@ Screen {
 
         Panel {
             id: locationPanel
+            objectName: "locationPanel"
             y: 266
             height: 36
             opacity: view.controller.hasLocation ? 1 : 0.6
@@ -173,6 +176,7 @@ Screen {
 
         Panel {
             id: telephonePanel
+            objectName: "telephonePanel"
             y: 308
             height: 36
             opacity: view.controller.canCall ? 1 : 0.6

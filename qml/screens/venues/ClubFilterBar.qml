@@ -20,6 +20,7 @@ Rectangle {
         property bool selected: false
         signal clicked(int tag)
 
+        objectName: "filter" + tag
         width: 60
         height: 34
         radius: 17

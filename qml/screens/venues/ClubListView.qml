@@ -12,6 +12,20 @@ Screen {
     leftTitle: "返回"
     onLeftClicked: view.controller.back()
 
+    // A banner arriving after the rows pushes them down: once laid out, the list shows
+    // it from its top.
+    Connections {
+        target: view.controller
+        function onAdsHeaderViewChanged(): void {
+            bannerArrived.restart()
+        }
+    }
+    Timer {
+        id: bannerArrived
+        interval: 0
+        onTriggered: table.contentY = table.originY - table.topMargin
+    }
+
     ClubTable {
         id: table
         anchors.fill: parent
