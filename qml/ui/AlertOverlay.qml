@@ -15,7 +15,7 @@ Item {
         color: Theme.dim
     }
 
-    // Nothing behind a modal alert takes a press; the panel and the sheet, above it, do.
+    // Nothing behind a modal alert takes a press; the panel and the sheet above do.
     InputBlocker {
         z: 0
     }

@@ -1,10 +1,13 @@
 #include "LoopbackHttpServer.h"
 
-#include <QFile>
+#include "Fixtures.h"
+
 #include <QHostAddress>
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 
 QByteArray RecordedRequest::header(const QByteArray &name) const
 {
@@ -32,10 +35,7 @@ QString RecordedRequest::path() const
 
 ScriptedReply ScriptedReply::fixture(const QString &name)
 {
-    QFile file(QStringLiteral(NUVORA_SOURCE_DIR "/tests/data/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing test fixture %s", qPrintable(name));
-    return json(file.readAll());
+    return json(Fixtures::bytes(name));
 }
 
 ScriptedReply ScriptedReply::json(const QByteArray &body, int status)
@@ -133,6 +133,7 @@ void LoopbackHttpServer::answer(QTcpSocket *socket, const RecordedRequest &reque
     if (reply.neverAnswer)
         return;
     if (reply.closeAbruptly) {
+        ++repliesDue_;
         socket->abort();
         return;
     }
@@ -145,5 +146,14 @@ void LoopbackHttpServer::answer(QTcpSocket *socket, const RecordedRequest &reque
     if (!hasLength)
         out += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
     out += "\r\n" + reply.body;
-    socket->write(out);
+    if (reply.delayMs <= 0) {
+        ++repliesDue_;
+        socket->write(out);
+        return;
+    }
+    QTimer::singleShot(reply.delayMs, this, [this, socket = QPointer<QTcpSocket>(socket), out] {
+        ++repliesDue_;
+        if (socket && socket->state() == QAbstractSocket::ConnectedState)
+            socket->write(out);
+    });
 }

@@ -3,6 +3,7 @@
 // the sheet is up), the search form's picker; a screenshot of every club screen.
 
 #include "ClientTestContext.h"
+#include "Fixtures.h"
 #include "PhoneWindow.h"
 #include "api/json/JsonReader.h"
 #include "app/AppShell.h"
@@ -21,7 +22,6 @@
 #include "screens/venues/ClubSearchViewController.h"
 #include "ui/SDWebImageManager.h"
 
-#include <QFile>
 #include <QPointer>
 #include <QQuickItem>
 #include <QTest>
@@ -81,10 +81,7 @@ void tst_ClubViews::cleanup()
 
 QByteArray tst_ClubViews::fixture(const QString &name) const
 {
-    QFile file(QStringLiteral(NUVORA_SOURCE_DIR "/tests/data/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll().replace("http://img.nuvora.cn", test_->api().baseUrl().toUtf8());
+    return Fixtures::bytes(name).replace("http://img.nuvora.cn", test_->api().baseUrl().toUtf8());
 }
 
 void tst_ClubViews::screenshot(const QString &name)
