@@ -21,9 +21,13 @@
 #include "screens/venues/ClubSearchResultsViewController.h"
 #include "screens/venues/ClubSearchViewController.h"
 #include "ui/SDWebImageManager.h"
+#include "ui/WebImage.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QPointer>
 #include <QQuickItem>
+#include <QRegularExpression>
 #include <QTest>
 
 class tst_ClubViews : public QObject {
@@ -57,8 +61,7 @@ private:
 void tst_ClubViews::init()
 {
     test_ = std::make_unique<ClientTestContext>();
-    // Pictures come from the loopback server, which has none: the placeholders show.
-    test_->api().setAllowsUnscriptedPaths(true);
+    // Pictures come from the loopback server (fixture() serves those of its replies).
     SDWebImageManager::install(test_->context());
     test_->context().session().userLocation = QGeoCoordinate(31.2310, 121.4745);
     shell_ = std::make_unique<AppShell>(test_->context());
@@ -81,13 +84,36 @@ void tst_ClubViews::cleanup()
 
 QByteArray tst_ClubViews::fixture(const QString &name) const
 {
-    return Fixtures::bytes(name).replace("http://img.nuvora.cn", test_->api().baseUrl().toUtf8());
+    const QByteArray text =
+        Fixtures::bytes(name).replace("http://img.nuvora.cn", test_->api().baseUrl().toUtf8());
+    // Every picture it names, at each size the client asks for, served as a plain tile.
+    static const QRegularExpression address(
+        QStringLiteral("\"http://127\\.0\\.0\\.1:\\d+(/[^\"]+)\""));
+    for (const QRegularExpressionMatch &match : address.globalMatch(QString::fromUtf8(text))) {
+        const QString path = match.captured(1);
+        QImage tile(240, 160, QImage::Format_RGB32);
+        tile.fill(QColor::fromHsv(int(qHash(path) % 360), 150, 170));
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        tile.save(&buffer, "PNG");
+        ScriptedReply picture;
+        picture.headers = {{"Content-Type", "image/png"}};
+        picture.body = png;
+        for (const char *size : {"", "!100", "!200"})
+            test_->api().setReply(path + QLatin1String(size), picture);
+    }
+    return text;
 }
 
 void tst_ClubViews::screenshot(const QString &name)
 {
-    // Transitions, pins and pictures settle first.
-    QTest::qWait(900);
+    // No screen slides, and every remote picture has come or failed.
+    QVERIFY(phone_->waitUntilIdle());
+    QTRY_VERIFY(!find([](QQuickItem *item) {
+        auto *image = qobject_cast<WebImage *>(item);
+        return image && !image->url().isEmpty() && !image->loaded() && !image->failed();
+    }));
     QVERIFY(phone_->saveScreenshot(name));
 }
 
@@ -133,7 +159,7 @@ void tst_ClubViews::listFiltersAndBanner()
     list->setFilterBarTimings(60000, 60000);
     test_->context().navigation().setViewControllers({list}, false);
     QTRY_COMPARE(list->records()->count(), 10);
-    screenshot(QStringLiteral("ClubListView"));
+    screenshot(QStringLiteral("ClubListViewNearby"));
 
     QVERIFY(click(named(QStringLiteral("filter1026"))));
     QCOMPARE(list->clubType(), int(ClubListViewController::Favorites));
@@ -169,7 +195,7 @@ void tst_ClubViews::callSheetTakesThePresses()
     auto *detail = new ClubDetailViewController(test_->context(), Club::withId(31));
     test_->context().navigation().setViewControllers({detail}, false);
     QTRY_VERIFY(!detail->isLoading());
-    screenshot(QStringLiteral("ClubDetailView"));
+    screenshot(QStringLiteral("ClubDetailViewLoaded"));
 
     // Found while the page is in front: under a cover only its picture shows.
     QPointer<QQuickItem> favor = named(QStringLiteral("favorButton"));
@@ -203,7 +229,6 @@ void tst_ClubViews::callSheetTakesThePresses()
 
     test_->reply("club_favor_post.php", ScriptedReply::json(R"({"status":1,"message":""})"));
     flickable->setProperty("contentY", 0);
-    QTest::qWait(100);
     QVERIFY(click(named(QStringLiteral("favorButton"))));
     QTRY_VERIFY(detail->isFavored());
     QTRY_VERIFY(named(QStringLiteral("favoredButton")));
@@ -214,10 +239,14 @@ void tst_ClubViews::searchFormAndResults()
 {
     auto *form = new ClubSearchViewController(test_->context());
     test_->context().navigation().setViewControllers({form}, false);
-    screenshot(QStringLiteral("ClubSearchView"));
+    screenshot(QStringLiteral("ClubSearchViewForm"));
     QVERIFY(
         click(find([](QQuickItem *item) { return item->property("label").toString() == "城市"; })));
     QVERIFY(form->isPickerShown());
+    // The panel has slid up and its wheels stand at the stored region.
+    QQuickItem *popView = named(QStringLiteral("popView"));
+    QVERIFY(popView);
+    QTRY_COMPARE(popView->y(), form->popViewY());
     screenshot(QStringLiteral("ClubSearchViewPicker"));
     QVERIFY(click(labelled(QStringLiteral("完成"))));
     QVERIFY(!form->isPickerShown());
@@ -227,7 +256,7 @@ void tst_ClubViews::searchFormAndResults()
         new ClubSearchResultsViewController(test_->context(), QStringLiteral("Club"), 0, 0);
     test_->context().navigation().pushViewController(results, false);
     QTRY_COMPARE(results->records()->count(), 10);
-    screenshot(QStringLiteral("ClubSearchResultsView"));
+    screenshot(QStringLiteral("ClubSearchResultsViewFound"));
 }
 
 void tst_ClubViews::mapAndAlbum()
@@ -238,12 +267,13 @@ void tst_ClubViews::mapAndAlbum()
     club.coordinate = QGeoCoordinate(31.2240, 121.4660);
     auto *map = new BLKMapViewController(test_->context(), ClubAnnotation(club));
     test_->context().navigation().setViewControllers({map}, false);
-    screenshot(QStringLiteral("BLKMapView"));
     QVERIFY(map->isUserLocationVisible());
+    // The pin drops onto the club, then its callout shows.
     QQuickItem *pin = named(QStringLiteral("pin"));
     QVERIFY(pin);
-    QCOMPARE(pin->y() + pin->height(), 208.0);
-    QVERIFY(named(QStringLiteral("callout")));
+    QTRY_COMPARE(pin->y() + pin->height(), 208.0);
+    QTRY_VERIFY(named(QStringLiteral("callout")));
+    screenshot(QStringLiteral("BLKMapViewWithUser"));
     QVERIFY(click(pin));
     QVERIFY(!map->isCalloutShown());
     QTRY_VERIFY(!named(QStringLiteral("callout")));
@@ -252,7 +282,7 @@ void tst_ClubViews::mapAndAlbum()
     auto *album = new ClubAlbumsViewController(test_->context(), club);
     test_->context().navigation().pushViewController(album, false);
     QTRY_COMPARE(album->records()->count(), 18);
-    screenshot(QStringLiteral("ClubAlbumsView"));
+    screenshot(QStringLiteral("ClubAlbumsViewPhotos"));
     // The second thumbnail of the first row.
     QQuickItem *thumbnail = find([](QQuickItem *item) {
         return item->property("column").toInt() == 1 && item->property("accessibleName") == "照片"

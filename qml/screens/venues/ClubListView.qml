@@ -12,19 +12,9 @@ Screen {
     leftTitle: "返回"
     onLeftClicked: view.controller.back()
 
-    // A banner arriving after the rows pushes them down: once laid out, the list shows
-    // it from its top.
-    Connections {
-        target: view.controller
-        function onAdsHeaderViewChanged(): void {
-            bannerArrived.restart()
-        }
-    }
-    Timer {
-        id: bannerArrived
-        interval: 0
-        onTriggered: table.contentY = table.originY - table.topMargin
-    }
+    // A banner arriving after the rows pushes them down: once the list has laid it out
+    // above them, the list shows it from its top.
+    property bool bannerShown: false
 
     ClubTable {
         id: table
@@ -33,6 +23,12 @@ Screen {
         model: view.controller.records
         rowHeight: view.controller.rowHeight
         onRowSelected: row => view.controller.selectRow(row)
+        onOriginYChanged: {
+            if (view.controller.adsHeaderView && !view.bannerShown) {
+                view.bannerShown = true
+                table.contentY = table.originY - table.topMargin
+            }
+        }
 
         header: Item {
             id: adsHeader

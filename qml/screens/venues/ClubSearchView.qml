@@ -58,6 +58,7 @@ Screen {
     // Placed on the whole screen, not below the bar: shown, its bottom meets the screen's.
     Rectangle {
         id: popView
+        objectName: "popView"
         parent: view
         z: 5
         y: view.controller.popViewY
