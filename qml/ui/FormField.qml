@@ -45,7 +45,7 @@ Rectangle {
         anchors.rightMargin: 12
         anchors.verticalCenter: parent.verticalCenter
         readOnly: field.readOnly
-        // A read-only row's press goes to its tap, not to the text.
+        // A read-only row's press goes to the row's tap, not to text selection.
         enabled: !field.readOnly
         activeFocusOnPress: !field.readOnly
         color: Theme.text

@@ -1,6 +1,6 @@
 #pragma once
-// A photo in a user's, club's or party's album or attached to a feed entry, with its
-// thumbnail address derived at construction.
+// A photo in a user's, club's or party's album or in a feed entry: its ids, caption,
+// counters and the thumbnail and full-size addresses.
 
 #include "api/json/JsonValue.h"
 
@@ -19,12 +19,14 @@ struct Picture {
     Q_PROPERTY(int zanCount MEMBER zanCount)
     Q_PROPERTY(int isRemark MEMBER isRemark)
 public:
-    static inline const QString kNoCaption = QStringLiteral("一张普通的照片");
+    static inline const QString kDefaultCaption = QStringLiteral("一张普通的照片");
 
     Picture() = default;
     explicit Picture(const nuvora::json::Value &dictionary);
+    // A picture known only by its full-size address (an avatar shown in the viewer).
+    static Picture withAddress(const QString &address);
 
-    QString pid;     // as sent
+    QString pid;
     QString img;     // "img" + "!160"; empty when there is no address
     QString img_big; // "img" as received
     QString text;
@@ -32,7 +34,7 @@ public:
     int remarkCount = 0;
     int iszan = 0;
     int zanCount = 0;
-    int isRemark = 0; // 1 when the owner closed the photo to new comments
+    int isRemark = 0; // 1: the owner closed the photo to new comments
 
     QString recordKey() const { return pid; }
 };

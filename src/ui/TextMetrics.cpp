@@ -1,32 +1,41 @@
 #include "TextMetrics.h"
 
-#include <QFont>
+#include <QFontMetricsF>
 #include <QTextLayout>
-#include <QTextOption>
 
 #include <cmath>
 
-namespace TextMetrics {
-
-double heightToFit(const QString &text, int pixelSize, double width)
+QFont TextMetrics::font(int pixelSize, bool bold)
 {
     QFont font(kFontFamily);
     font.setPixelSize(pixelSize);
-    // A view's text breaks its lines at line feeds as a layout's line separators.
+    font.setBold(bold);
+    return font;
+}
+
+QSizeF TextMetrics::sizeToFit(const QString &text, int pixelSize, double width, bool bold)
+{
+    // Laid out line by line as Qt Quick's Text does, so the height matches the view's.
+    const QFont measured = font(pixelSize, bold);
+    const QFontMetricsF metrics(measured);
+    if (text.isEmpty())
+        return {0, std::ceil(metrics.height())};
+    // Qt Quick's Text breaks its lines at line feeds: they are line separators to a layout.
     QString laidOut = text;
     laidOut.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    QTextLayout layout(laidOut, font);
+    QTextLayout layout(laidOut, measured);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
-    double height = 0;
     layout.beginLayout();
+    double height = 0;
+    double widest = 0;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
+        line.setPosition({0, height});
         height += line.height();
+        widest = std::max(widest, line.naturalTextWidth());
     }
     layout.endLayout();
-    return std::ceil(height);
+    return {std::ceil(widest), std::ceil(height)};
 }
-
-} // namespace TextMetrics

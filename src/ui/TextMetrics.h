@@ -1,16 +1,17 @@
 #pragma once
-// Measures text as the views draw it (the theme's CJK font, wrapped at word boundaries
-// or anywhere), so that controllers can lay out what is sized to fit its text.
+// Measures texts the way the views draw them (the theme's CJK font at a pixel size),
+// so that controllers can size labels to fit and lay out what follows them.
 
+#include <QFont>
+#include <QSizeF>
 #include <QString>
 
-namespace TextMetrics {
+class TextMetrics {
+public:
+    static inline const QString kFontFamily = QStringLiteral("WenQuanYi Micro Hei");
 
-// The font family every view draws with.
-inline const QString kFontFamily = QStringLiteral("WenQuanYi Micro Hei");
-
-// The height of `text` drawn at `pixelSize` and wrapped to `width`, rounded up to whole
-// points; one line for an empty text.
-double heightToFit(const QString &text, int pixelSize, double width);
-
-} // namespace TextMetrics
+    static QFont font(int pixelSize, bool bold = false);
+    // The size of a label that wraps `text` at `width` and is then sized to fit it: as
+    // wide as its longest line, as high as its lines.
+    static QSizeF sizeToFit(const QString &text, int pixelSize, double width, bool bold = false);
+};

@@ -20,10 +20,7 @@ Screen {
         x: 10
         width: 300
         source: Theme.image("common-item-bg.png")
-        border.left: 100
-        border.top: 20
-        border.right: 199
-        border.bottom: 23
+        border { left: 100; right: 100; top: 20; bottom: 20 }
     }
 
     component PillButton: Rectangle {

@@ -70,7 +70,7 @@ void ClubDetailViewController::receivedClubShowResponse(const JSONFetcher &reply
 void ClubDetailViewController::displayClubInfo()
 {
     descriptionHeight_ =
-        TextMetrics::heightToFit(club_.content, kDescriptionFontSize, kDescriptionWidth);
+        TextMetrics::sizeToFit(club_.content, kDescriptionFontSize, kDescriptionWidth).height();
     emit clubChanged();
 }
 

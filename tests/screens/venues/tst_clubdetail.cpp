@@ -128,7 +128,7 @@ private slots:
         longClub.content = QString(QStringLiteral("夜色温柔，音乐从不停歇。")).repeated(12);
         ClubDetailViewController *wordy = show(longClub);
 
-        const double line = TextMetrics::heightToFit(QStringLiteral("夜"), 14, 285);
+        const double line = TextMetrics::sizeToFit(QStringLiteral("夜"), 14, 285).height();
         QVERIFY(line > 10 && line < 30);
         QCOMPARE(brief->descriptionHeight(), line);
         QVERIFY(wordy->descriptionHeight() > 5 * line);
