@@ -14,8 +14,10 @@ ListView {
     boundsBehavior: Flickable.DragAndOvershootBounds
     topMargin: list.controller.scroll.topInset
 
+    // A list released while pulled springs back to the new inset at once: an animated
+    // inset would move the target of the rebound, and the header would follow it to 0.
     Behavior on topMargin {
-        enabled: list.controller.scroll.insetAnimationMs > 0
+        enabled: list.controller.scroll.insetAnimationMs > 0 && !list.moving
         NumberAnimation { duration: list.controller.scroll.insetAnimationMs }
     }
 
@@ -28,6 +30,7 @@ ListView {
     // Above row 0, seen only while the list is pulled down.
     Loader {
         id: headerLoader
+        parent: list.contentItem
         y: list.originY - height
         width: list.width
         Component.onCompleted: {

@@ -14,6 +14,12 @@
 #include "screens/people/UserListViewController.h"
 #include "screens/people/UserSearchResultsViewController.h"
 #include "screens/people/UserSearchViewController.h"
+#include "screens/venues/BLKMapViewController.h"
+#include "screens/venues/ClubAlbumsViewController.h"
+#include "screens/venues/ClubDetailViewController.h"
+#include "screens/venues/ClubListViewController.h"
+#include "screens/venues/ClubSearchResultsViewController.h"
+#include "screens/venues/ClubSearchViewController.h"
 #include "ui/ImageDataSource.h"
 #include "ui/KTPhotoScrollViewController.h"
 
@@ -86,6 +92,8 @@ ViewController *AppRouter::makeHubSectionScreen(HubSection section)
     switch (section) {
     case HubSection::FindFriends:
         return new UserListViewController(context_);
+    case HubSection::Clubs:
+        return new ClubListViewController(context_);
     default:
         return nullptr;
     }
@@ -158,4 +166,50 @@ void AppRouter::openPictureComment(const User &user, const Picture &picture)
 void AppRouter::openPartyWithId(int partyId)
 {
     Q_UNUSED(partyId)
+}
+
+void AppRouter::openClub(const Club &club)
+{
+    push(new ClubDetailViewController(context_, club));
+}
+
+void AppRouter::openClubWithId(int clubId)
+{
+    openClub(Club::withId(clubId));
+}
+
+void AppRouter::openClubSearch()
+{
+    push(new ClubSearchViewController(context_));
+}
+
+void AppRouter::openClubSearchResults(const QString &keywords, int sheng, int shi)
+{
+    push(new ClubSearchResultsViewController(context_, keywords, sheng, shi));
+}
+
+void AppRouter::openClubMap(const Club &club)
+{
+    push(new BLKMapViewController(context_, ClubAnnotation(club)));
+}
+
+void AppRouter::openClubAlbum(const Club &club)
+{
+    push(new ClubAlbumsViewController(context_, club));
+}
+
+void AppRouter::openClubBoard(const Club &club)
+{
+    Q_UNUSED(club)
+}
+
+void AppRouter::openClubFans(const Club &club)
+{
+    Q_UNUSED(club)
+}
+
+void AppRouter::openClubShare(const Club &club, int service)
+{
+    Q_UNUSED(club)
+    Q_UNUSED(service)
 }

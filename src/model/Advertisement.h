@@ -14,7 +14,7 @@ struct AdItem {
     Q_PROPERTY(int id MEMBER id)
 public:
     QString img; // image address
-    int id = 0;  // the club or party it opens
+    int id = 0;  // the club or party it opens; 0 when the id is not a whole number
 };
 
 struct Advertisement {

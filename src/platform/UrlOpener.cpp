@@ -1,29 +1,41 @@
 #include "UrlOpener.h"
 
+#include "DesktopSchemeHandlers.h"
 #include "LogCategories.h"
 #include "WebAddress.h"
 
 #include <QDesktopServices>
 
-void UrlOpener::open(const QUrl &url)
+bool UrlOpener::open(const QUrl &url)
 {
     if (!url.isValid())
-        return;
-    opened_.append(url);
-    if (opensExternally_ && !QDesktopServices::openUrl(url))
+        return false;
+    bool handled = !unhandled_.contains(url.scheme());
+    if (opensExternally_) {
+        // A desktop's generic opener starts for any scheme, also one nothing handles.
+        handled = DesktopSchemeHandlers::mayHandle(url.scheme()) && QDesktopServices::openUrl(url);
+    }
+    if (!handled) {
         qCInfo(lcPlatform) << "no handler for" << url.scheme() << "addresses";
+        return false;
+    }
+    opened_.append(url);
     emit urlOpened(url);
+    return true;
 }
 
-void UrlOpener::openWebPage(const QUrl &url)
+bool UrlOpener::openWebPage(const QUrl &url)
 {
     if (WebAddress::isWeb(url))
-        open(url);
-    else
-        qCInfo(lcPlatform) << "not a web page, not opened:" << url.scheme();
+        return open(url);
+    qCInfo(lcPlatform) << "not a web page, not opened:" << url.scheme();
+    return false;
 }
 
-void UrlOpener::openTelephone(const QString &number)
+bool UrlOpener::openTelephone(const QString &number)
 {
-    open(QUrl(QStringLiteral("tel:") + number));
+    QUrl url;
+    url.setScheme(QStringLiteral("tel"));
+    url.setPath(number);
+    return open(url);
 }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QUrl>
 
 class UrlOpener : public QObject {
@@ -15,13 +16,17 @@ public:
 
     using QObject::QObject;
 
-    void open(const QUrl &url);
+    // False when no handler took the address.
+    bool open(const QUrl &url);
     // Opens an address the server named only when it is an http or https page.
-    void openWebPage(const QUrl &url);
-    void openTelephone(const QString &number);
+    bool openWebPage(const QUrl &url);
+    // Dials `number` (a checked telephone number); false when nothing can dial.
+    bool openTelephone(const QString &number);
     void openStorePage() { open(kStorePage); }
 
     void setOpensExternally(bool external) { opensExternally_ = external; }
+    // Tests: addresses of these schemes find no handler while handlers are off.
+    void setSchemesWithoutHandler(const QSet<QString> &schemes) { unhandled_ = schemes; }
     const QList<QUrl> &opened() const { return opened_; }
 
 signals:
@@ -29,5 +34,6 @@ signals:
 
 private:
     bool opensExternally_ = true;
+    QSet<QString> unhandled_;
     QList<QUrl> opened_;
 };

@@ -13,6 +13,7 @@
 
 class QObject;
 class ViewController;
+struct Club;
 struct Picture;
 struct User;
 
@@ -62,4 +63,15 @@ public:
 
     // Venues.
     virtual void openPartyWithId(int partyId) = 0;
+    // A club's page: from a list with what the row knows, or from an advertisement by id.
+    virtual void openClub(const Club &club) = 0;
+    virtual void openClubWithId(int clubId) = 0;
+    virtual void openClubSearch() = 0;
+    virtual void openClubSearchResults(const QString &keywords, int sheng, int shi) = 0;
+    virtual void openClubMap(const Club &club) = 0;
+    virtual void openClubAlbum(const Club &club) = 0;
+    virtual void openClubBoard(const Club &club) = 0;
+    virtual void openClubFans(const Club &club) = 0;
+    // `service`: 0 the first microblog service, 1 the second.
+    virtual void openClubShare(const Club &club, int service) = 0;
 };

@@ -20,7 +20,10 @@ QSizeF TextMetrics::sizeToFit(const QString &text, int pixelSize, double width, 
     const QFontMetricsF metrics(measured);
     if (text.isEmpty())
         return {0, std::ceil(metrics.height())};
-    QTextLayout layout(text, measured);
+    // Qt Quick's Text breaks its lines at line feeds: they are line separators to a layout.
+    QString laidOut = text;
+    laidOut.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(laidOut, measured);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);

@@ -24,6 +24,12 @@
 #include "screens/people/UserListViewController.h"
 #include "screens/people/UserSearchResultsViewController.h"
 #include "screens/people/UserSearchViewController.h"
+#include "screens/venues/BLKMapViewController.h"
+#include "screens/venues/ClubAlbumsViewController.h"
+#include "screens/venues/ClubDetailViewController.h"
+#include "screens/venues/ClubListViewController.h"
+#include "screens/venues/ClubSearchResultsViewController.h"
+#include "screens/venues/ClubSearchViewController.h"
 #include "ui/ImageDataSource.h"
 #include "ui/KTPhotoScrollViewController.h"
 #include "ui/SDWebImageManager.h"
@@ -68,6 +74,15 @@ User someone()
     return user;
 }
 
+Club sampleClub()
+{
+    Club club = Club::withId(31);
+    club.name = QStringLiteral("千图馆 Gallery Lounge");
+    club.address = QStringLiteral("衡山路8号");
+    club.coordinate = QGeoCoordinate(31.2024, 121.4407);
+    return club;
+}
+
 // Every screen's view, with how to make its controller for the test.
 const std::map<QString, Factory> &screens()
 {
@@ -92,6 +107,16 @@ const std::map<QString, Factory> &screens()
                  c, std::make_unique<ImageDataSource>(ImageDataSource::fromAddresses({"a.jpg"})),
                  0);
          }},
+        {"ClubListView", [](AppContext &c) { return new ClubListViewController(c); }},
+        {"ClubSearchView", [](AppContext &c) { return new ClubSearchViewController(c); }},
+        {"ClubSearchResultsView",
+         [](AppContext &c) { return new ClubSearchResultsViewController(c, "Club", 0, 0); }},
+        {"ClubDetailView",
+         [](AppContext &c) { return new ClubDetailViewController(c, sampleClub()); }},
+        {"BLKMapView",
+         [](AppContext &c) { return new BLKMapViewController(c, ClubAnnotation(sampleClub())); }},
+        {"ClubAlbumsView",
+         [](AppContext &c) { return new ClubAlbumsViewController(c, sampleClub()); }},
     };
     return table;
 }
@@ -155,6 +180,14 @@ void tst_Views::init()
     web_->setReply("/iphone/2.0/option.php",
                    ScriptedReply::json(R"({"status":1,"message":"","guanggao":{"club":[]},)"
                                        R"("feed_notify":{"feedremindcount":3}})"));
+    const auto clubs = ScriptedReply::json(
+        R"({"status":1,"message":"","clubs":[{"clid":31,"name":"千图馆","lat":31.2,"lng":121.4}]})");
+    web_->setReply("/iphone/2.0/club.php", clubs);
+    web_->setReply(
+        "/iphone/2.0/club_show.php",
+        ScriptedReply::json(R"({"status":1,"message":"","clubphotos":[],"clubfavors":[]})"));
+    web_->setReply("/iphone/2.0/club_photo.php",
+                   ScriptedReply::json(R"({"status":1,"message":"","clubphotos":[]})"));
     web_->setReply("/iphone/2.0/lbs.php", ScriptedReply::fixture("lbs_unknown_place.json"));
     // The people screens' first requests wait for ever.
     for (const char *script : {"user_nearby.php", "user_search.php", "home.php"})

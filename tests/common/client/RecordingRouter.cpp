@@ -1,5 +1,6 @@
 #include "RecordingRouter.h"
 
+#include "model/Club.h"
 #include "model/Picture.h"
 #include "model/User.h"
 
@@ -83,4 +84,44 @@ void RecordingRouter::openUserAlbums(const User &user)
 void RecordingRouter::openPictureComment(const User &user, const Picture &picture)
 {
     record(QStringLiteral("pictureComment %1 %2").arg(user.userId).arg(picture.pid));
+}
+
+void RecordingRouter::openClub(const Club &club)
+{
+    record(QStringLiteral("club %1").arg(club.clid));
+}
+
+void RecordingRouter::openClubWithId(int clubId)
+{
+    record(QStringLiteral("clubWithId %1").arg(clubId));
+}
+
+void RecordingRouter::openClubSearchResults(const QString &keywords, int sheng, int shi)
+{
+    record(QStringLiteral("clubSearchResults [%1] %2 %3").arg(keywords).arg(sheng).arg(shi));
+}
+
+void RecordingRouter::openClubMap(const Club &club)
+{
+    record(QStringLiteral("clubMap %1").arg(club.clid));
+}
+
+void RecordingRouter::openClubAlbum(const Club &club)
+{
+    record(QStringLiteral("clubAlbum %1").arg(club.clid));
+}
+
+void RecordingRouter::openClubBoard(const Club &club)
+{
+    record(QStringLiteral("clubBoard %1").arg(club.clid));
+}
+
+void RecordingRouter::openClubFans(const Club &club)
+{
+    record(QStringLiteral("clubFans %1").arg(club.clid));
+}
+
+void RecordingRouter::openClubShare(const Club &club, int service)
+{
+    record(QStringLiteral("clubShare %1 %2").arg(club.clid).arg(service));
 }

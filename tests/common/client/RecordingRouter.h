@@ -32,6 +32,15 @@ public:
     void openUserAlbums(const User &user) override;
     void openPictureComment(const User &user, const Picture &picture) override;
     void openPartyWithId(int partyId) override;
+    void openClub(const Club &club) override;
+    void openClubWithId(int clubId) override;
+    void openClubSearch() override { record(QStringLiteral("clubSearch")); }
+    void openClubSearchResults(const QString &keywords, int sheng, int shi) override;
+    void openClubMap(const Club &club) override;
+    void openClubAlbum(const Club &club) override;
+    void openClubBoard(const Club &club) override;
+    void openClubFans(const Club &club) override;
+    void openClubShare(const Club &club, int service) override;
 
     // Answers the region screen opened last, as its confirm or cancel would.
     void answerRegionChoice(const std::optional<QString> &cityName);

@@ -1,0 +1,29 @@
+import QtQuick
+import Nuvora
+
+// The clubs the search found, refreshed by pulling, more by scrolling to the bottom.
+Screen {
+    id: view
+
+    required property ClubSearchResultsViewController controller
+
+    title: "搜索结果"
+    leftTitle: "返回"
+    onLeftClicked: view.controller.back()
+
+    ClubTable {
+        anchors.fill: parent
+        controller: view.controller
+        model: view.controller.records
+        refreshHeaderView: view.controller.refreshHeaderView
+        rowHeight: view.controller.rowHeight
+        onRowSelected: row => view.controller.selectRow(row)
+    }
+
+    PlainText {
+        anchors.centerIn: parent
+        visible: !view.controller.busy && view.controller.records.count === 0
+        text: "没有找到夜店"
+        color: Theme.textDim
+    }
+}

@@ -1,0 +1,296 @@
+// The club screens' views in the real window, driven by real presses: the list's
+// filter bar and banner, the page's call sheet over the page (which takes no press while
+// the sheet is up), the search form's picker; a screenshot of every club screen.
+
+#include "ClientTestContext.h"
+#include "Fixtures.h"
+#include "PhoneWindow.h"
+#include "api/json/JsonReader.h"
+#include "app/AppShell.h"
+#include "model/Advertisement.h"
+#include "model/Session.h"
+#include "platform/AlertPresenter.h"
+#include "platform/NavigationController.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
+#include "platform/UrlOpener.h"
+#include "screens/venues/BLKMapViewController.h"
+#include "screens/venues/ClubAlbumsViewController.h"
+#include "screens/venues/ClubDetailViewController.h"
+#include "screens/venues/ClubListViewController.h"
+#include "screens/venues/ClubSearchResultsViewController.h"
+#include "screens/venues/ClubSearchViewController.h"
+#include "ui/SDWebImageManager.h"
+#include "ui/WebImage.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPointer>
+#include <QQuickItem>
+#include <QRegularExpression>
+#include <QTest>
+
+class tst_ClubViews : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { AppShell::applyFont(); }
+    void init();
+    void cleanup();
+    void listFiltersAndBanner();
+    void callSheetTakesThePresses();
+    void searchFormAndResults();
+    void mapAndAlbum();
+
+private:
+    // A fixture of tests/data/ with its image addresses on the loopback server.
+    QByteArray fixture(const QString &name) const;
+    void screenshot(const QString &name);
+    // The visible item found by `match`, or none.
+    QQuickItem *find(const std::function<bool(QQuickItem *)> &match) const;
+    QQuickItem *named(const QString &objectName) const;
+    QQuickItem *labelled(const QString &label) const;
+    // Presses and releases the middle of `item`; false when there is no item.
+    [[nodiscard]] bool click(QQuickItem *item);
+
+    std::unique_ptr<ClientTestContext> test_;
+    std::unique_ptr<AppShell> shell_;
+    std::unique_ptr<PhoneWindow> phone_;
+    QQuickWindow *window_ = nullptr;
+};
+
+void tst_ClubViews::init()
+{
+    test_ = std::make_unique<ClientTestContext>();
+    // Pictures come from the loopback server (fixture() serves those of its replies).
+    SDWebImageManager::install(test_->context());
+    test_->context().session().userLocation = QGeoCoordinate(31.2310, 121.4745);
+    shell_ = std::make_unique<AppShell>(test_->context());
+    phone_ = std::make_unique<PhoneWindow>(*shell_);
+    window_ = phone_->window();
+    QVERIFY2(window_, qPrintable(phone_->warningText()));
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+}
+
+void tst_ClubViews::cleanup()
+{
+    window_ = nullptr;
+    phone_->close();
+    const QString warnings = phone_->warningText();
+    phone_.reset();
+    shell_.reset();
+    test_.reset();
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings));
+}
+
+QByteArray tst_ClubViews::fixture(const QString &name) const
+{
+    const QByteArray text =
+        Fixtures::bytes(name).replace("http://img.nuvora.cn", test_->api().baseUrl().toUtf8());
+    // Every picture it names, at each size the client asks for, served as a plain tile.
+    static const QRegularExpression address(
+        QStringLiteral("\"http://127\\.0\\.0\\.1:\\d+(/[^\"]+)\""));
+    for (const QRegularExpressionMatch &match : address.globalMatch(QString::fromUtf8(text))) {
+        const QString path = match.captured(1);
+        QImage tile(240, 160, QImage::Format_RGB32);
+        tile.fill(QColor::fromHsv(int(qHash(path) % 360), 150, 170));
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        tile.save(&buffer, "PNG");
+        ScriptedReply picture;
+        picture.headers = {{"Content-Type", "image/png"}};
+        picture.body = png;
+        for (const char *size : {"", "!100", "!200"})
+            test_->api().setReply(path + QLatin1String(size), picture);
+    }
+    return text;
+}
+
+void tst_ClubViews::screenshot(const QString &name)
+{
+    // No screen slides, and every remote picture has come or failed.
+    QVERIFY(phone_->waitUntilIdle());
+    QTRY_VERIFY(!find([](QQuickItem *item) {
+        auto *image = qobject_cast<WebImage *>(item);
+        return image && !image->url().isEmpty() && !image->loaded() && !image->failed();
+    }));
+    QVERIFY(phone_->saveScreenshot(name));
+}
+
+QQuickItem *tst_ClubViews::find(const std::function<bool(QQuickItem *)> &match) const
+{
+    // The visual tree, depth first; hidden branches are skipped.
+    QList<QQuickItem *> pending{window_->contentItem()};
+    while (!pending.isEmpty()) {
+        QQuickItem *item = pending.takeLast();
+        if (!item->isVisible())
+            continue;
+        if (match(item))
+            return item;
+        pending << item->childItems();
+    }
+    return nullptr;
+}
+
+QQuickItem *tst_ClubViews::named(const QString &objectName) const
+{
+    return find([&objectName](QQuickItem *item) { return item->objectName() == objectName; });
+}
+
+QQuickItem *tst_ClubViews::labelled(const QString &label) const
+{
+    return find([&label](QQuickItem *item) { return item->property("label").toString() == label; });
+}
+
+bool tst_ClubViews::click(QQuickItem *item)
+{
+    if (!item)
+        return false;
+    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+    QTest::mouseClick(window_, Qt::LeftButton, {}, centre.toPoint());
+    return true;
+}
+
+void tst_ClubViews::listFiltersAndBanner()
+{
+    test_->reply("club.php", ScriptedReply::json(fixture("clubs_nearby.json")));
+    test_->reply("my_club_favor.php", ScriptedReply::json(fixture("clubs_favor.json")));
+    auto *list = new ClubListViewController(test_->context());
+    list->setFilterBarTimings(60000, 60000);
+    test_->context().navigation().setViewControllers({list}, false);
+    QTRY_COMPARE(list->records()->count(), 10);
+    screenshot(QStringLiteral("ClubListViewNearby"));
+
+    QVERIFY(click(named(QStringLiteral("filter1026"))));
+    QCOMPARE(list->clubType(), int(ClubListViewController::Favorites));
+    QTRY_COMPARE(list->records()->count(), 1);
+    screenshot(QStringLiteral("ClubListViewFavorites"));
+    QVERIFY(click(named(QStringLiteral("filter1024"))));
+    QCOMPARE(list->clubType(), int(ClubListViewController::Nearby));
+    QCOMPARE(test_->requestsTo("club.php"), 1);
+    QVERIFY(click(named(QStringLiteral("filter1027"))));
+    QCOMPARE(test_->router().last(), QStringLiteral("clubSearch"));
+
+    // A row opens its club.
+    QQuickItem *row = find([](QQuickItem *item) {
+        return item->property("name").toString() == QStringLiteral("Park 97");
+    });
+    QVERIFY(click(row));
+    QCOMPARE(test_->router().last(), QStringLiteral("club 19"));
+
+    // The advertisements arrive after the list: the banner comes, and opens its club.
+    test_->context().session().setAds(Advertisement(*nuvora::json::JsonReader().objectWithData(
+        R"({"club":[{"img":"","id":"32"},{"img":"","id":"8"}]})")));
+    test_->context().notifications().post(NotificationNames::adReceived);
+    QTRY_VERIFY(named(QStringLiteral("adScroll")));
+    screenshot(QStringLiteral("ClubListViewWithBanner"));
+    QVERIFY(click(named(QStringLiteral("adScroll"))));
+    QCOMPARE(test_->router().last(), QStringLiteral("clubWithId 32"));
+}
+
+void tst_ClubViews::callSheetTakesThePresses()
+{
+    test_->reply("club_show.php", ScriptedReply::json(fixture("club_show_31.json")));
+    test_->context().urlOpener().setSchemesWithoutHandler({QStringLiteral("tel")});
+    auto *detail = new ClubDetailViewController(test_->context(), Club::withId(31));
+    test_->context().navigation().setViewControllers({detail}, false);
+    QTRY_VERIFY(!detail->isLoading());
+    screenshot(QStringLiteral("ClubDetailViewLoaded"));
+
+    // Found while the page is in front: under a cover only its picture shows.
+    QPointer<QQuickItem> favor = named(QStringLiteral("favorButton"));
+    QVERIFY(favor);
+    QVERIFY(click(named(QStringLiteral("telephonePanel"))));
+    AlertPresenter &alerts = test_->context().alerts();
+    QVERIFY(alerts.isActionSheet());
+    screenshot(QStringLiteral("ClubDetailViewCallSheet"));
+    // The like button lies under the sheet's dimmed cover: no request goes out (the
+    // loopback server has no answer scripted for one).
+    QVERIFY(click(favor));
+    QVERIFY(alerts.isActionSheet());
+    QCOMPARE(test_->requestsTo("club_favor_post.php"), 0);
+
+    QVERIFY(click(labelled(QStringLiteral("拨打"))));
+    QTRY_VERIFY(!alerts.isActionSheet());
+    QVERIFY(alerts.alertVisible());
+    QCOMPARE(alerts.alertTitle(), QStringLiteral("021-64155555"));
+    screenshot(QStringLiteral("ClubDetailViewNoDialer"));
+    QVERIFY(click(labelled(AlertPresenter::kOkButton)));
+    QTRY_VERIFY(!alerts.alertVisible());
+
+    // The rest of the page: strips, description and the board.
+    auto *flickable = find([](QQuickItem *item) {
+        return item->inherits("QQuickFlickable")
+               && item->property("contentHeight").toDouble() > 600;
+    });
+    QVERIFY(flickable);
+    flickable->setProperty("contentY", detail->contentHeight() - flickable->height());
+    screenshot(QStringLiteral("ClubDetailViewBottom"));
+
+    test_->reply("club_favor_post.php", ScriptedReply::json(R"({"status":1,"message":""})"));
+    flickable->setProperty("contentY", 0);
+    QVERIFY(click(named(QStringLiteral("favorButton"))));
+    QTRY_VERIFY(detail->isFavored());
+    QTRY_VERIFY(named(QStringLiteral("favoredButton")));
+    screenshot(QStringLiteral("ClubDetailViewLiked"));
+}
+
+void tst_ClubViews::searchFormAndResults()
+{
+    auto *form = new ClubSearchViewController(test_->context());
+    test_->context().navigation().setViewControllers({form}, false);
+    screenshot(QStringLiteral("ClubSearchViewForm"));
+    QVERIFY(
+        click(find([](QQuickItem *item) { return item->property("label").toString() == "城市"; })));
+    QVERIFY(form->isPickerShown());
+    // The panel has slid up and its wheels stand at the stored region.
+    QQuickItem *popView = named(QStringLiteral("popView"));
+    QVERIFY(popView);
+    QTRY_COMPARE(popView->y(), form->popViewY());
+    screenshot(QStringLiteral("ClubSearchViewPicker"));
+    QVERIFY(click(labelled(QStringLiteral("完成"))));
+    QVERIFY(!form->isPickerShown());
+
+    test_->reply("club.php", ScriptedReply::json(fixture("clubs_nearby.json")));
+    auto *results =
+        new ClubSearchResultsViewController(test_->context(), QStringLiteral("Club"), 0, 0);
+    test_->context().navigation().pushViewController(results, false);
+    QTRY_COMPARE(results->records()->count(), 10);
+    screenshot(QStringLiteral("ClubSearchResultsViewFound"));
+}
+
+void tst_ClubViews::mapAndAlbum()
+{
+    Club club = Club::withId(31);
+    club.name = QStringLiteral("千图馆 Gallery Lounge");
+    club.address = QStringLiteral("衡山路8号");
+    club.coordinate = QGeoCoordinate(31.2240, 121.4660);
+    auto *map = new BLKMapViewController(test_->context(), ClubAnnotation(club));
+    test_->context().navigation().setViewControllers({map}, false);
+    QVERIFY(map->isUserLocationVisible());
+    // The pin drops onto the club, then its callout shows.
+    QQuickItem *pin = named(QStringLiteral("pin"));
+    QVERIFY(pin);
+    QTRY_COMPARE(pin->y() + pin->height(), 208.0);
+    QTRY_VERIFY(named(QStringLiteral("callout")));
+    screenshot(QStringLiteral("BLKMapViewWithUser"));
+    QVERIFY(click(pin));
+    QVERIFY(!map->isCalloutShown());
+    QTRY_VERIFY(!named(QStringLiteral("callout")));
+
+    test_->reply("club_photo.php", ScriptedReply::json(fixture("club_photo_31.json")));
+    auto *album = new ClubAlbumsViewController(test_->context(), club);
+    test_->context().navigation().pushViewController(album, false);
+    QTRY_COMPARE(album->records()->count(), 18);
+    screenshot(QStringLiteral("ClubAlbumsViewPhotos"));
+    // The second thumbnail of the first row.
+    QQuickItem *thumbnail = find([](QQuickItem *item) {
+        return item->property("column").toInt() == 1 && item->property("accessibleName") == "照片"
+               && item->parentItem()->property("index").toInt() == 0;
+    });
+    QVERIFY(click(thumbnail));
+    QCOMPARE(test_->router().last(), QStringLiteral("photoViewer 2 of 18"));
+}
+
+QTEST_MAIN(tst_ClubViews)
+#include "tst_clubviews.moc"

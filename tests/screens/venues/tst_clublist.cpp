@@ -1,0 +1,266 @@
+// The club list against a scripted API: the three lists with their own rows and pages
+// across switches, a reply that arrives after a switch, the refresh button, the footer,
+// and the advertisement banner, built at once or when the advertisements arrive.
+
+#include "ClientTestContext.h"
+#include "api/json/JsonReader.h"
+#include "model/Advertisement.h"
+#include "model/Club.h"
+#include "model/Session.h"
+#include "platform/AlertPresenter.h"
+#include "platform/NavigationController.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
+#include "screens/venues/ClubListViewController.h"
+
+#include <QAbstractItemModelTester>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+// A "clubs" reply of `count` clubs with ids from `firstId`.
+QByteArray clubsReply(int count, int firstId = 100)
+{
+    QByteArray clubs;
+    for (int i = 0; i < count; ++i) {
+        clubs += (i ? "," : "")
+                 + QStringLiteral(R"({"clid":"%1","name":"夜店%1","lat":31.2,"lng":121.4})")
+                       .arg(firstId + i)
+                       .toUtf8();
+    }
+    return R"({"status":1,"message":"","clubs":[)" + clubs + "]}";
+}
+
+Advertisement adsWithClubs(const QByteArray &clubItems)
+{
+    const auto value = nuvora::json::JsonReader().objectWithData(
+        R"({"index":{"img":"","url":""},"club":)" + clubItems.toStdString() + R"(,"party":[]})");
+    return Advertisement(*value);
+}
+
+QString formValue(const QList<QPair<QString, QString>> &form, const QString &key)
+{
+    for (const auto &[name, value] : form) {
+        if (name == key)
+            return value;
+    }
+    return QStringLiteral("<none>");
+}
+
+} // namespace
+
+class ClubListTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        test_ = std::make_unique<ClientTestContext>();
+        test_->context().session().userLocation = QGeoCoordinate(31.2310, 121.4745);
+    }
+    void cleanup() { test_.reset(); }
+
+    void nearbyListLoadsWithDistances()
+    {
+        test_->replyFixture("club.php", "clubs_nearby.json");
+        ClubListViewController *list = show();
+        QTRY_COMPARE(list->records()->count(), 10);
+        const auto form = test_->lastFormOf("club.php");
+        QCOMPARE(formValue(form, "sort"), QStringLiteral("nearby"));
+        QCOMPARE(formValue(form, "page"), QStringLiteral("1"));
+        const Club first = *list->records()->recordAt<Club>(0);
+        QCOMPARE(first.name, QStringLiteral("Myst"));
+        QCOMPARE(first.distance, QStringLiteral("1.38km"));
+        QCOMPARE(first.img, QStringLiteral("http://img.nuvora.cn/560/cl8.jpg!200"));
+
+        list->selectRow(2);
+        QCOMPARE(test_->router().last(), QStringLiteral("club 19"));
+        list->selectRow(10);
+        QCOMPARE(test_->router().opened.size(), 1);
+    }
+
+    void listsKeepTheirRowsAndPagesAcrossSwitches()
+    {
+        test_->reply("club.php", ScriptedReply::json(clubsReply(2)));
+        test_->replyFixture("my_club_favor.php", "clubs_favor.json");
+        ClubListViewController *list = show();
+        QTRY_COMPARE(list->records()->count(), 2);
+        QVERIFY(list->canLoadMore());
+
+        // Page 2 of the nearby list.
+        test_->reply("club.php", ScriptedReply::json(clubsReply(2, 200)));
+        list->loadMore();
+        QTRY_COMPARE(list->records()->count(), 4);
+        QCOMPARE(formValue(test_->lastFormOf("club.php"), "page"), QStringLiteral("2"));
+
+        // The popular list starts at its own page 1.
+        list->performFilter(ClubListViewController::TopTag);
+        QCOMPARE(list->clubType(), int(ClubListViewController::Top));
+        QCOMPARE(list->records()->count(), 0);
+        QTRY_COMPARE(list->records()->count(), 2);
+        auto form = test_->lastFormOf("club.php");
+        QCOMPARE(formValue(form, "sort"), QStringLiteral("top"));
+        QCOMPARE(formValue(form, "page"), QStringLiteral("1"));
+
+        list->performFilter(ClubListViewController::FavoritesTag);
+        QTRY_COMPARE(list->records()->count(), 1);
+        QCOMPARE(test_->requestsTo("my_club_favor.php"), 1);
+        QCOMPARE(formValue(test_->lastFormOf("my_club_favor.php"), "page"), QStringLiteral("1"));
+
+        // Back to the nearby list: its rows at once, no request, and its page kept.
+        const int sent = test_->requestsTo("club.php");
+        list->performFilter(ClubListViewController::NearbyTag);
+        QCOMPARE(list->records()->count(), 4);
+        QCOMPARE(test_->requestsTo("club.php"), sent);
+        test_->reply("club.php", ScriptedReply::json(clubsReply(1, 300)));
+        list->loadMore();
+        QTRY_COMPARE(list->records()->count(), 5);
+        form = test_->lastFormOf("club.php");
+        QCOMPARE(formValue(form, "sort"), QStringLiteral("nearby"));
+        QCOMPARE(formValue(form, "page"), QStringLiteral("3"));
+
+        // The filter shown already does nothing.
+        list->performFilter(ClubListViewController::NearbyTag);
+        QCOMPARE(test_->requestsTo("club.php"), sent + 1);
+        // The search opens the form and leaves the list as it is.
+        list->performFilter(ClubListViewController::SearchTag);
+        QCOMPARE(test_->router().last(), QStringLiteral("clubSearch"));
+        QCOMPARE(list->clubType(), int(ClubListViewController::Nearby));
+    }
+
+    void replyAfterASwitchLandsInItsOwnList()
+    {
+        test_->replyFixture("club.php", "clubs_nearby.json");
+        test_->replyFixture("my_club_favor.php", "clubs_favor.json");
+        ClubListViewController *list = show();
+        // The nearby page is still on its way when the user turns to the favourites.
+        QVERIFY(list->busy());
+        list->performFilter(ClubListViewController::FavoritesTag);
+        QTRY_VERIFY(!list->clubs(ClubListViewController::Nearby)->busy());
+        QTRY_VERIFY(!list->busy());
+        QCOMPARE(list->records()->count(), 1);
+        QCOMPARE(list->records()->recordAt<Club>(0)->name, QStringLiteral("粉红会所"));
+        QCOMPARE(list->clubs(ClubListViewController::Nearby)->model()->count(), 10);
+    }
+
+    void refreshButtonAsksForTheFirstPage()
+    {
+        test_->reply("club.php", ScriptedReply::json(clubsReply(3)));
+        ClubListViewController *list = show();
+        QTRY_COMPARE(list->records()->count(), 3);
+        test_->reply("club.php", ScriptedReply::json(clubsReply(3, 200)));
+        list->loadMore();
+        QTRY_COMPARE(list->records()->count(), 6);
+
+        test_->reply("club.php", ScriptedReply::json(clubsReply(2, 400)));
+        list->refreshButtonTapped();
+        QVERIFY(list->busy());
+        QTRY_COMPARE(list->records()->count(), 2);
+        QCOMPARE(formValue(test_->lastFormOf("club.php"), "page"), QStringLiteral("1"));
+        QCOMPARE(list->records()->recordAt<Club>(0)->clid, 400);
+    }
+
+    void emptyPageEndsPagingAndAFailureKeepsTheRows()
+    {
+        test_->reply("club.php", ScriptedReply::json(clubsReply(1)));
+        ClubListViewController *list = show();
+        QTRY_COMPARE(list->records()->count(), 1);
+        QCOMPARE(list->loadMoreFooterView()->infoText(), QStringLiteral("上拉加载更多"));
+
+        test_->reply("club.php", ScriptedReply::json(R"({"status":0,"message":"服务器忙"})"));
+        list->loadMore();
+        QTRY_COMPARE(test_->context().alerts().alertTitle(), QStringLiteral("服务器忙"));
+        QCOMPARE(list->records()->count(), 1);
+        test_->context().alerts().answer(0);
+
+        test_->reply("club.php", ScriptedReply::json(clubsReply(0)));
+        list->loadMore();
+        QTRY_VERIFY(!list->canLoadMore());
+        QCOMPARE(list->loadMoreFooterView()->infoText(), QStringLiteral("已加载完全部"));
+        QCOMPARE(list->records()->count(), 1);
+    }
+
+    void bannerFromTheSessionAndItsTaps()
+    {
+        test_->context().session().setAds(
+            adsWithClubs(R"([{"img":"a","id":"5"},{"img":"b","id":"x5"},{"img":"c","id":-3},)"
+                         R"({"img":"d","id":7}])"));
+        test_->reply("club.php", ScriptedReply::json(clubsReply(1)));
+        ClubListViewController *list = show();
+        QVERIFY(list->adsHeaderView());
+        QCOMPARE(list->adsHeaderView()->pages(), 4);
+
+        emit list->adsHeaderView()->clickWhichADButton(0);
+        QCOMPARE(test_->router().last(), QStringLiteral("clubWithId 5"));
+        // Ids that are not positive whole numbers name no club.
+        emit list->adsHeaderView()->clickWhichADButton(1);
+        emit list->adsHeaderView()->clickWhichADButton(2);
+        QCOMPARE(test_->router().opened.size(), 1);
+        // The extra page stands for the first item.
+        list->adsHeaderView()->adButtonTapped(4);
+        QCOMPARE(test_->router().last(), QStringLiteral("clubWithId 5"));
+        list->clickWhichADButton(3);
+        QCOMPARE(test_->router().last(), QStringLiteral("clubWithId 7"));
+    }
+
+    void bannerArrivesWithTheAdvertisements()
+    {
+        test_->reply("club.php", ScriptedReply::json(clubsReply(1)));
+        ClubListViewController *list = show();
+        QVERIFY(!list->adsHeaderView());
+
+        // An advertisement set without clubs still leaves the list without a banner.
+        test_->context().session().setAds(adsWithClubs("[]"));
+        test_->context().notifications().post(NotificationNames::adReceived);
+        QVERIFY(!list->adsHeaderView());
+
+        test_->context().session().setAds(adsWithClubs(R"([{"img":"a","id":9}])"));
+        test_->context().notifications().post(NotificationNames::adReceived);
+        QPointer<ADsView> banner = list->adsHeaderView();
+        QVERIFY(banner);
+        QCOMPARE(banner->pages(), 1);
+        // A second notification keeps the banner shown.
+        test_->context().notifications().post(NotificationNames::adReceived);
+        QCOMPARE(list->adsHeaderView(), banner.data());
+        list->clickWhichADButton(0);
+        QCOMPARE(test_->router().last(), QStringLiteral("clubWithId 9"));
+    }
+
+    void filterBarShowsAtLoadThenHides()
+    {
+        test_->reply("club.php", ScriptedReply::json(clubsReply(1)));
+        auto *list = new ClubListViewController(test_->context());
+        list->setFilterBarTimings(50, 100);
+        test_->context().navigation().setViewControllers({list}, false);
+        QCOMPARE(list->scroll()->topInset(), BLKTableViewController::kFilterBarInset);
+        QTRY_COMPARE(list->scroll()->topInset(), 0.0);
+        // A pull of 40 points shows it again, for the longer time.
+        list->scroll()->setDragging(true);
+        list->scroll()->setContentOffsetY(-45);
+        list->scroll()->setDragging(false);
+        list->scrollViewDidEndDragging(false);
+        QCOMPARE(list->scroll()->topInset(), BLKTableViewController::kFilterBarInset);
+        QTRY_COMPARE(list->scroll()->topInset(), 0.0);
+        QCOMPARE(test_->requestsTo("club.php"), 1);
+    }
+
+private:
+    ClubListViewController *show()
+    {
+        auto *list = new ClubListViewController(test_->context());
+        for (ClubListViewController::ClubType type :
+             {ClubListViewController::Nearby, ClubListViewController::Top,
+              ClubListViewController::Favorites}) {
+            new QAbstractItemModelTester(list->clubs(type)->model(),
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest,
+                                         list);
+        }
+        test_->context().navigation().setViewControllers({list}, false);
+        return list;
+    }
+
+    std::unique_ptr<ClientTestContext> test_;
+};
+
+QTEST_MAIN(ClubListTest)
+#include "tst_clublist.moc"
