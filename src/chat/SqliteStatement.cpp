@@ -28,6 +28,13 @@ SqliteStatement &SqliteStatement::bind(int index, int value)
     return *this;
 }
 
+SqliteStatement &SqliteStatement::bind(int index, qint64 value)
+{
+    if (statement_)
+        sqlite3_bind_int64(statement_, index, value);
+    return *this;
+}
+
 SqliteStatement &SqliteStatement::bind(int index, const QString &text)
 {
     if (statement_) {
@@ -37,21 +44,27 @@ SqliteStatement &SqliteStatement::bind(int index, const QString &text)
     return *this;
 }
 
-bool SqliteStatement::nextRow()
+SqliteStatement::Step SqliteStatement::step()
 {
-    return statement_ && sqlite3_step(statement_) == SQLITE_ROW;
+    if (!statement_)
+        return Step::Failed;
+    switch (sqlite3_step(statement_)) {
+    case SQLITE_ROW:
+        return Step::Row;
+    case SQLITE_DONE:
+        return Step::Done;
+    default:
+        qCWarning(lcStore, "statement failed: %s", sqlite3_errmsg(sqlite3_db_handle(statement_)));
+        return Step::Failed;
+    }
 }
 
 bool SqliteStatement::execute()
 {
-    if (!statement_)
-        return false;
-    int result = sqlite3_step(statement_);
-    while (result == SQLITE_ROW)
-        result = sqlite3_step(statement_);
-    if (result != SQLITE_DONE)
-        qCWarning(lcStore, "statement failed: %s", sqlite3_errmsg(sqlite3_db_handle(statement_)));
-    return result == SQLITE_DONE;
+    Step result = step();
+    while (result == Step::Row)
+        result = step();
+    return result == Step::Done;
 }
 
 void SqliteStatement::reset()
@@ -65,6 +78,11 @@ void SqliteStatement::reset()
 int SqliteStatement::columnInt(int column) const
 {
     return sqlite3_column_int(statement_, column);
+}
+
+qint64 SqliteStatement::columnInt64(int column) const
+{
+    return sqlite3_column_int64(statement_, column);
 }
 
 QString SqliteStatement::columnText(int column) const
