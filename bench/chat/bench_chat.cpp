@@ -6,10 +6,10 @@
 #include "chat/ChatService.h"
 #include "chat/Database.h"
 #include "chat/SocketCenter.h"
+#include "model/Session.h"
 #include "platform/AppContext.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
-#include "platform/Session.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
@@ -107,6 +107,7 @@ void BM_FullPath(benchmark::State &state)
     options.dataDirectory = dir.path();
     options.webHost = QUrl("http://web.example");
     AppContext context(options);
+    Session::install(context);
     ChatService &chat = ChatService::install(context);
     QObject observer;
     context.notifications().addObserver(

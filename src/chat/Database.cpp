@@ -6,8 +6,11 @@
 #include "platform/LogCategories.h"
 
 #include <QDir>
+#include <QSet>
+#include <QStringList>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include <sqlite3.h>
@@ -26,11 +29,18 @@ namespace {
 const char *const kCreateMsgidIndex = "create index if not exists message_msgid on message (msgid)";
 
 const char *const kInsertMessage = "insert into message values (NULL, ?, ?, ?, ?, ?, ?, ?, ?)";
-// A received message unless its server id is stored already; messages written on
-// a device all carry "0" and are never taken for repeats.
-const char *const kInsertReceived =
-    "insert into message select NULL, ?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8 where ?1 in ('', '0') or "
-    "not exists (select 1 from message where msgid = ?1)";
+// The stored ones among up to kLookupChunk server ids (unused places bound to null).
+constexpr int kLookupChunk = 100;
+const char *knownMsgidsStatement()
+{
+    static const std::string sql = [] {
+        std::string text = "select msgid from message where msgid in (?";
+        for (int i = 1; i < kLookupChunk; ++i)
+            text += ", ?";
+        return text + ")";
+    }();
+    return sql.c_str();
+}
 const char *const kInsertMessageBox = "insert or replace into messagebox values (?, ?, ?, ?, ?, ?)";
 const char *const kSelectMessageBox = "select * from messagebox where senderuid = ?";
 const char *const kUpdateMessageBox =
@@ -48,6 +58,12 @@ const char *const kNewestLocalId =
     "select max(localmsgid) from message where senderuid = ?1 or receiveruid = ?1";
 const char *const kClearConversation =
     "delete from message where senderuid = ?1 or receiveruid = ?1";
+
+// Messages written on a device all carry "0"; only server ids are unique.
+bool isServerMessageId(const QString &msgid)
+{
+    return !msgid.isEmpty() && msgid != QLatin1String("0");
+}
 } // namespace
 
 // The messages of one sender in a received batch, folded into its summary at once.
@@ -142,7 +158,7 @@ void Database::updateMessageBoxTableWithChatMessage(const ChatMessage &message)
         return;
     const std::optional<bool> exists = hasMessageBox(message.senderuid);
     if (exists)
-        foldIntoMessageBox(message, 1, *exists);
+        foldIntoMessageBox({&message, &message, 1}, *exists);
 }
 
 std::optional<bool> Database::hasMessageBox(int senderuid)
@@ -155,14 +171,15 @@ std::optional<bool> Database::hasMessageBox(int senderuid)
     return step == SqliteStatement::Step::Row;
 }
 
-// `received` messages of one sender, `latest` the last of them, as if each had been
-// folded in on its own: a new summary is dated now for its first message, and every
-// further message gives it its own time.
-bool Database::foldIntoMessageBox(const ChatMessage &latest, int received, bool boxExists)
+// As if each message had been folded in on its own: a new summary takes the first
+// message's sender and is dated now, and every further message gives it its own
+// text and time.
+bool Database::foldIntoMessageBox(const SenderSummary &sender, bool boxExists)
 {
+    const ChatMessage &latest = *sender.latest;
     if (boxExists) {
         return statement(kUpdateMessageBox)
-            .bind(1, received)
+            .bind(1, sender.count)
             .bind(2, latest.time)
             .bind(3, latest.message)
             .bind(4, latest.senderuid)
@@ -170,11 +187,11 @@ bool Database::foldIntoMessageBox(const ChatMessage &latest, int received, bool 
     }
     MessageBox box;
     box.senderuid = latest.senderuid;
-    box.nickname = latest.nickname;
-    box.avatar = latest.avatar;
+    box.nickname = sender.first->nickname;
+    box.avatar = sender.first->avatar;
     box.message = latest.message;
-    box.time = received > 1 ? latest.time : ChatMessage::timeText(clock_.now());
-    box.count = received;
+    box.time = sender.count > 1 ? latest.time : ChatMessage::timeText(clock_.now());
+    box.count = sender.count;
     return insertMessageBox(box);
 }
 
@@ -190,38 +207,49 @@ std::optional<qint64> Database::storeSentMessage(const MessageBox &box, const Ch
     return localId;
 }
 
-std::optional<qint64> Database::insertReceived(const ChatMessage &message)
+std::optional<QSet<QString>> Database::storedMessageIds(const QList<ChatMessage> &messages)
 {
-    const bool executed = executeOrClose(statement(kInsertReceived)
-                                             .bind(1, message.msgid)
-                                             .bind(2, message.senderuid)
-                                             .bind(3, message.nickname)
-                                             .bind(4, message.avatar)
-                                             .bind(5, message.receiveruid)
-                                             .bind(6, message.message)
-                                             .bind(7, message.time)
-                                             .bind(8, message.read));
-    if (!executed)
-        return std::nullopt;
-    return sqlite3_changes(database_) ? sqlite3_last_insert_rowid(database_) : 0;
+    QStringList ids;
+    for (const ChatMessage &message : messages) {
+        if (isServerMessageId(message.msgid))
+            ids.append(message.msgid);
+    }
+    QSet<QString> known;
+    for (qsizetype first = 0; first < ids.size(); first += kLookupChunk) {
+        SqliteStatement &lookup = statement(knownMsgidsStatement());
+        for (int i = 0; i < kLookupChunk && first + i < ids.size(); ++i)
+            lookup.bind(i + 1, ids[first + i]);
+        SqliteStatement::Step step;
+        while ((step = lookup.step()) == SqliteStatement::Step::Row)
+            known.insert(lookup.columnText(0));
+        lookup.reset();
+        if (step == SqliteStatement::Step::Failed)
+            return std::nullopt;
+    }
+    return known;
 }
 
 std::optional<QList<ChatMessage>> Database::storeReceivedBatch(const QList<ChatMessage> &messages)
 {
     if (!database_ || !exec("begin immediate"))
         return std::nullopt;
+    std::optional<QSet<QString>> known = storedMessageIds(messages);
     QList<ChatMessage> stored;
     // Senders in the order they first appear, each folded into its summary once.
     std::vector<std::pair<int, SenderSummary>> senders;
-    bool succeeded = true;
-    for (const ChatMessage &message : messages) {
-        const std::optional<qint64> localId = insertReceived(message);
-        if (!localId) {
-            succeeded = false;
-            break;
-        }
-        if (*localId == 0)
+    bool succeeded = known.has_value();
+    for (qsizetype i = 0; succeeded && i < messages.size(); ++i) {
+        const ChatMessage &message = messages[i];
+        const bool serverId = isServerMessageId(message.msgid);
+        // Also a repeat within the batch itself.
+        if (serverId && known->contains(message.msgid))
             continue;
+        const std::optional<qint64> localId = insertChatMessage(message);
+        succeeded = localId.has_value();
+        if (!succeeded)
+            break;
+        if (serverId)
+            known->insert(message.msgid);
         stored.append(message);
         stored.last().localmsgid = *localId;
         auto sender = std::find_if(senders.begin(), senders.end(), [&](const auto &entry) {
@@ -234,7 +262,7 @@ std::optional<QList<ChatMessage>> Database::storeReceivedBatch(const QList<ChatM
     }
     for (auto it = senders.begin(); succeeded && it != senders.end(); ++it) {
         const std::optional<bool> exists = hasMessageBox(it->first);
-        succeeded = exists && foldIntoMessageBox(*it->second.latest, it->second.count, *exists);
+        succeeded = exists && foldIntoMessageBox(it->second, *exists);
     }
     if (!finishTransaction(succeeded))
         return std::nullopt;

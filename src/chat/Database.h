@@ -8,6 +8,7 @@
 #include "model/MessageBox.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <limits>
@@ -85,8 +86,9 @@ private:
     struct SenderSummary;
     bool executeOrClose(SqliteStatement &bound);
     std::optional<bool> hasMessageBox(int senderuid);
-    bool foldIntoMessageBox(const ChatMessage &latest, int received, bool boxExists);
-    std::optional<qint64> insertReceived(const ChatMessage &message);
+    bool foldIntoMessageBox(const SenderSummary &sender, bool boxExists);
+    // The server ids of `messages` already stored; none when the lookup failed.
+    std::optional<QSet<QString>> storedMessageIds(const QList<ChatMessage> &messages);
     // A statement kept for the open file, rewound and ready for new bindings.
     SqliteStatement &statement(const char *sql);
     bool exec(const char *sql);

@@ -37,10 +37,10 @@ SqliteStatement &SqliteStatement::bind(int index, qint64 value)
 
 SqliteStatement &SqliteStatement::bind(int index, const QString &text)
 {
-    if (statement_) {
-        const QByteArray utf8 = text.toUtf8();
-        sqlite3_bind_text(statement_, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
-    }
+    // SQLite converts to the file's UTF-8 itself, in one step.
+    if (statement_)
+        sqlite3_bind_text16(statement_, index, text.utf16(), int(text.size() * 2),
+                            SQLITE_TRANSIENT);
     return *this;
 }
 
