@@ -8,6 +8,11 @@
 #include "RegisterStepTwoViewController.h"
 #include "platform/AppContext.h"
 #include "platform/NavigationController.h"
+#include "model/Session.h"
+#include "model/User.h"
+#include "screens/messaging/ChatLogViewController.h"
+#include "screens/messaging/ChatViewController.h"
+#include "screens/messaging/MessageBoxViewController.h"
 #include "screens/people/LocationViewController.h"
 
 AppRouter::AppRouter(AppContext &context) : context_(context)
@@ -76,8 +81,12 @@ void AppRouter::closeRegionChoice()
 
 ViewController *AppRouter::makeHubSectionScreen(HubSection section)
 {
-    Q_UNUSED(section)
-    return nullptr;
+    switch (section) {
+    case HubSection::Conversations:
+        return new MessageBoxViewController(context_);
+    default:
+        return nullptr;
+    }
 }
 
 void AppRouter::openReminderList()
@@ -91,7 +100,10 @@ void AppRouter::openUserHome(const User &user)
 
 void AppRouter::openChat(const User &user)
 {
-    Q_UNUSED(user)
+    // Nobody chats with themselves.
+    if (user.userId == context_.session().userId())
+        return;
+    push(new ChatViewController(context_, user));
 }
 
 void AppRouter::openPhotoViewer(const QStringList &addresses, int index)
@@ -103,4 +115,21 @@ void AppRouter::openPhotoViewer(const QStringList &addresses, int index)
 void AppRouter::openPartyWithId(int partyId)
 {
     Q_UNUSED(partyId)
+}
+
+void AppRouter::openChatLog(const User &user, QObject *owner, std::function<void()> dismiss)
+{
+    auto *screen = new ChatLogViewController(context_, user);
+    screen->setDelegate(owner, std::move(dismiss));
+    context_.navigation().presentViewController(screen, true);
+}
+
+void AppRouter::closeChatLog()
+{
+    if (qobject_cast<ChatLogViewController *>(context_.navigation().modalViewController()))
+        context_.navigation().dismissViewController(true);
+}
+
+void AppRouter::openFollowListForChat()
+{
 }

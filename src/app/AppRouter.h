@@ -29,6 +29,9 @@ public:
     void openChat(const User &user) override;
     void openPhotoViewer(const QStringList &addresses, int index) override;
     void openPartyWithId(int partyId) override;
+    void openChatLog(const User &user, QObject *owner, std::function<void()> dismiss) override;
+    void closeChatLog() override;
+    void openFollowListForChat() override;
 
 private:
     void push(ViewController *screen);

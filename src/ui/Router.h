@@ -50,4 +50,12 @@ public:
 
     // Venues.
     virtual void openPartyWithId(int partyId) = 0;
+
+    // Messaging.
+    // The chat log with `user`, shown modally; `dismiss` runs, while `owner` lives,
+    // when the log asks to be closed.
+    virtual void openChatLog(const User &user, QObject *owner, std::function<void()> dismiss) = 0;
+    virtual void closeChatLog() = 0;
+    // The followed users, to pick one to chat with.
+    virtual void openFollowListForChat() = 0;
 };

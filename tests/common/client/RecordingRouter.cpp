@@ -47,3 +47,16 @@ void RecordingRouter::openPartyWithId(int partyId)
 {
     record(QStringLiteral("party %1").arg(partyId));
 }
+
+void RecordingRouter::openChatLog(const User &user, QObject *owner, std::function<void()> dismiss)
+{
+    chatLogOwner_ = owner;
+    chatLogDismiss_ = std::move(dismiss);
+    record(QStringLiteral("chatLog %1").arg(user.userId));
+}
+
+void RecordingRouter::dismissChatLog()
+{
+    if (chatLogOwner_ && chatLogDismiss_)
+        chatLogDismiss_();
+}

@@ -24,9 +24,14 @@ public:
     void openChat(const User &user) override;
     void openPhotoViewer(const QStringList &addresses, int index) override;
     void openPartyWithId(int partyId) override;
+    void openChatLog(const User &user, QObject *owner, std::function<void()> dismiss) override;
+    void closeChatLog() override { record(QStringLiteral("closeChatLog")); }
+    void openFollowListForChat() override { record(QStringLiteral("followListForChat")); }
 
     // Answers the region screen opened last, as its confirm or cancel would.
     void answerRegionChoice(const std::optional<QString> &cityName);
+    // Asks the chat log opened last to be dismissed, as its back button would.
+    void dismissChatLog();
 
     QString last() const { return opened.isEmpty() ? QString() : opened.last(); }
 
@@ -41,4 +46,6 @@ private:
 
     QPointer<QObject> regionOwner_;
     RegionChosen regionChosen_;
+    QPointer<QObject> chatLogOwner_;
+    std::function<void()> chatLogDismiss_;
 };
