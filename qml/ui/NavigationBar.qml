@@ -1,13 +1,15 @@
 import QtQuick
 import Nuvora
 
-// The bar on top of a screen: its title, and text buttons left and right.
+// The bar on top of a screen: its title, and text buttons left and right; a screen
+// may put its own control (an icon that turns, say) on the right instead.
 Rectangle {
     id: bar
 
     property string title
     property string leftTitle
     property string rightTitle
+    property Component rightItem: null
     signal leftClicked
     signal rightClicked
 
@@ -40,8 +42,15 @@ Rectangle {
     BarButton {
         anchors.right: parent.right
         anchors.rightMargin: 6
-        label: bar.rightTitle
+        label: bar.rightItem ? "" : bar.rightTitle
         onClicked: bar.rightClicked()
+    }
+
+    Loader {
+        anchors.right: parent.right
+        anchors.rightMargin: 8
+        anchors.verticalCenter: parent.verticalCenter
+        sourceComponent: bar.rightItem
     }
 
     Rectangle {

@@ -10,6 +10,7 @@ Item {
     property string title
     property string leftTitle
     property string rightTitle
+    property Component rightItem: null
     property bool busy: false
     property string busyText: "加载中"
     default property alias content: body.data
@@ -23,6 +24,7 @@ Item {
         title: screen.title
         leftTitle: screen.leftTitle
         rightTitle: screen.rightTitle
+        rightItem: screen.rightItem
         onLeftClicked: screen.leftClicked()
         onRightClicked: screen.rightClicked()
     }

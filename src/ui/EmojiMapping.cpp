@@ -19,8 +19,7 @@ const Entry *find(QChar character)
     const auto found = std::lower_bound(
         std::begin(kTable), std::end(kTable), character.unicode(),
         [](const Entry &entry, char16_t wanted) { return entry.character < wanted; });
-    return found != std::end(kTable) && found->character == character.unicode() ? found
-                                                                                : nullptr;
+    return found != std::end(kTable) && found->character == character.unicode() ? found : nullptr;
 }
 
 } // namespace
@@ -45,9 +44,8 @@ QString displayText(const QString &text)
     QString shown;
     shown.reserve(text.size() * 2);
     for (QChar character : text) {
-        const QString emoji = character.category() == QChar::Other_PrivateUse
-                                  ? standardEmoji(character)
-                                  : QString();
+        const QString emoji =
+            character.category() == QChar::Other_PrivateUse ? standardEmoji(character) : QString();
         if (emoji.isEmpty())
             shown += character;
         else

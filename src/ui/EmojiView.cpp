@@ -8,7 +8,7 @@
 
 const std::array<char16_t, EmojiView::kPageCount * EmojiView::kKeysPerPage> &EmojiView::emoji()
 {
-    static constexpr std::array<char16_t, kPageCount * kKeysPerPage> keys = {
+    static constexpr std::array<char16_t, kPageCount *kKeysPerPage> keys = {
         // page 1
         0xE415, 0xE056, 0xE057, 0xE414, 0xE405, 0xE106, 0xE418, 0xE417, 0xE40D, 0xE40A, 0xE404,
         0xE105, 0xE409, 0xE40E, 0xE402, 0xE108, 0xE403, 0xE058, 0xE407, 0xE401, 0xE40F, 0xE40B,
@@ -44,10 +44,10 @@ QVariantList EmojiView::keys() const
     QVariantList keys;
     for (int i = 0; i < int(emoji().size()); ++i) {
         const QString title(QChar(emoji()[size_t(i)]));
-        keys.append(QVariantMap{{QStringLiteral("title"), title},
-                                {QStringLiteral("shown"), EmojiMapping::displayText(title)},
-                                {QStringLiteral("frame"),
-                                 keyFrame(i / kKeysPerPage, i % kKeysPerPage)}});
+        keys.append(
+            QVariantMap{{QStringLiteral("title"), title},
+                        {QStringLiteral("shown"), EmojiMapping::displayText(title)},
+                        {QStringLiteral("frame"), keyFrame(i / kKeysPerPage, i % kKeysPerPage)}});
     }
     return keys;
 }

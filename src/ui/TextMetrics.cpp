@@ -33,4 +33,3 @@ QSizeF fittedSize(const QString &text, double maxWidth, int pixelSize)
 }
 
 } // namespace TextMetrics
-

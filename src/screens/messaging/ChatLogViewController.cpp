@@ -6,8 +6,7 @@
 #include "platform/AppContext.h"
 #include "ui/PagedStoreModel.h"
 
-ChatLogViewController::ChatLogViewController(AppContext &context, const User &user,
-                                             QObject *parent)
+ChatLogViewController::ChatLogViewController(AppContext &context, const User &user, QObject *parent)
     : ViewController(context, parent), user_(user)
 {
     dataSource_ = PagedStoreModel::of<ChatRow>(
@@ -68,8 +67,7 @@ void ChatLogViewController::clearLog()
                                        QStringLiteral("清除聊天记录"), {}, this, [this](int index) {
                                            if (index != 0)
                                                return;
-                                           context().messageStore().clearConversation(
-                                               user_.userId);
+                                           context().messageStore().clearConversation(user_.userId);
                                            loadPage();
                                        });
 }

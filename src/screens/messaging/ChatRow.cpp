@@ -29,12 +29,12 @@ ChatRow::ChatRow(const ChatMessage &message, const User &partner, ReceivedLabel 
     const double bubbleY = kLabelY - kBubbleTopPadding;
     if (received) {
         labelFrame = QRectF(receivedLabel.x, kLabelY, fitted.width(), fitted.height());
-        bubbleFrame = QRectF(receivedLabel.x - kBubbleSidePadding, bubbleY, bubbleWidth,
-                             bubbleHeight);
+        bubbleFrame =
+            QRectF(receivedLabel.x - kBubbleSidePadding, bubbleY, bubbleWidth, bubbleHeight);
         avatar = partner.avatar;
-        avatarFrame = QRectF(bubbleFrame.x() - kAvatarGap - kAvatarSize,
-                             bubbleFrame.bottom() - kAvatarRaise - kAvatarSize, kAvatarSize,
-                             kAvatarSize);
+        avatarFrame =
+            QRectF(bubbleFrame.x() - kAvatarGap - kAvatarSize,
+                   bubbleFrame.bottom() - kAvatarRaise - kAvatarSize, kAvatarSize, kAvatarSize);
     } else {
         labelFrame =
             QRectF(kSentLabelRight - fitted.width(), kLabelY, fitted.width(), fitted.height());

@@ -35,7 +35,8 @@ ChatViewController::ChatViewController(AppContext &context, const User &user, QO
             QVariantList rows;
             for (const ChatMessage &message :
                  this->context().messageStore().conversationPage(user_.userId, offset))
-                rows.append(QVariant::fromValue(ChatRow(message, user_, ChatRow::kChatScreenLabel)));
+                rows.append(
+                    QVariant::fromValue(ChatRow(message, user_, ChatRow::kChatScreenLabel)));
             return rows;
         },
         this);
@@ -238,7 +239,8 @@ void ChatViewController::showActionSheet()
 
 void ChatViewController::sendBlacklistRequest()
 {
-    blacklistRequest_->post(kBlacklistScript, {{QStringLiteral("uid"), QString::number(user_.userId)}},
+    blacklistRequest_->post(kBlacklistScript,
+                            {{QStringLiteral("uid"), QString::number(user_.userId)}},
                             [this](const JSONFetcher &) {
                                 context().alerts().showCommonAlert(
                                     QStringLiteral("成功加入黑名单"),
