@@ -11,6 +11,7 @@ Rectangle {
     readonly property real hiddenY: parent ? parent.height : 0
     readonly property real shownY: hiddenY - height
 
+    objectName: "notifyPopup"
     parent: Window.window ? Window.window.contentItem : null
     width: parent ? parent.width : 0
     height: 44

@@ -15,8 +15,10 @@ Item {
         color: Theme.dim
     }
 
-    // Nothing behind a modal alert takes a press.
-    InputBlocker {}
+    // Nothing behind a modal alert takes a press; the panel and the sheet above do.
+    InputBlocker {
+        z: 0
+    }
 
     Rectangle {
         id: panel

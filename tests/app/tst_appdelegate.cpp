@@ -1,23 +1,20 @@
-// Start-up and session: the launch decisions with a set clock, the fallbacks
-// when the configuration cannot be had, sign-out, activation, position, push
-// and reachability, against a loopback web host and a recording chat layer.
+// The application delegate with a recording router and chat layer: what launching
+// registers and opens, the session flow (sign-in, hub, sign-out in its order and what
+// it keeps), activation, position, push and reachability.
 
-#include "LoopbackHttpServer.h"
+#include "RecordingRouter.h"
 #include "TestContext.h"
 #include "app/AppDelegate.h"
-#include "app/LaunchingViewController.h"
 #include "app/LoginViewController.h"
-#include "app/MainViewController.h"
+#include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/ChatConnector.h"
-#include "platform/Clock.h"
 #include "platform/LocationService.h"
 #include "platform/NavigationController.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
 #include "platform/PushService.h"
 #include "platform/Reachability.h"
-#include "platform/Session.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "platform/UrlOpener.h"
@@ -27,10 +24,6 @@
 namespace json = nuvora::json;
 
 namespace {
-const QByteArray kOptions =
-    R"({"api":{"host":"10.0.0.5","port":8080},"message":{"host":"chat.local","port":"9100"}})";
-const QDateTime kNow = QDateTime::fromSecsSinceEpoch(1'800'000'000);
-
 // The chat layer as the shell sees it, recording each call with the session's
 // signed-in state at that moment.
 class RecordingChat : public ChatConnector {
@@ -80,14 +73,8 @@ private slots:
     void init();
     void cleanup();
 
-    void firstLaunchFetchesTheConfiguration();
-    void configurationAgeDecidesBetweenStoredAndFetched_data();
-    void configurationAgeDecidesBetweenStoredAndFetched();
-    void storedSessionSignsInAutomatically_data();
-    void storedSessionSignsInAutomatically();
-    void unusableConfigurationFallsBackToStoredAddresses_data();
-    void unusableConfigurationFallsBackToStoredAddresses();
-    void unusableConfigurationWithoutStoredAddressesOffersARetry();
+    void launchRegistersAndOpensTheLaunchScreen();
+    void sessionFlowOpensTheScreensThroughTheRouter();
     void signOutInOrderKeepsTheRest();
     void remoteNotificationTypes();
     void activationResetsBadgeStartsPositionAndReconnects();
@@ -97,207 +84,67 @@ private slots:
     void chatCommandsReachTheChatLayer();
 
 private:
+    AppContext &context() { return test_->context(); }
     AppDelegate &launch();
-    void storeOptionsFetchedAt(qint64 seconds);
-    template <class T> bool bottomIs() const
-    {
-        return qobject_cast<T *>((*test_)->navigation().bottomViewController()) != nullptr;
-    }
 
-    std::unique_ptr<LoopbackHttpServer> server_;
     std::unique_ptr<TestContext> test_;
     std::unique_ptr<RecordingChat> chat_;
+    RecordingRouter router_;
 };
 
 void tst_AppDelegate::init()
 {
-    server_ = std::make_unique<LoopbackHttpServer>();
-    server_->setReply("/m/iphone2.0.0.json", ScriptedReply::json(kOptions));
-    test_ = std::make_unique<TestContext>(QUrl(server_->baseUrl()));
-    (*test_)->clock().setNow(kNow);
-    chat_ = std::make_unique<RecordingChat>((*test_)->session());
-    (*test_)->setChat(chat_.get());
+    test_ = std::make_unique<TestContext>();
+    chat_ = std::make_unique<RecordingChat>(context().session());
+    context().setChat(chat_.get(), nullptr, nullptr);
+    context().setRouter(&router_);
+    router_.opened.clear();
 }
 
 void tst_AppDelegate::cleanup()
 {
     test_.reset();
     chat_.reset();
-    server_.reset();
 }
 
 AppDelegate &tst_AppDelegate::launch()
 {
-    AppContext &context = test_->context();
-    AppDelegate &delegate = context.addService(std::make_unique<AppDelegate>(context));
+    AppDelegate &delegate = context().own(std::make_unique<AppDelegate>(context()));
     delegate.applicationDidFinishLaunching();
     return delegate;
 }
 
-void tst_AppDelegate::storeOptionsFetchedAt(qint64 seconds)
-{
-    SettingsStore &settings = (*test_)->settings();
-    settings.setString(SettingsKeys::apiServerAddress, "http://stored.host:81/iphone/2.0/");
-    settings.setString(SettingsKeys::firstSocketAddress, "stored.chat");
-    settings.setString(SettingsKeys::firstSocketPort, "5222");
-    settings.setString(SettingsKeys::lastOptionUpdateTime, QString::number(seconds));
-}
-
-void tst_AppDelegate::firstLaunchFetchesTheConfiguration()
+void tst_AppDelegate::launchRegistersAndOpensTheLaunchScreen()
 {
     AppDelegate &delegate = launch();
     QCOMPARE(AppDelegate::sharedAppDelegate(), &delegate);
-    QVERIFY(bottomIs<LaunchingViewController>());
-    auto *launching =
-        qobject_cast<LaunchingViewController *>((*test_)->navigation().bottomViewController());
-    QVERIFY(launching->isRunning());
-    QTRY_VERIFY(bottomIs<LoginViewController>());
-    QCOMPARE(server_->requests().size(), 1);
-    QCOMPARE(server_->requests()[0].method, QByteArray("GET"));
-
-    Session &session = (*test_)->session();
-    QCOMPARE(session.apiServerAddress, QStringLiteral("http://10.0.0.5:8080/iphone/2.0/"));
-    QCOMPARE(session.socketServer, QStringLiteral("chat.local"));
-    QCOMPARE(session.socketPort, 9100);
-    SettingsStore &stored = test_->restart().settings();
-    QCOMPARE(stored.string(SettingsKeys::apiServerAddress),
-             QStringLiteral("http://10.0.0.5:8080/iphone/2.0/"));
-    QCOMPARE(stored.string(SettingsKeys::firstSocketAddress), QStringLiteral("chat.local"));
-    QCOMPARE(stored.string(SettingsKeys::firstSocketPort), QStringLiteral("9100"));
-    QCOMPARE(stored.string(SettingsKeys::lastOptionUpdateTime), QStringLiteral("1800000000"));
-    QVERIFY(stored.string(SettingsKeys::clientInfo).startsWith("Nuvora/"));
+    QCOMPARE(&context().sessionFlow(), static_cast<SessionFlow *>(&delegate));
+    QCOMPARE(router_.opened, QStringList{"launchScreen"});
+    QVERIFY(chat_->calls.isEmpty());
+    QVERIFY(context().settings().string(SettingsKeys::clientInfo).startsWith("Nuvora/2.0.0 "));
+    QCOMPARE(test_->restart().settings().string(SettingsKeys::clientInfo).left(13),
+             QStringLiteral("Nuvora/2.0.0 "));
 }
 
-void tst_AppDelegate::configurationAgeDecidesBetweenStoredAndFetched_data()
+void tst_AppDelegate::sessionFlowOpensTheScreensThroughTheRouter()
 {
-    QTest::addColumn<qint64>("age");
-    QTest::addColumn<bool>("fetches");
-    QTest::newRow("3600 s") << qint64(3600) << false;
-    QTest::newRow("3601 s") << qint64(3601) << true;
-    QTest::newRow("just now") << qint64(0) << false;
-}
-
-void tst_AppDelegate::configurationAgeDecidesBetweenStoredAndFetched()
-{
-    QFETCH(qint64, age);
-    QFETCH(bool, fetches);
-    storeOptionsFetchedAt(kNow.toSecsSinceEpoch() - age);
-    launch();
-    QTRY_VERIFY(bottomIs<LoginViewController>());
-    QCOMPARE(server_->requests().size(), fetches ? 1 : 0);
-    const Session &session = (*test_)->session();
-    if (fetches) {
-        QCOMPARE(session.socketServer, QStringLiteral("chat.local"));
-    } else {
-        QCOMPARE(session.apiServerAddress, QStringLiteral("http://stored.host:81/iphone/2.0/"));
-        QCOMPARE(session.socketServer, QStringLiteral("stored.chat"));
-        QCOMPARE(session.socketPort, 5222);
-    }
-}
-
-void tst_AppDelegate::storedSessionSignsInAutomatically_data()
-{
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<QString>("token");
-    QTest::addColumn<bool>("withUser");
-    QTest::addColumn<bool>("signedIn");
-    QTest::newRow("password, token and user") << "pw"
-                                              << "tok" << true << true;
-    QTest::newRow("token without password") << ""
-                                            << "tok" << true << false;
-    QTest::newRow("password without token") << "pw"
-                                            << "" << true << false;
-    QTest::newRow("no stored user") << "pw"
-                                    << "tok" << false << false;
-}
-
-void tst_AppDelegate::storedSessionSignsInAutomatically()
-{
-    QFETCH(QString, password);
-    QFETCH(QString, token);
-    QFETCH(bool, withUser);
-    QFETCH(bool, signedIn);
-    storeOptionsFetchedAt(kNow.toSecsSinceEpoch() - 10);
-    SettingsStore &settings = (*test_)->settings();
-    settings.setString(SettingsKeys::password, password);
-    settings.setString(SettingsKeys::loginToken, token);
-    if (withUser)
-        settings.setValue(SettingsKeys::defaultUser, storedUser());
     AppDelegate &delegate = launch();
-    if (signedIn) {
-        QVERIFY(bottomIs<MainViewController>());
-        QVERIFY(delegate.defaultUser());
-        QCOMPARE(delegate.defaultUser()->userId, 77);
-        QCOMPARE(delegate.defaultUser()->nickname, QStringLiteral("夜归人"));
-        QCOMPARE((*test_)->session().userInfoVersion(), 3);
-        QCOMPARE(chat_->calls, QStringList({"initializeSocket (signed in)"}));
-    } else {
-        QVERIFY(bottomIs<LoginViewController>());
-        QVERIFY(!delegate.defaultUser());
-        QVERIFY(chat_->calls.isEmpty());
-    }
-    // No request reaches the API server for the automatic sign-in.
-    QCOMPARE(server_->requests().size(), 0);
-}
+    SessionFlow &flow = context().sessionFlow();
+    flow.gotoLogin();
+    QCOMPARE(router_.last(), QStringLiteral("signIn"));
+    QVERIFY(chat_->calls.isEmpty());
 
-void tst_AppDelegate::unusableConfigurationFallsBackToStoredAddresses_data()
-{
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<int>("status");
-    QTest::newRow("404") << QByteArray("{}") << 404;
-    QTest::newRow("not JSON") << QByteArray("<html>maintenance</html>") << 200;
-    QTest::newRow("no chat port") << QByteArray(
-        R"({"api":{"host":"a","port":1},"message":{"host":"b"}})")
-                                  << 200;
-    QTest::newRow("port out of range")
-        << QByteArray(R"({"api":{"host":"a","port":70000},"message":{"host":"b","port":2}})")
-        << 200;
-    QTest::newRow("host not text")
-        << QByteArray(R"({"api":{"host":5,"port":1},"message":{"host":"b","port":2}})") << 200;
-}
-
-void tst_AppDelegate::unusableConfigurationFallsBackToStoredAddresses()
-{
-    QFETCH(QByteArray, body);
-    QFETCH(int, status);
-    server_->setReply("/m/iphone2.0.0.json", ScriptedReply::json(body, status));
-    const qint64 fetchedAt = kNow.toSecsSinceEpoch() - 7200;
-    storeOptionsFetchedAt(fetchedAt);
-    launch();
-    QTRY_VERIFY(bottomIs<LoginViewController>());
-    QCOMPARE(server_->requests().size(), 1);
-    QCOMPARE((*test_)->session().apiServerAddress,
-             QStringLiteral("http://stored.host:81/iphone/2.0/"));
-    QCOMPARE((*test_)->session().socketPort, 5222);
-    // The old time stays, so the next launch tries again.
-    QCOMPARE((*test_)->settings().integer(SettingsKeys::lastOptionUpdateTime), fetchedAt);
-    QVERIFY(!(*test_)->alerts().alertVisible());
-}
-
-void tst_AppDelegate::unusableConfigurationWithoutStoredAddressesOffersARetry()
-{
-    server_->setReply("/m/iphone2.0.0.json", ScriptedReply::json("{}", 503));
-    // A fresh time without addresses is no configuration either.
-    (*test_)->settings().setString(SettingsKeys::lastOptionUpdateTime,
-                                   QString::number(kNow.toSecsSinceEpoch()));
-    launch();
-    AlertPresenter &alerts = (*test_)->alerts();
-    QTRY_VERIFY(alerts.alertVisible());
-    QCOMPARE(alerts.alertTitle(), QStringLiteral("网络连接失败"));
-    QCOMPARE(alerts.alertButtons(), QStringList({"重试"}));
-    QVERIFY(bottomIs<LaunchingViewController>());
-
-    server_->setReply("/m/iphone2.0.0.json", ScriptedReply::json(kOptions));
-    alerts.answer(0);
-    QTRY_VERIFY(bottomIs<LoginViewController>());
-    QCOMPARE(server_->requests().size(), 2);
-    QCOMPARE((*test_)->session().socketServer, QStringLiteral("chat.local"));
+    context().session().setDefaultUser(storedUser());
+    flow.finishLogin();
+    QCOMPARE(chat_->calls, QStringList({"initializeSocket (signed in)"}));
+    QCOMPARE(router_.opened, (QStringList{"launchScreen", "signIn", "hub"}));
+    QCOMPARE(&flow, static_cast<SessionFlow *>(&delegate));
 }
 
 void tst_AppDelegate::signOutInOrderKeepsTheRest()
 {
-    storeOptionsFetchedAt(kNow.toSecsSinceEpoch());
-    SettingsStore &settings = (*test_)->settings();
+    SettingsStore &settings = context().settings();
+    settings.setString(SettingsKeys::apiServerAddress, "http://stored.host:81/iphone/2.0/");
     settings.setString(SettingsKeys::password, "pw");
     settings.setString(SettingsKeys::loginToken, "tok");
     settings.setValue(SettingsKeys::defaultUser, storedUser());
@@ -307,15 +154,14 @@ void tst_AppDelegate::signOutInOrderKeepsTheRest()
     settings.setString(SettingsKeys::latitude, "31.230000");
     settings.setString(SettingsKeys::feedRemindCount, "2");
     AppDelegate &delegate = launch();
-    QVERIFY(bottomIs<MainViewController>());
-    chat_->calls.clear();
+    context().session().setDefaultUser(storedUser());
+    router_.opened.clear();
 
     delegate.logout();
     QCOMPARE(chat_->calls,
              QStringList({"closeStore (signed in)", "disconnectSocket (signed out)"}));
-    QVERIFY(!delegate.defaultUser());
-    QVERIFY(bottomIs<LoginViewController>());
-    QCOMPARE((*test_)->navigation().depth(), 1);
+    QVERIFY(!context().session().defaultUser());
+    QCOMPARE(router_.opened, QStringList{"signIn"});
 
     SettingsStore &reread = test_->restart().settings();
     for (const QString &gone :
@@ -332,7 +178,6 @@ void tst_AppDelegate::signOutInOrderKeepsTheRest()
 void tst_AppDelegate::remoteNotificationTypes()
 {
     AppDelegate &delegate = launch();
-    QTRY_VERIFY(bottomIs<LoginViewController>());
     AlertPresenter &alerts = (*test_)->alerts();
     QObject observer;
     QVariantList parties;
@@ -360,9 +205,7 @@ void tst_AppDelegate::remoteNotificationTypes()
 
 void tst_AppDelegate::activationResetsBadgeStartsPositionAndReconnects()
 {
-    storeOptionsFetchedAt(kNow.toSecsSinceEpoch());
     AppDelegate &delegate = launch();
-    QVERIFY(bottomIs<LoginViewController>());
     (*test_)->push().setBadgeNumber(4);
     delegate.applicationDidBecomeActive();
     QCOMPARE((*test_)->push().badgeNumber(), 0);
@@ -373,7 +216,7 @@ void tst_AppDelegate::activationResetsBadgeStartsPositionAndReconnects()
     QCOMPARE(chat_->calls, QStringList({"disconnectSocket (signed out)"}));
 
     chat_->calls.clear();
-    delegate.setDefaultUser(storedUser());
+    context().session().setDefaultUser(storedUser());
     delegate.finishLogin();
     QCOMPARE(chat_->calls, QStringList({"initializeSocket (signed in)"}));
     delegate.applicationWillResignActive();
@@ -381,6 +224,12 @@ void tst_AppDelegate::activationResetsBadgeStartsPositionAndReconnects()
     QCOMPARE(chat_->calls,
              QStringList({"initializeSocket (signed in)", "disconnectSocket (signed in)",
                           "initializeSocket (signed in)"}));
+
+    // With the sign-in screen at the bottom there is no session to reconnect.
+    chat_->calls.clear();
+    context().navigation().setViewControllers({new LoginViewController(context())}, false);
+    delegate.applicationDidBecomeActive();
+    QVERIFY(chat_->calls.isEmpty());
 
     // Location services off: the position falls back to "0" and the alert shows.
     (*test_)->location().simulate(false);
@@ -416,7 +265,7 @@ void tst_AppDelegate::pushTokenIsStoredAsHex()
 
 void tst_AppDelegate::reachabilityChanges()
 {
-    AppDelegate &delegate = launch();
+    launch();
     Reachability &reachability = (*test_)->reachability();
     reachability.setReachable(false);
     QCOMPARE((*test_)->alerts().alertTitle(), QStringLiteral("网络连接中断"));
@@ -424,7 +273,7 @@ void tst_AppDelegate::reachabilityChanges()
     reachability.setReachable(true);
     QVERIFY(chat_->calls.isEmpty()); // nobody signed in
 
-    delegate.setDefaultUser(storedUser());
+    context().session().setDefaultUser(storedUser());
     reachability.setReachable(false);
     reachability.setReachable(true);
     QCOMPARE(chat_->calls, QStringList({"initializeSocket (signed in)"}));

@@ -1,30 +1,25 @@
-// The region screen against the stand-in server: the server's answer for the
-// stored position, the picker, what confirming stores and announces, and what
-// the opening screen is told.
+// The region screen against the loopback API with captured replies: the server's
+// answer for the stored position, the picker, what confirming stores and announces,
+// and what the opening screen is told.
 
-#include "DevServerProcess.h"
-#include "LoopbackHttpServer.h"
-#include "TestContext.h"
+#include "ClientTestContext.h"
+#include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
-#include "platform/Session.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "screens/people/LocationViewController.h"
-#include "screens/people/LocationViewControllerDelegate.h"
 
 #include <QPointer>
 #include <QTest>
 
+Q_DECLARE_METATYPE(ScriptedReply)
+
 namespace {
 // The opening screen, recording what it is told.
-class RecordingOpener : public QObject, public LocationViewControllerDelegate {
+class RecordingOpener : public QObject {
 public:
-    void locateDidFinished(const std::optional<QString> &cityName) override
-    {
-        answers.push_back(cityName);
-    }
     std::vector<std::optional<QString>> answers;
 };
 } // namespace
@@ -32,7 +27,6 @@ public:
 class tst_Location : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QVERIFY2(server_.start(), qPrintable(server_.errorString())); }
     void init();
     void cleanup();
     void serverNamesTheCityOfThePosition();
@@ -46,18 +40,17 @@ private slots:
     void closingTheScreenDropsTheRequest();
 
 private:
-    LocationViewController *open(const QString &lat, const QString &lng);
+    LocationViewController *open(const QString &lat, const QString &lng,
+                                 const QString &fixture = "lbs_shanghai.json");
 
-    DevServerProcess server_;
-    std::unique_ptr<TestContext> test_;
+    std::unique_ptr<ClientTestContext> test_;
     std::unique_ptr<RecordingOpener> opener_;
     int switched_ = 0;
 };
 
 void tst_Location::init()
 {
-    test_ = std::make_unique<TestContext>(QUrl(server_.webHost()));
-    (*test_)->session().apiServerAddress = server_.apiBase();
+    test_ = std::make_unique<ClientTestContext>();
     opener_ = std::make_unique<RecordingOpener>();
     switched_ = 0;
     (*test_)->notifications().addObserver(opener_.get(), NotificationNames::citySwitched,
@@ -70,13 +63,19 @@ void tst_Location::cleanup()
     test_.reset();
 }
 
-LocationViewController *tst_Location::open(const QString &lat, const QString &lng)
+LocationViewController *tst_Location::open(const QString &lat, const QString &lng,
+                                           const QString &fixture)
 {
+    if (!fixture.isEmpty())
+        test_->replyFixture(LocationViewController::kScript, fixture);
     SettingsStore &settings = (*test_)->settings();
     settings.setString(SettingsKeys::latitude, lat);
     settings.setString(SettingsKeys::longitude, lng);
     auto *location = new LocationViewController(test_->context());
-    location->setDelegate(opener_.get(), opener_.get());
+    location->setDelegate(opener_.get(),
+                          [opener = opener_.get()](const std::optional<QString> &cityName) {
+                              opener->answers.push_back(cityName);
+                          });
     (*test_)->navigation().presentViewController(location, false);
     return location;
 }
@@ -92,6 +91,8 @@ void tst_Location::serverNamesTheCityOfThePosition()
     QCOMPARE(location->sheng(), 25);
     QCOMPARE(location->shi(), 1);
     QCOMPARE(location->infoText(), QStringLiteral("上海"));
+    QCOMPARE(test_->lastFormOf(LocationViewController::kScript),
+             (QList<QPair<QString, QString>>{{"lat", "31.230400"}, {"lng", "121.473700"}}));
 
     location->confirmLocation();
     QCOMPARE(switched_, 1);
@@ -105,11 +106,12 @@ void tst_Location::serverNamesTheCityOfThePosition()
 
 void tst_Location::unknownPlaceNeedsAManualPick()
 {
-    // The middle of the ocean is in no city the server knows.
-    LocationViewController *location = open("0", "-30");
+    // The middle of the ocean is in no city the server knows; its refusal is no alert.
+    LocationViewController *location = open("0", "-30", "lbs_unknown_place.json");
     QTRY_VERIFY(!location->isRunning());
     QVERIFY(!location->autoLocatedSuccess());
     QCOMPARE(location->infoText(), LocationViewController::kCannotLocate);
+    QCOMPARE((*test_)->alerts().alertCount(), 0);
 
     location->confirmLocation();
     QVERIFY(opener_->answers.empty());
@@ -153,7 +155,7 @@ void tst_Location::manualPickOverridesTheServer()
 
 void tst_Location::provinceWithoutCityConfirmsTheEmptyName()
 {
-    LocationViewController *location = open("0", "-30");
+    LocationViewController *location = open("0", "-30", "lbs_unknown_place.json");
     QTRY_VERIFY(!location->isRunning());
     location->pickerViewDidSelectRow(3, LocationViewController::ProvinceComponent);
     location->confirmLocation();
@@ -196,6 +198,8 @@ void tst_Location::cancelStoresNothing()
 void tst_Location::badRepliesReadAsNotLocated_data()
 {
     QTest::addColumn<ScriptedReply>("reply");
+    QTest::newRow("no place for the position")
+        << ScriptedReply::json(R"({"sheng_id":0,"shi_id":0,"status":1,"message":""})");
     QTest::newRow("not json") << ScriptedReply::json("<html>oops</html>");
     QTest::newRow("truncated") << ScriptedReply::json(R"({"status":1,"sheng_id":2)");
     QTest::newRow("server error") << ScriptedReply::json(R"({"status":1})", 500);
@@ -207,25 +211,27 @@ void tst_Location::badRepliesReadAsNotLocated_data()
 void tst_Location::badRepliesReadAsNotLocated()
 {
     QFETCH(ScriptedReply, reply);
-    LoopbackHttpServer api;
-    api.setReply("/iphone/2.0/lbs.php", reply);
-    (*test_)->session().apiServerAddress = api.baseUrl() + "/iphone/2.0/";
-    LocationViewController *location = open("31.2", "121.4");
+    test_->reply(LocationViewController::kScript, reply);
+    LocationViewController *location = open("31.2", "121.4", QString());
     QTRY_VERIFY(!location->isRunning());
-    QVERIFY(!location->autoLocatedSuccess());
     QCOMPARE(location->infoText(), LocationViewController::kCannotLocate);
+    QCOMPARE((*test_)->alerts().alertCount(), 0);
+    // Still a choice by hand.
+    location->pickerViewDidSelectRow(6, LocationViewController::ProvinceComponent);
+    location->pickerViewDidSelectRow(15, LocationViewController::CityComponent);
+    location->confirmLocation();
+    QCOMPARE(opener_->answers.back(), std::optional<QString>(QStringLiteral("深圳")));
 }
 
 void tst_Location::closingTheScreenDropsTheRequest()
 {
-    LoopbackHttpServer api;
     ScriptedReply silent;
     silent.neverAnswer = true;
-    api.setReply("/iphone/2.0/lbs.php", silent);
-    (*test_)->session().apiServerAddress = api.baseUrl() + "/iphone/2.0/";
-    QPointer<LocationViewController> location = open("31.2", "121.4");
-    QVERIFY(api.waitForRequests(1));
-    QCOMPARE(api.requests()[0].body, QByteArray("lat=31.2&lng=121.4"));
+    test_->reply(LocationViewController::kScript, silent);
+    QPointer<LocationViewController> location = open("31.2", "121.4", QString());
+    QVERIFY(test_->api().waitForRequests(1));
+    QCOMPARE(test_->api().requests()[0].body, QByteArray("lat=31.2&lng=121.4"));
+    QCOMPARE(ClientTestContext::requestsInFlight(*location), 1);
     (*test_)->navigation().dismissViewController(false);
     QTRY_VERIFY(location.isNull());
     QVERIFY(opener_->answers.empty());

@@ -1,28 +1,28 @@
-// The sign-in screen against the stand-in server: the empty-field alerts, a
-// failed and a successful sign-in (what is stored, the region screen or the hub),
-// one request for a double tap, replies that start no session, and the links.
+// The sign-in screen against the loopback API with captured replies: the empty-field
+// alerts, a failed and a successful sign-in (what is stored, the region screen or the
+// hub through the router and the session flow), one request for a double tap, replies
+// that start no session, and the links.
 
-#include "DevServerProcess.h"
-#include "LoopbackHttpServer.h"
-#include "TestContext.h"
-#include "app/AppDelegate.h"
+#include "ClientTestContext.h"
 #include "app/LoginViewController.h"
-#include "app/MainViewController.h"
-#include "app/RegisterStepOneViewController.h"
+#include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
-#include "platform/Session.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "platform/UrlOpener.h"
-#include "screens/people/LocationViewController.h"
 
 #include <QTest>
+
+Q_DECLARE_METATYPE(ScriptedReply)
+
+namespace {
+const QString kEmail = QStringLiteral("demo@nuvora.cn");
+}
 
 class tst_Login : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QVERIFY2(server_.start(), qPrintable(server_.errorString())); }
     void init();
     void cleanup();
     void storedAddressFillsTheForm();
@@ -36,20 +36,16 @@ private slots:
     void linksOpenRegistrationAndPasswordPage();
 
 private:
+    AppContext &context() { return test_->context(); }
     LoginViewController *showLogin();
     void signIn(LoginViewController *login, const QString &password);
 
-    DevServerProcess server_;
-    std::unique_ptr<TestContext> test_;
-    AppDelegate *delegate_ = nullptr;
+    std::unique_ptr<ClientTestContext> test_;
 };
 
 void tst_Login::init()
 {
-    test_ = std::make_unique<TestContext>(QUrl(server_.webHost()));
-    AppContext &context = test_->context();
-    context.session().apiServerAddress = server_.apiBase();
-    delegate_ = &context.addService(std::make_unique<AppDelegate>(context));
+    test_ = std::make_unique<ClientTestContext>();
 }
 
 void tst_Login::cleanup()
@@ -59,15 +55,14 @@ void tst_Login::cleanup()
 
 LoginViewController *tst_Login::showLogin()
 {
-    delegate_->gotoLogin();
-    auto *login = qobject_cast<LoginViewController *>((*test_)->navigation().topViewController());
-    Q_ASSERT(login);
+    auto *login = new LoginViewController(context());
+    context().navigation().setViewControllers({login}, false);
     return login;
 }
 
 void tst_Login::signIn(LoginViewController *login, const QString &password)
 {
-    login->setEmail(server_.demoEmail());
+    login->setEmail(kEmail);
     login->setPassword(password);
     login->login();
     QVERIFY(login->isRunning());
@@ -79,7 +74,7 @@ void tst_Login::storedAddressFillsTheForm()
     QCOMPARE(empty->email(), QString());
     QCOMPARE(empty->focusedField(), LoginViewController::kEmailField);
 
-    (*test_)->settings().setString(SettingsKeys::username, "night@nuvora.cn");
+    context().settings().setString(SettingsKeys::username, "night@nuvora.cn");
     LoginViewController *filled = showLogin();
     QCOMPARE(filled->email(), QStringLiteral("night@nuvora.cn"));
     QCOMPARE(filled->focusedField(), LoginViewController::kPasswordField);
@@ -88,7 +83,7 @@ void tst_Login::storedAddressFillsTheForm()
 void tst_Login::emptyFieldsGetTheJokes()
 {
     LoginViewController *login = showLogin();
-    AlertPresenter &alerts = (*test_)->alerts();
+    AlertPresenter &alerts = context().alerts();
     login->login();
     QCOMPARE(alerts.alertCount(), 1);
     QCOMPARE(alerts.alertTitle(), QString());
@@ -98,98 +93,96 @@ void tst_Login::emptyFieldsGetTheJokes()
                           "Nuvora:肯定有用户名.", "用户输入密码:meiyouyonghuming", "Nuvora:囧rz"}));
     alerts.answer(0);
 
-    login->setEmail(server_.demoEmail());
+    login->setEmail(kEmail);
     login->login();
     QCOMPARE(alerts.alertMessage().split('\n'),
              (QStringList{"Nuvora问用户:密码是多少?", "用户说:没有密码.", "Nuvora:肯定有密码.",
                           "用户输入密码:meiyoumima", "Nuvora:囧rz"}));
     QVERIFY(!login->isRunning());
+    QCOMPARE(test_->api().requests().size(), 0);
     // The entered values stay.
-    QCOMPARE(login->email(), server_.demoEmail());
+    QCOMPARE(login->email(), kEmail);
 }
 
 void tst_Login::failureShowsTheServerMessageAndStoresNothing()
 {
+    test_->replyFixture(LoginViewController::kScript, "account_login_wrong_password.json");
     LoginViewController *login = showLogin();
     signIn(login, "wrong-password");
     QTRY_VERIFY(!login->isRunning());
-    AlertPresenter &alerts = (*test_)->alerts();
+    AlertPresenter &alerts = context().alerts();
     QCOMPARE(alerts.alertCount(), 1);
     QCOMPARE(alerts.alertTitle(), QString());
     QCOMPARE(alerts.alertMessage(), QStringLiteral("邮箱或密码错误"));
-    SettingsStore &settings = (*test_)->settings();
+    SettingsStore &settings = context().settings();
     for (const QString &key : {SettingsKeys::username, SettingsKeys::password,
                                SettingsKeys::loginToken, SettingsKeys::defaultUser})
         QVERIFY2(!settings.contains(key), qPrintable(key));
-    QCOMPARE(delegate_->defaultUser(), nullptr);
-    QCOMPARE((*test_)->navigation().topViewController(), login);
+    QVERIFY(!context().session().defaultUser());
+    QVERIFY(test_->sessionFlow().calls.isEmpty());
+    QVERIFY(test_->router().opened.isEmpty());
+    QCOMPARE(context().navigation().topViewController(), login);
 }
 
 void tst_Login::firstSignInAsksForTheRegionBeforeTheHub()
 {
-    SettingsStore &settings = (*test_)->settings();
-    settings.setString(SettingsKeys::latitude, "31.230400");
-    settings.setString(SettingsKeys::longitude, "121.473700");
+    test_->replyFixture(LoginViewController::kScript, "account_login.json");
     LoginViewController *login = showLogin();
-    signIn(login, server_.demoPassword());
-    NavigationController &nav = (*test_)->navigation();
-    QTRY_VERIFY(nav.modalViewController());
-    auto *location = qobject_cast<LocationViewController *>(nav.modalViewController());
-    QVERIFY(location);
-    QCOMPARE(nav.bottomViewController(), login);
-    QVERIFY(delegate_->defaultUser());
-    QCOMPARE(delegate_->defaultUser()->userId, 2);
+    signIn(login, "nuvora123");
+    QTRY_COMPARE(test_->router().opened, QStringList{"regionChoice"});
+    QCOMPARE(test_->lastFormOf(LoginViewController::kScript),
+             (QList<QPair<QString, QString>>{{"email", kEmail}, {"password", "nuvora123"}}));
+    const std::optional<User> &user = context().session().defaultUser();
+    QVERIFY(user);
+    QCOMPARE(user->userId, 2);
+    QCOMPARE(user->nickname, QStringLiteral("夜色体验官"));
 
     // Stored and flushed before the region is chosen.
     {
         const SettingsStore stored(test_->settingsPath());
-        QCOMPARE(stored.string(SettingsKeys::username), server_.demoEmail());
-        QCOMPARE(stored.string(SettingsKeys::password), server_.demoPassword());
-        QVERIFY(!stored.string(SettingsKeys::loginToken).isEmpty());
+        QCOMPARE(stored.string(SettingsKeys::username), kEmail);
+        QCOMPARE(stored.string(SettingsKeys::password), QStringLiteral("nuvora123"));
+        QCOMPARE(stored.string(SettingsKeys::loginToken),
+                 QStringLiteral("cb4a9e01a5fd2b2e7d019f3106687f63"));
         QCOMPARE(stored.value(SettingsKeys::defaultUser)["uid"].toInteger(), 2);
     }
+    QVERIFY(test_->sessionFlow().calls.isEmpty());
 
     // Cancelling, or a place without a city, keeps the region screen up.
-    location->cancel();
-    QCOMPARE(nav.modalViewController(), location);
-    location->pickerViewDidSelectRow(3, LocationViewController::ProvinceComponent);
-    location->confirmLocation();
-    QCOMPARE(nav.modalViewController(), location);
+    test_->router().answerRegionChoice(std::nullopt);
+    test_->router().answerRegionChoice(QString());
+    QCOMPARE(test_->router().opened, QStringList{"regionChoice"});
+    QVERIFY(test_->sessionFlow().calls.isEmpty());
 
-    location->pickerViewDidSelectRow(1, LocationViewController::CityComponent);
-    location->confirmLocation();
-    QCOMPARE(nav.modalViewController(), nullptr);
-    QVERIFY(qobject_cast<MainViewController *>(nav.bottomViewController()));
-    QCOMPARE(nav.depth(), 1);
+    test_->router().answerRegionChoice(QStringLiteral("上海"));
+    QCOMPARE(test_->router().opened, (QStringList{"regionChoice", "closeRegionChoice"}));
+    QCOMPARE(test_->sessionFlow().calls, QStringList{"finishLogin"});
 }
 
 void tst_Login::signInWithARegionGoesToTheHub()
 {
-    (*test_)->settings().setString(SettingsKeys::sheng, "25");
-    (*test_)->settings().setString(SettingsKeys::shi, "1");
+    test_->replyFixture(LoginViewController::kScript, "account_login.json");
+    context().settings().setString(SettingsKeys::sheng, "25");
+    context().settings().setString(SettingsKeys::shi, "1");
     LoginViewController *login = showLogin();
-    signIn(login, server_.demoPassword());
-    NavigationController &nav = (*test_)->navigation();
-    QTRY_VERIFY(qobject_cast<MainViewController *>(nav.topViewController()));
-    QCOMPARE(nav.modalViewController(), nullptr);
-    QCOMPARE((*test_)->alerts().alertCount(), 0);
-    QVERIFY((*test_)->session().isSignedIn());
+    signIn(login, "nuvora123");
+    QTRY_COMPARE(test_->sessionFlow().calls, QStringList{"finishLogin"});
+    QVERIFY(test_->router().opened.isEmpty());
+    QCOMPARE(context().alerts().alertCount(), 0);
+    QVERIFY(context().session().isSignedIn());
 }
 
 void tst_Login::doubleTapSendsOneRequest()
 {
-    LoopbackHttpServer api;
     ScriptedReply silent;
     silent.neverAnswer = true;
-    api.setReply("/iphone/2.0/account_login.php", silent);
-    (*test_)->session().apiServerAddress = api.baseUrl() + "/iphone/2.0/";
+    test_->reply(LoginViewController::kScript, silent);
     LoginViewController *login = showLogin();
     signIn(login, "secret1");
     login->login();
-    QVERIFY(api.waitForRequests(1));
-    QTest::qWait(200);
-    QCOMPARE(api.requests().size(), 1);
-    QCOMPARE(api.requests()[0].body, QByteArray("email=demo@nuvora.cn&password=secret1"));
+    QCOMPARE(ClientTestContext::requestsInFlight(*login), 1);
+    QVERIFY(test_->api().waitForRequests(1));
+    QCOMPARE(test_->api().requests()[0].body, QByteArray("email=demo@nuvora.cn&password=secret1"));
 }
 
 void tst_Login::repliesWithoutASessionStoreNothing_data()
@@ -197,6 +190,8 @@ void tst_Login::repliesWithoutASessionStoreNothing_data()
     QTest::addColumn<ScriptedReply>("reply");
     QTest::addColumn<QString>("message");
     const QString failure = HTTPFetcher::kNetworkFailure;
+    QTest::newRow("refused") << ScriptedReply::fixture("account_login_wrong_password.json")
+                             << QStringLiteral("邮箱或密码错误");
     QTest::newRow("not json") << ScriptedReply::json("<html>") << failure;
     QTest::newRow("truncated") << ScriptedReply::json(R"({"status":1,"logintoken":"ab)") << failure;
     QTest::newRow("no user") << ScriptedReply::json(R"({"status":1,"logintoken":"abc"})")
@@ -208,6 +203,7 @@ void tst_Login::repliesWithoutASessionStoreNothing_data()
     QTest::newRow("status as text")
         << ScriptedReply::json(R"({"status":"0","message":"账号已停用"})")
         << QStringLiteral("账号已停用");
+    QTest::newRow("HTTP error") << ScriptedReply::json("{}", 500) << failure;
     ScriptedReply closed;
     closed.closeAbruptly = true;
     QTest::newRow("closed") << closed << failure;
@@ -217,18 +213,19 @@ void tst_Login::repliesWithoutASessionStoreNothing()
 {
     QFETCH(ScriptedReply, reply);
     QFETCH(QString, message);
-    LoopbackHttpServer api;
-    api.setReply("/iphone/2.0/account_login.php", reply);
-    (*test_)->session().apiServerAddress = api.baseUrl() + "/iphone/2.0/";
+    test_->reply(LoginViewController::kScript, reply);
     LoginViewController *login = showLogin();
     signIn(login, "secret1");
     QTRY_VERIFY(!login->isRunning());
-    QCOMPARE((*test_)->alerts().alertMessage(), message);
-    QVERIFY(!(*test_)->settings().contains(SettingsKeys::loginToken));
-    QVERIFY(!(*test_)->settings().contains(SettingsKeys::password));
-    QCOMPARE(delegate_->defaultUser(), nullptr);
+    AlertPresenter &alerts = context().alerts();
+    QCOMPARE(alerts.alertTitle(), QString());
+    QCOMPARE(alerts.alertMessage(), message);
+    QVERIFY(!context().settings().contains(SettingsKeys::loginToken));
+    QVERIFY(!context().settings().contains(SettingsKeys::password));
+    QVERIFY(!context().session().isSignedIn());
+    QVERIFY(test_->sessionFlow().calls.isEmpty());
     // The screen stays usable.
-    (*test_)->alerts().answer(0);
+    alerts.answer(0);
     login->login();
     QVERIFY(login->isRunning());
 }
@@ -237,13 +234,11 @@ void tst_Login::linksOpenRegistrationAndPasswordPage()
 {
     LoginViewController *login = showLogin();
     login->getPassword();
-    QCOMPARE((*test_)->urlOpener().opened(),
-             QList<QUrl>{QUrl(server_.webHost() + "/m/getpassword.php")});
+    QCOMPARE(context().urlOpener().opened(),
+             QList<QUrl>{QUrl(context().options().webHost.toString() + "/m/getpassword.php")});
     login->registerButtonTapped();
-    NavigationController &nav = (*test_)->navigation();
-    QVERIFY(qobject_cast<RegisterStepOneViewController *>(nav.topViewController()));
-    nav.topViewController()->back();
-    QCOMPARE(nav.topViewController(), login);
+    QCOMPARE(test_->router().opened, QStringList{"registration"});
+    QCOMPARE(test_->api().requests().size(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_Login)

@@ -1,18 +1,17 @@
-// The main hub against a scripted API server: counters, advertisements, the reminder
-// pop-up and its acknowledgement, kept and dropped section screens, the profile reload.
+// The main hub against the loopback API with captured replies: counters,
+// advertisements, the reminder pop-up and its acknowledgement, section screens from the
+// router kept and dropped, the reminder list and the party push through the router,
+// and the profile reload.
 
-#include "FormParser.h"
-#include "LoopbackHttpServer.h"
-#include "TestContext.h"
-#include "app/AppDelegate.h"
+#include "ClientTestContext.h"
 #include "app/MainViewController.h"
 #include "chat/ChatService.h"
 #include "chat/Database.h"
+#include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
-#include "platform/Session.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "platform/UrlOpener.h"
@@ -20,14 +19,14 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+
+#include <array>
 
 namespace {
-const QByteArray kOptions =
-    R"({"status":1,"message":"","version":"2.0","guanggao":{"index":{"img":"http://img/index.jpg",)"
-    R"("url":"http://ads.example/hub"},"club":[{"img":"http://img/c1.jpg","id":"5"}],"party":[]}})";
-const QByteArray kUserInfo =
-    R"({"status":1,"message":"","user":{"uid":2,"nickname":"新名字","bander":"http://img/b2.jpg",)"
-    R"("userinfoversion":2}})";
+const QString kOptions = QStringLiteral("option.php");
+const QString kRemind = QStringLiteral("my_feed_remind.php");
+const QString kUserInfo = QStringLiteral("my_userinfo.php");
 
 nuvora::json::Value signedInUser()
 {
@@ -55,6 +54,15 @@ class SectionScreen : public ViewController {
 public:
     using ViewController::ViewController;
 };
+
+// Runs the event loop until a timer started now with `ms` fired: by then every timer
+// that was started before with no longer an interval has fired too.
+bool timersStartedBeforeHaveFired(int ms)
+{
+    bool fired = false;
+    QTimer::singleShot(ms, [&fired] { fired = true; });
+    return QTest::qWaitFor([&fired] { return fired; }, ms + 5000);
+}
 } // namespace
 
 Q_DECLARE_METATYPE(ScriptedReply)
@@ -76,76 +84,68 @@ private slots:
     void profileReloadsOnANewVersion();
     void failedProfileReloadKeepsTheOldProfile_data();
     void failedProfileReloadKeepsTheOldProfile();
+    void partyPushOpensTheParty_data();
     void partyPushOpensTheParty();
     void destroyedHubStopsListening();
 
 private:
     AppContext &context() { return test_->context(); }
+    RecordingRouter &router() { return test_->router(); }
+    int requestsTo(const QString &script) const { return test_->requestsTo(script); }
     // Puts the hub at the bottom of the stack and waits for its advertisements.
     void loadHub(bool waitForAds = true);
-    int requestsTo(const QString &script) const;
-    QList<QPair<QString, QString>> lastFormOf(const QString &script) const;
+    // Section screens for the activity, club and party rows, counting what was made.
+    void provideSections();
 
-    std::unique_ptr<LoopbackHttpServer> server_;
-    std::unique_ptr<TestContext> test_;
-    AppDelegate *delegate_ = nullptr;
+    std::unique_ptr<ClientTestContext> test_;
     ChatService *chat_ = nullptr;
     QPointer<MainViewController> hub_;
+    std::array<int, size_t(HubSection::Count)> made_{};
 };
 
 void MainViewTest::init()
 {
-    server_ = std::make_unique<LoopbackHttpServer>();
-    server_->setReply("/iphone/2.0/option.php", ScriptedReply::json(kOptions));
-    server_->setReply("/iphone/2.0/my_feed_remind.php",
-                      ScriptedReply::json(R"({"status":1,"message":"","list":[]})"));
-    server_->setReply("/iphone/2.0/my_userinfo.php", ScriptedReply::json(kUserInfo));
-    test_ = std::make_unique<TestContext>();
-    delegate_ = &context().addService(std::make_unique<AppDelegate>(context()));
-    context().session().apiServerAddress = server_->baseUrl() + "/iphone/2.0/";
-    context().urlOpener().setOpensExternally(false);
-    delegate_->setDefaultUser(signedInUser());
+    test_ = std::make_unique<ClientTestContext>();
+    test_->replyFixture(kOptions, "option.json");
+    test_->replyFixture(kRemind, "my_feed_remind.json");
+    test_->replyFixture(kUserInfo, "my_userinfo.json");
+    context().session().setDefaultUser(signedInUser());
     chat_ = &ChatService::install(context());
     chat_->database().openDatabase("user2.sqlite3");
+    made_ = {};
 }
 
 void MainViewTest::cleanup()
 {
     test_.reset();
-    server_.reset();
     QVERIFY(!hub_);
 }
 
 void MainViewTest::loadHub(bool waitForAds)
 {
-    hub_ = new MainViewController(context(), *delegate_);
+    hub_ = new MainViewController(context());
     context().navigation().setViewControllers({hub_}, false);
     QVERIFY(hub_->isViewLoaded());
     if (waitForAds)
-        QTRY_VERIFY(delegate_->ads());
+        QTRY_VERIFY(context().session().ads());
 }
 
-int MainViewTest::requestsTo(const QString &script) const
+void MainViewTest::provideSections()
 {
-    int count = 0;
-    for (const RecordedRequest &request : server_->requests())
-        count += request.target.endsWith(script.toUtf8());
-    return count;
-}
-
-QList<QPair<QString, QString>> MainViewTest::lastFormOf(const QString &script) const
-{
-    for (auto it = server_->requests().crbegin(); it != server_->requests().crend(); ++it) {
-        if (it->target.endsWith(script.toUtf8()))
-            return FormParser::parse(it->body);
-    }
-    return {};
+    router().sectionScreens = [this](HubSection section) -> ViewController * {
+        if (section != HubSection::Activity && section != HubSection::Clubs
+            && section != HubSection::Parties)
+            return nullptr;
+        ++made_[size_t(section)];
+        return new SectionScreen(context());
+    };
 }
 
 void MainViewTest::countersFollowTheSettingsAndTheStore()
 {
     loadHub();
     QCOMPARE(hub_->menuTitles(), QStringList({"动态", "发现朋友", "会话", "夜店", "活动", "小夜"}));
+    QCOMPARE(requestsTo(kOptions), 1);
     QCOMPARE(hub_->menuImageNames(),
              QStringList({"menu-activity.jpg", "menu-findfriend.jpg", "menu-chat.jpg",
                           "menu-night.jpg", "menu-party.png", "menu-profile.jpg"}));
@@ -183,30 +183,40 @@ void MainViewTest::advertisementsArriveOnce()
     QSignalSpy footer(&context().urlOpener(), &UrlOpener::urlOpened);
     loadHub();
     QCOMPARE(received, 1);
-    QCOMPARE(requestsTo("option.php"), 1);
-    QCOMPARE(delegate_->ads()->clubs.size(), size_t(1));
-    QCOMPARE(hub_->footerImage(), QStringLiteral("http://img/index.jpg"));
+    QCOMPARE(requestsTo(kOptions), 1);
+    const std::optional<Advertisement> &ads = context().session().ads();
+    QCOMPARE(ads->clubs.size(), size_t(3));
+    QCOMPARE(ads->clubs[1].id, 2);
+    QCOMPARE(ads->parties.size(), size_t(3));
+    QCOMPARE(hub_->footerImage(), QStringLiteral("http://127.0.0.1:9/560/adindex.jpg"));
     QVERIFY(!context().alerts().alertVisible());
 
     hub_->footerAdTapped();
     QCOMPARE(footer.size(), 1);
-    QCOMPARE(footer.at(0).at(0).toUrl(), QUrl("http://ads.example/hub"));
+    QCOMPARE(footer.at(0).at(0).toUrl(), QUrl("http://127.0.0.1:9/m/about.php"));
 
     // Coming back into view does not ask again.
     context().navigation().pushViewController(new SectionScreen(context()), false);
     context().navigation().popViewController(false);
-    QTest::qWait(50);
-    QCOMPARE(requestsTo("option.php"), 1);
+    QCOMPARE(ClientTestContext::requestsInFlight(*hub_), 0);
+    QCOMPARE(received, 1);
+
+    // A hub made later shows the advertisements at once, and asks again.
+    loadHub(false);
+    QCOMPARE(hub_->footerImage(), QStringLiteral("http://127.0.0.1:9/560/adindex.jpg"));
+    QTRY_COMPARE(received, 2);
+    QCOMPARE(requestsTo(kOptions), 2);
 }
 
 void MainViewTest::failedOptionsShowTheMessage_data()
 {
     QTest::addColumn<ScriptedReply>("reply");
     QTest::addColumn<QString>("title");
-    QTest::newRow("refused") << ScriptedReply::json(R"({"status":0,"message":"服务器维护中"})")
-                             << "服务器维护中";
+    QTest::newRow("refused") << ScriptedReply::fixture("not_signed_in.json") << "请先登录";
     QTest::newRow("not JSON") << ScriptedReply::json("<html>busy</html>") << "网络连接失败";
-    QTest::newRow("truncated") << ScriptedReply::json(kOptions.left(40)) << "网络连接失败";
+    QTest::newRow("truncated") << ScriptedReply::json(
+        ScriptedReply::fixture("option.json").body.left(40))
+                               << "网络连接失败";
     QTest::newRow("HTTP error") << ScriptedReply::json("{}", 502) << "网络连接失败";
     ScriptedReply closed;
     closed.closeAbruptly = true;
@@ -217,12 +227,13 @@ void MainViewTest::failedOptionsShowTheMessage()
 {
     QFETCH(ScriptedReply, reply);
     QFETCH(QString, title);
-    server_->setReply("/iphone/2.0/option.php", reply);
+    test_->reply(kOptions, reply);
     loadHub(false);
     AlertPresenter &alerts = context().alerts();
     QTRY_VERIFY(alerts.alertVisible());
     QCOMPARE(alerts.alertTitle(), title);
-    QVERIFY(!delegate_->ads());
+    QCOMPARE(alerts.alertMessage(), QString());
+    QVERIFY(!context().session().ads());
     QVERIFY(hub_->footerImage().isEmpty());
 
     // Without advertisements the footer opens nothing.
@@ -250,106 +261,97 @@ void MainViewTest::reminderPopUpShowsAndAcknowledges()
     // The acknowledgement goes once the pop-up has slid away.
     ScriptedReply silent;
     silent.neverAnswer = true;
-    server_->setReply("/iphone/2.0/my_feed_remind.php", silent);
+    test_->reply(kRemind, silent);
     hub_->closeNotifyView();
     QVERIFY(!hub_->isNotifyShown());
-    QCOMPARE(requestsTo("my_feed_remind.php"), 0);
-    QTRY_COMPARE(requestsTo("my_feed_remind.php"), 1);
-    QCOMPARE(lastFormOf("my_feed_remind.php"), (QList<QPair<QString, QString>>{{"feedid", "0"}}));
+    QVERIFY(!hub_->isAcknowledgingReminders());
+    QTRY_COMPARE(requestsTo(kRemind), 1);
+    QCOMPARE(test_->lastFormOf(kRemind), (QList<QPair<QString, QString>>{{"feedid", "0"}}));
     QVERIFY(hub_->isAcknowledgingReminders());
 
     // While that acknowledgement is under way, closing again sends no second one.
     context().notifications().post(NotificationNames::remind);
     hub_->closeNotifyView();
-    QTest::qWait(MainViewController::kNotifySlideMs + 150);
-    QCOMPARE(requestsTo("my_feed_remind.php"), 1);
+    QVERIFY(timersStartedBeforeHaveFired(MainViewController::kNotifySlideMs + 1));
+    QCOMPARE(ClientTestContext::requestsInFlight(*hub_), 1);
+    QCOMPARE(requestsTo(kRemind), 1);
     QVERIFY(!context().alerts().alertVisible());
 }
 
 void MainViewTest::reminderInAReplyOpensThePopUp()
 {
     // Any reply's counters reach the hub, its own advertisements reply included.
-    QByteArray options = kOptions;
-    options.replace(R"("version":"2.0")",
-                    R"("version":"2.0","feed_notify":{"feedfollowcount":7,"feedremindcount":2,)"
-                    R"("userinfoversion":1})");
-    server_->setReply("/iphone/2.0/option.php", ScriptedReply::json(options));
+    test_->replyFixture(kOptions, "option_with_reminders.json");
     loadHub();
     QVERIFY(hub_->isNotifyShown());
     QCOMPARE(hub_->notifyText(), QStringLiteral("你有2条新提醒，点击查看详情"));
     QCOMPARE(hub_->menuTitles().at(0), QStringLiteral("动态(7条新好友动态)"));
     // The same profile version asks for no reload.
-    QTest::qWait(50);
-    QCOMPARE(requestsTo("my_userinfo.php"), 0);
+    QVERIFY(!hub_->isReloadingUser());
+    QCOMPARE(requestsTo(kUserInfo), 0);
 }
 
 void MainViewTest::notifyCenterOpensFromThePopUp()
 {
     loadHub();
-    QPointer<ViewController> reminders;
-    hub_->setNotifyCenterFactory([&] { return reminders = new SectionScreen(context()); });
     context().notifications().post(NotificationNames::remind);
     hub_->gotoNotifyCenter();
     QVERIFY(!hub_->isNotifyShown());
-    QVERIFY(reminders);
-    QCOMPARE(context().navigation().topViewController(), reminders.data());
-    QTRY_COMPARE(requestsTo("my_feed_remind.php"), 1);
+    QCOMPARE(router().opened, QStringList{"reminderList"});
+    QTRY_COMPARE(requestsTo(kRemind), 1);
+    QTRY_VERIFY(!hub_->isAcknowledgingReminders());
+    QVERIFY(!context().alerts().alertVisible());
 }
 
 void MainViewTest::sectionScreensAreKeptUntilTheRegionChanges()
 {
     loadHub();
+    provideSections();
     NavigationController &navigation = context().navigation();
-    int made[MainViewController::SectionCount] = {};
-    for (auto section :
-         {MainViewController::Activity, MainViewController::Clubs, MainViewController::Parties}) {
-        hub_->setSectionFactory(section, [this, section, &made] {
-            ++made[section];
-            return new SectionScreen(context());
-        });
-    }
 
-    // Rows of sections still to come open nothing.
-    hub_->selectRow(MainViewController::FindFriends);
+    // Rows of sections still to come open nothing; rows that are none ask for nothing.
+    hub_->selectRow(int(HubSection::FindFriends));
     hub_->selectRow(42);
     hub_->selectRow(-1);
     QCOMPARE(navigation.depth(), 1);
+    QCOMPARE(router().opened, QStringList{"section 1"});
 
-    hub_->selectRow(MainViewController::Clubs);
+    hub_->selectRow(int(HubSection::Clubs));
     QPointer<ViewController> clubs = navigation.topViewController();
-    QCOMPARE(clubs.data(), hub_->sectionScreen(MainViewController::Clubs));
+    QCOMPARE(clubs.data(), hub_->sectionScreen(HubSection::Clubs));
     navigation.popViewController(false);
-    hub_->selectRow(MainViewController::Activity);
+    hub_->selectRow(int(HubSection::Activity));
     QPointer<ViewController> activity = navigation.topViewController();
     navigation.popViewController(false);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(clubs && activity);
 
-    // A second visit shows the same screen.
-    hub_->selectRow(MainViewController::Clubs);
+    // A second visit shows the same screen, without asking the router again.
+    hub_->selectRow(int(HubSection::Clubs));
     QCOMPARE(navigation.topViewController(), clubs.data());
-    QCOMPARE(made[MainViewController::Clubs], 1);
+    QCOMPARE(made_[size_t(HubSection::Clubs)], 1);
+    QCOMPARE(router().opened, (QStringList{"section 1", "section 3", "section 0"}));
     navigation.popViewController(false);
 
     // A new region makes new club and party lists; other sections stay.
     context().notifications().post(NotificationNames::citySwitched);
-    QVERIFY(!hub_->sectionScreen(MainViewController::Clubs));
+    QVERIFY(!hub_->sectionScreen(HubSection::Clubs));
     QTRY_VERIFY(!clubs);
-    QCOMPARE(hub_->sectionScreen(MainViewController::Activity), activity.data());
-    hub_->selectRow(MainViewController::Clubs);
-    QCOMPARE(made[MainViewController::Clubs], 2);
+    QCOMPARE(hub_->sectionScreen(HubSection::Activity), activity.data());
+    hub_->selectRow(int(HubSection::Clubs));
+    QCOMPARE(made_[size_t(HubSection::Clubs)], 2);
     QVERIFY(navigation.topViewController() != nullptr);
-    QCOMPARE(navigation.topViewController(), hub_->sectionScreen(MainViewController::Clubs));
+    QCOMPARE(navigation.topViewController(), hub_->sectionScreen(HubSection::Clubs));
 }
 
 void MainViewTest::regionChangeWhileAListIsShown()
 {
     loadHub();
+    provideSections();
     NavigationController &navigation = context().navigation();
-    hub_->setSectionFactory(MainViewController::Parties,
-                            [this] { return new SectionScreen(context()); });
-    hub_->selectRow(MainViewController::Parties);
+    hub_->selectRow(int(HubSection::Parties));
     QPointer<ViewController> parties = navigation.topViewController();
+    QVERIFY(parties);
     // The region is changed from a screen above the list.
     context().notifications().post(NotificationNames::citySwitched);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -369,12 +371,12 @@ void MainViewTest::profileReloadsOnANewVersion()
     context().notifications().post(NotificationNames::userInfoChanged);
     QVERIFY(hub_->isReloadingUser());
     QTRY_VERIFY(!hub_->isReloadingUser());
-    QCOMPARE(requestsTo("my_userinfo.php"), 1);
+    QCOMPARE(requestsTo(kUserInfo), 1);
     QCOMPARE(changed.size(), 1);
-    QCOMPARE(delegate_->defaultUser()->nickname, QStringLiteral("新名字"));
+    QCOMPARE(context().session().defaultUser()->nickname, QStringLiteral("新名字"));
     QCOMPARE(context().session().userInfoVersion(), qint64(2));
     QCOMPARE(hub_->menuTitles().at(5), QStringLiteral("新名字"));
-    QCOMPARE(hub_->profileCover(), QStringLiteral("http://img/b2.jpg"));
+    QCOMPARE(hub_->profileCover(), QStringLiteral("http://127.0.0.1:9/560/bd2-new.jpg"));
 
     // The stored profile is the one a restarted client signs in with.
     SettingsStore reread(test_->settingsPath());
@@ -383,13 +385,13 @@ void MainViewTest::profileReloadsOnANewVersion()
 
     // A later notification reloads again.
     context().notifications().post(NotificationNames::userInfoChanged);
-    QTRY_COMPARE(requestsTo("my_userinfo.php"), 2);
+    QTRY_COMPARE(requestsTo(kUserInfo), 2);
 }
 
 void MainViewTest::failedProfileReloadKeepsTheOldProfile_data()
 {
     QTest::addColumn<ScriptedReply>("reply");
-    QTest::newRow("refused") << ScriptedReply::json(R"({"status":0,"message":"请先登录"})");
+    QTest::newRow("refused") << ScriptedReply::fixture("not_signed_in.json");
     QTest::newRow("not JSON") << ScriptedReply::json("Internal error");
     QTest::newRow("user not an object")
         << ScriptedReply::json(R"({"status":1,"message":"","user":"小夜"})");
@@ -399,45 +401,54 @@ void MainViewTest::failedProfileReloadKeepsTheOldProfile_data()
 void MainViewTest::failedProfileReloadKeepsTheOldProfile()
 {
     QFETCH(ScriptedReply, reply);
-    server_->setReply("/iphone/2.0/my_userinfo.php", reply);
+    test_->reply(kUserInfo, reply);
     loadHub();
     context().notifications().post(NotificationNames::userInfoChanged);
+    QVERIFY(hub_->isReloadingUser());
     QTRY_VERIFY(!hub_->isReloadingUser());
-    QCOMPARE(delegate_->defaultUser()->nickname, QStringLiteral("小夜"));
+    QCOMPARE(context().session().defaultUser()->nickname, QStringLiteral("小夜"));
     QCOMPARE(context().session().userInfoVersion(), qint64(1));
     QVERIFY(!context().settings().value(SettingsKeys::defaultUser).isObject());
     QVERIFY(!context().alerts().alertVisible());
 }
 
+void MainViewTest::partyPushOpensTheParty_data()
+{
+    QTest::addColumn<QVariant>("pid");
+    QTest::addColumn<QStringList>("opened");
+    QTest::newRow("text") << QVariant("15") << QStringList{"party 15"};
+    QTest::newRow("number") << QVariant(15) << QStringList{"party 15"};
+    QTest::newRow("zero") << QVariant(0) << QStringList();
+    QTest::newRow("negative") << QVariant(-3) << QStringList();
+    QTest::newRow("not a number") << QVariant("abc") << QStringList();
+    QTest::newRow("missing") << QVariant() << QStringList();
+}
+
 void MainViewTest::partyPushOpensTheParty()
 {
+    QFETCH(QVariant, pid);
+    QFETCH(QStringList, opened);
     loadHub();
-    // Until the party page exists a push opens nothing.
-    context().notifications().post(NotificationNames::partyPush, QVariantMap{{"pid", "12"}});
+    QVariantMap payload;
+    if (pid.isValid())
+        payload.insert("pid", pid);
+    context().notifications().post(NotificationNames::partyPush, payload);
+    QCOMPARE(router().opened, opened);
     QCOMPARE(context().navigation().depth(), 1);
-
-    QVariantMap seen;
-    hub_->setPartyScreenFactory([&](const QVariantMap &payload) {
-        seen = payload;
-        return new SectionScreen(context());
-    });
-    context().notifications().post(NotificationNames::partyPush, QVariantMap{{"pid", "12"}});
-    QCOMPARE(seen.value("pid").toString(), QStringLiteral("12"));
-    QCOMPARE(context().navigation().depth(), 2);
 }
 
 void MainViewTest::destroyedHubStopsListening()
 {
     ScriptedReply silent;
     silent.neverAnswer = true;
-    server_->setReply("/iphone/2.0/option.php", silent);
+    test_->reply(kOptions, silent);
     loadHub(false);
-    QTRY_COMPARE(requestsTo("option.php"), 1);
+    QTRY_COMPARE(requestsTo(kOptions), 1);
     QCOMPARE(context().notifications().observerCount(NotificationNames::remind), 1);
-    hub_->setSectionFactory(MainViewController::Activity,
-                            [this] { return new SectionScreen(context()); });
-    hub_->selectRow(MainViewController::Activity);
-    QPointer<ViewController> activity = hub_->sectionScreen(MainViewController::Activity);
+    provideSections();
+    hub_->selectRow(int(HubSection::Activity));
+    QPointer<ViewController> activity = hub_->sectionScreen(HubSection::Activity);
+    QVERIFY(activity);
 
     // Sign-out replaces the stack.
     context().navigation().setViewControllers({new SectionScreen(context())}, false);
@@ -448,7 +459,8 @@ void MainViewTest::destroyedHubStopsListening()
           NotificationNames::citySwitched, NotificationNames::userInfoChanged})
         QCOMPARE(context().notifications().observerCount(name), 0);
     context().notifications().post(NotificationNames::remind);
-    QVERIFY(!delegate_->ads());
+    QVERIFY(!context().session().ads());
+    QCOMPARE(router().opened, QStringList{"section 0"});
 }
 
 QTEST_GUILESS_MAIN(MainViewTest)

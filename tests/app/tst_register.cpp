@@ -1,24 +1,19 @@
-// The three registration steps against the stand-in server: the checks of step
-// one, the avatar from the picker with its scaling, the fields of step three, the
-// failure alerts, and a whole registration that ends on the hub.
+// The three registration steps against the loopback API with captured replies: the
+// checks of step one, the avatar from the picker with its scaling, the fields of step
+// three, the failure alerts, and a registration that starts the session through the
+// router's region screen and the session flow.
 
-#include "ApiTestClient.h"
-#include "DevServerProcess.h"
-#include "LoopbackHttpServer.h"
-#include "TestContext.h"
-#include "app/AppDelegate.h"
+#include "ClientTestContext.h"
 #include "app/LoginViewController.h"
-#include "app/MainViewController.h"
 #include "app/RegisterStepOneViewController.h"
 #include "app/RegisterStepThreeViewController.h"
 #include "app/RegisterStepTwoViewController.h"
+#include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/Clock.h"
 #include "platform/NavigationController.h"
-#include "platform/Session.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
-#include "screens/people/LocationViewController.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -59,43 +54,51 @@ private slots:
     void pickerRefusesWhatIsNoImage();
     void stepThreeFields();
     void stepThreeChecksAndFailures();
-    void wholeRegistrationReachesTheHub();
+    void stepThreeStartsTheSession();
 
 private:
-    template <class T> T *top() const
+    AppContext &context() { return test_->context(); }
+    template <class T> T *top()
     {
-        return qobject_cast<T *>((*test_)->navigation().topViewController());
+        return qobject_cast<T *>(context().navigation().topViewController());
     }
+    // The first step above the sign-in screen, as its register button shows it.
+    RegisterStepOneViewController *showStepOne();
+    RegisterStepThreeViewController *showStepThree();
     QString writeImage(const QString &name, const QImage &image);
-    void useLoopback(const QString &script, const ScriptedReply &reply);
 
-    DevServerProcess server_;
     QTemporaryDir files_;
-    std::unique_ptr<TestContext> test_;
-    std::unique_ptr<LoopbackHttpServer> loopback_;
-    AppDelegate *delegate_ = nullptr;
+    std::unique_ptr<ClientTestContext> test_;
 };
 
 void tst_Register::initTestCase()
 {
-    QVERIFY2(server_.start(), qPrintable(server_.errorString()));
     QVERIFY(files_.isValid());
 }
 
 void tst_Register::init()
 {
-    test_ = std::make_unique<TestContext>(QUrl(server_.webHost()));
-    AppContext &context = test_->context();
-    context.session().apiServerAddress = server_.apiBase();
-    context.clock().setNow(QDateTime(QDate(2026, 12, 7), QTime(22, 30)));
-    delegate_ = &context.addService(std::make_unique<AppDelegate>(context));
-    delegate_->gotoLogin();
+    test_ = std::make_unique<ClientTestContext>();
+    context().clock().setNow(QDateTime(QDate(2026, 12, 7), QTime(22, 30)));
 }
 
 void tst_Register::cleanup()
 {
     test_.reset();
-    loopback_.reset();
+}
+
+RegisterStepOneViewController *tst_Register::showStepOne()
+{
+    auto *stepOne = new RegisterStepOneViewController(context());
+    context().navigation().setViewControllers({new LoginViewController(context()), stepOne}, false);
+    return stepOne;
+}
+
+RegisterStepThreeViewController *tst_Register::showStepThree()
+{
+    auto *stepThree = new RegisterStepThreeViewController(context(), "jpeg bytes");
+    context().navigation().setViewControllers({stepThree}, false);
+    return stepThree;
 }
 
 QString tst_Register::writeImage(const QString &name, const QImage &image)
@@ -103,13 +106,6 @@ QString tst_Register::writeImage(const QString &name, const QImage &image)
     const QString path = files_.filePath(name);
     image.save(path);
     return path;
-}
-
-void tst_Register::useLoopback(const QString &script, const ScriptedReply &reply)
-{
-    loopback_ = std::make_unique<LoopbackHttpServer>();
-    loopback_->setReply("/iphone/2.0/" + script, reply);
-    (*test_)->session().apiServerAddress = loopback_->baseUrl() + "/iphone/2.0/";
 }
 
 void tst_Register::stepOneChecksTheFields_data()
@@ -143,65 +139,67 @@ void tst_Register::stepOneChecksTheFields()
     QFETCH(QString, alertTitle);
     ScriptedReply silent;
     silent.neverAnswer = true;
-    useLoopback("account_register.php", silent);
-    top<LoginViewController>()->registerButtonTapped();
-    auto *stepOne = top<RegisterStepOneViewController>();
-    QVERIFY(stepOne);
+    test_->reply(RegisterStepOneViewController::kScript, silent);
+    RegisterStepOneViewController *stepOne = showStepOne();
     stepOne->setEmail(email);
     stepOne->setPassword(password);
     stepOne->stepOneFinished();
     stepOne->stepOneFinished();
-    AlertPresenter &alerts = (*test_)->alerts();
+    AlertPresenter &alerts = context().alerts();
     if (alertTitle.isEmpty()) {
         QCOMPARE(alerts.alertCount(), 0);
         QVERIFY(stepOne->isRunning());
-        QVERIFY(loopback_->waitForRequests(1));
-        QTest::qWait(100);
-        QCOMPARE(loopback_->requests().size(), 1);
-        QVERIFY(loopback_->requests()[0].body.contains("do=email"));
+        QCOMPARE(ClientTestContext::requestsInFlight(*stepOne), 1);
+        QVERIFY(test_->api().waitForRequests(1));
+        QCOMPARE(test_->lastFormOf(RegisterStepOneViewController::kScript),
+                 (QList<QPair<QString, QString>>{{"do", "email"}, {"email", email}}));
     } else {
         QCOMPARE(alerts.alertTitle(), alertTitle);
         QCOMPARE(alerts.alertMessage(),
                  alertTitle == "密码无效" ? "请输入6至16位的密码" : "请输入有效的登录邮箱");
         QVERIFY(!stepOne->isRunning());
         QCOMPARE(stepOne->email(), email);
+        QCOMPARE(test_->api().requests().size(), 0);
     }
 }
 
 void tst_Register::stepOneServerAnswers()
 {
-    top<LoginViewController>()->registerButtonTapped();
-    auto *stepOne = top<RegisterStepOneViewController>();
+    RegisterStepOneViewController *stepOne = showStepOne();
     // A taken address: the message as the title, nothing stored.
-    stepOne->setEmail(server_.demoEmail());
+    test_->replyFixture(RegisterStepOneViewController::kScript,
+                        "account_register_email_taken.json");
+    stepOne->setEmail("demo@nuvora.cn");
     stepOne->setPassword("123456");
     stepOne->stepOneFinished();
     QTRY_VERIFY(!stepOne->isRunning());
-    AlertPresenter &alerts = (*test_)->alerts();
+    AlertPresenter &alerts = context().alerts();
     QCOMPARE(alerts.alertTitle(), QStringLiteral("该邮箱已被注册"));
     QCOMPARE(alerts.alertMessage(), QString());
-    QVERIFY(!(*test_)->settings().contains(SettingsKeys::username));
+    QVERIFY(!context().settings().contains(SettingsKeys::username));
+    QVERIFY(test_->router().opened.isEmpty());
     alerts.answer(0);
 
+    test_->replyFixture(RegisterStepOneViewController::kScript, "account_register_email_free.json");
     stepOne->setEmail("free-address@nuvora.cn");
     stepOne->stepOneFinished();
-    QTRY_VERIFY(top<RegisterStepTwoViewController>());
+    QTRY_COMPARE(test_->router().opened, QStringList{"registrationAvatar"});
+    QCOMPARE(alerts.alertCount(), 0);
     const SettingsStore stored(test_->settingsPath());
     QCOMPARE(stored.string(SettingsKeys::username), QStringLiteral("free-address@nuvora.cn"));
     QCOMPARE(stored.string(SettingsKeys::password), QStringLiteral("123456"));
 
     // Going back keeps the values but no token.
-    top<RegisterStepTwoViewController>()->back();
     stepOne->gotoLogin();
     QVERIFY(top<LoginViewController>());
-    QVERIFY(!(*test_)->settings().contains(SettingsKeys::loginToken));
+    QVERIFY(!context().settings().contains(SettingsKeys::loginToken));
 }
 
 void tst_Register::stepTwoOpensTheAvatarChoice()
 {
-    auto *stepTwo = new RegisterStepTwoViewController(test_->context());
-    (*test_)->navigation().pushViewController(stepTwo, false);
-    AlertPresenter &alerts = (*test_)->alerts();
+    auto *stepTwo = new RegisterStepTwoViewController(context());
+    context().navigation().pushViewController(stepTwo, false);
+    AlertPresenter &alerts = context().alerts();
     QVERIFY(alerts.isActionSheet());
     QCOMPARE(alerts.alertTitle(), QStringLiteral("设置头像"));
     QCOMPARE(alerts.alertButtons(), (QStringList{"拍照上传", "从相册选择", "取消"}));
@@ -215,6 +213,7 @@ void tst_Register::stepTwoOpensTheAvatarChoice()
 
     stepTwo->stepTwoFinished();
     QCOMPARE(alerts.alertTitle(), QStringLiteral("请上传头像"));
+    QVERIFY(test_->router().opened.isEmpty());
     alerts.answer(0);
 
     stepTwo->pickAvatar();
@@ -238,9 +237,8 @@ void tst_Register::stepTwoOpensTheAvatarChoice()
     QVERIFY(stepTwo->avatarImage().toString().startsWith("data:image/jpeg;base64,"));
 
     stepTwo->stepTwoFinished();
-    auto *stepThree = top<RegisterStepThreeViewController>();
-    QVERIFY(stepThree);
-    QCOMPARE(stepThree->imageData(), stepTwo->imageData());
+    QCOMPARE(test_->router().opened, QStringList{"registrationProfile"});
+    QCOMPARE(test_->router().lastAvatarJpeg, stepTwo->imageData());
 }
 
 void tst_Register::avatarScaling_data()
@@ -259,7 +257,7 @@ void tst_Register::avatarScaling()
 {
     QFETCH(QSize, picked);
     QFETCH(QSize, sent);
-    RegisterStepTwoViewController stepTwo(test_->context());
+    RegisterStepTwoViewController stepTwo(context());
     stepTwo.imagePickerControllerDidFinishPickingImage(filled(picked.width(), picked.height()));
     QCOMPARE(jpegSize(stepTwo.imageData()), sent);
 }
@@ -332,7 +330,7 @@ void tst_Register::pickerRefusesWhatIsNoImage()
 
 void tst_Register::stepThreeFields()
 {
-    RegisterStepThreeViewController stepThree(test_->context(), "jpeg");
+    RegisterStepThreeViewController stepThree(context(), "jpeg");
     QCOMPARE(stepThree.gender(), QStringLiteral("1"));
     QCOMPARE(stepThree.maleButtonImage(), QStringLiteral("register-boy-button-s.png"));
     QCOMPARE(stepThree.femaleButtonImage(), QStringLiteral("register-girl-buttong-n.png"));
@@ -370,12 +368,12 @@ void tst_Register::stepThreeFields()
 
 void tst_Register::stepThreeChecksAndFailures()
 {
+    const QString script = RegisterStepThreeViewController::kScript;
     ScriptedReply silent;
     silent.neverAnswer = true;
-    useLoopback("account_register.php", silent);
-    auto *stepThree = new RegisterStepThreeViewController(test_->context(), "jpeg bytes");
-    (*test_)->navigation().pushViewController(stepThree, false);
-    AlertPresenter &alerts = (*test_)->alerts();
+    test_->reply(script, silent);
+    RegisterStepThreeViewController *stepThree = showStepThree();
+    AlertPresenter &alerts = context().alerts();
     stepThree->stepThreeFinished();
     QCOMPARE(alerts.alertTitle(), QStringLiteral("请输入昵称"));
     alerts.answer(0);
@@ -383,6 +381,7 @@ void tst_Register::stepThreeChecksAndFailures()
     stepThree->stepThreeFinished();
     QCOMPARE(alerts.alertTitle(), QStringLiteral("请输入出生日期"));
     alerts.answer(0);
+    QCOMPARE(test_->api().requests().size(), 0);
 
     stepThree->setPickerDate(1990, 5, 17);
     stepThree->fininshedSelectBirthday();
@@ -390,10 +389,9 @@ void tst_Register::stepThreeChecksAndFailures()
     stepThree->stepThreeFinished();
     stepThree->stepThreeFinished();
     QCOMPARE(stepThree->finishButtonTitle(), QStringLiteral("注册中，请稍候..."));
-    QVERIFY(loopback_->waitForRequests(1));
-    QTest::qWait(100);
-    QCOMPARE(loopback_->requests().size(), 1);
-    const RecordedRequest &sent = loopback_->requests()[0];
+    QCOMPARE(ClientTestContext::requestsInFlight(*stepThree), 1);
+    QVERIFY(test_->api().waitForRequests(1));
+    const RecordedRequest &sent = test_->api().requests()[0];
     QVERIFY(sent.header("Content-Type").startsWith("multipart/form-data"));
     // No position stored yet: "0", as the request layer sends.
     for (const QByteArray &part :
@@ -402,11 +400,8 @@ void tst_Register::stepThreeChecksAndFailures()
         QVERIFY2(sent.body.contains(part), part.constData());
 
     // The server's message is the title; nothing stored, the screen usable.
-    (*test_)->navigation().popViewController(false);
-    stepThree = new RegisterStepThreeViewController(test_->context(), "jpeg bytes");
-    (*test_)->navigation().pushViewController(stepThree, false);
-    useLoopback("account_register.php",
-                ScriptedReply::json(R"({"status":0,"message":"该邮箱已被注册"})"));
+    stepThree = showStepThree();
+    test_->replyFixture(script, "account_register_email_taken.json");
     stepThree->setNickname("夜行者");
     stepThree->fininshedSelectBirthday();
     stepThree->stepThreeFinished();
@@ -414,38 +409,27 @@ void tst_Register::stepThreeChecksAndFailures()
     QCOMPARE(stepThree->finishButtonTitle(), QStringLiteral("完成！"));
     QCOMPARE(alerts.alertTitle(), QStringLiteral("该邮箱已被注册"));
     QCOMPARE(alerts.alertMessage(), QString());
-    QVERIFY(!(*test_)->settings().contains(SettingsKeys::loginToken));
+    QVERIFY(!context().settings().contains(SettingsKeys::loginToken));
     alerts.answer(0);
 
-    useLoopback("account_register.php", ScriptedReply::json(R"({"status":1,"user":{}})"));
+    test_->reply(script, ScriptedReply::json(R"({"status":1,"user":{}})"));
     stepThree->stepThreeFinished();
     QTRY_VERIFY(!stepThree->isRunning());
     QCOMPARE(alerts.alertTitle(), HTTPFetcher::kNetworkFailure);
-    QCOMPARE(delegate_->defaultUser(), nullptr);
+    QVERIFY(!context().session().isSignedIn());
+    QVERIFY(test_->sessionFlow().calls.isEmpty());
+    QVERIFY(test_->router().opened.isEmpty());
 }
 
-void tst_Register::wholeRegistrationReachesTheHub()
+void tst_Register::stepThreeStartsTheSession()
 {
-    SettingsStore &settings = (*test_)->settings();
+    SettingsStore &settings = context().settings();
+    settings.setString(SettingsKeys::username, "newcomer@nuvora.cn");
+    settings.setString(SettingsKeys::password, "newcomer1");
     settings.setString(SettingsKeys::latitude, "31.231000");
     settings.setString(SettingsKeys::longitude, "121.474500");
-    AlertPresenter &alerts = (*test_)->alerts();
-
-    top<LoginViewController>()->registerButtonTapped();
-    auto *stepOne = top<RegisterStepOneViewController>();
-    stepOne->setEmail("newcomer@nuvora.cn");
-    stepOne->setPassword("newcomer1");
-    stepOne->stepOneFinished();
-    QTRY_VERIFY(top<RegisterStepTwoViewController>());
-    auto *stepTwo = top<RegisterStepTwoViewController>();
-    alerts.answer(1);
-    stepTwo->imagePicker()->chooseFile(
-        QUrl::fromLocalFile(writeImage("face.jpg", filled(480, 640))));
-    stepTwo->imagePicker()->finishCropping();
-    stepTwo->stepTwoFinished();
-
-    auto *stepThree = top<RegisterStepThreeViewController>();
-    QVERIFY(stepThree);
+    test_->replyFixture(RegisterStepThreeViewController::kScript, "account_register.json");
+    RegisterStepThreeViewController *stepThree = showStepThree();
     stepThree->setNickname("新来的");
     stepThree->selectBirthday();
     stepThree->setPickerDate(1998, 8, 8);
@@ -453,28 +437,31 @@ void tst_Register::wholeRegistrationReachesTheHub()
     stepThree->selectGender(2);
     stepThree->stepThreeFinished();
 
-    NavigationController &nav = (*test_)->navigation();
-    QTRY_VERIFY(nav.modalViewController());
-    QCOMPARE(alerts.alertCount(), 0);
-    auto *location = qobject_cast<LocationViewController *>(nav.modalViewController());
-    QVERIFY(location);
-    QTRY_VERIFY(location->autoLocatedSuccess());
-    location->confirmLocation();
-    QVERIFY(qobject_cast<MainViewController *>(nav.bottomViewController()));
-    QCOMPARE(nav.depth(), 1);
+    // No region yet: the region screen first, then the hub.
+    QTRY_COMPARE(test_->router().opened, QStringList{"regionChoice"});
+    QCOMPARE(context().alerts().alertCount(), 0);
+    const RecordedRequest &sent = test_->api().requests()[0];
+    for (const QByteArray &part : {QByteArray("name=\"email\"\r\n\r\nnewcomer@nuvora.cn\r\n"),
+                                   QByteArray("name=\"password\"\r\n\r\nnewcomer1\r\n"),
+                                   QByteArray("name=\"lng\"\r\n\r\n121.474500\r\n"),
+                                   QByteArray("name=\"gender\"\r\n\r\n2\r\n"),
+                                   QByteArray("name=\"birthday\"\r\n\r\n1998-08-08\r\n"),
+                                   QByteArray("name=\"avatar\"; filename=")})
+        QVERIFY2(sent.body.contains(part), part.constData());
 
-    QVERIFY(delegate_->defaultUser());
-    QCOMPARE(delegate_->defaultUser()->nickname, QStringLiteral("新来的"));
-    QCOMPARE(delegate_->defaultUser()->gender, 2);
-    QVERIFY(!delegate_->defaultUser()->avatar_big.isEmpty());
+    const std::optional<User> &user = context().session().defaultUser();
+    QVERIFY(user);
+    QCOMPARE(user->nickname, QStringLiteral("新来的"));
+    QCOMPARE(user->gender, 2);
+    QVERIFY(!user->avatar_big.isEmpty());
     const SettingsStore stored(test_->settingsPath());
-    QVERIFY(!stored.string(SettingsKeys::loginToken).isEmpty());
+    QCOMPARE(stored.string(SettingsKeys::loginToken),
+             QStringLiteral("8bf820fe9849ecbed213b6b698c6dac5"));
     QCOMPARE(stored.value(SettingsKeys::defaultUser)["nickname"].toText(), "新来的");
-    QCOMPARE(stored.string(SettingsKeys::shi), QStringLiteral("1"));
 
-    // The account works for a later sign-in.
-    ApiTestClient api(server_.webHost());
-    QVERIFY(api.signIn("newcomer@nuvora.cn", "newcomer1"));
+    test_->router().answerRegionChoice(QStringLiteral("上海"));
+    QCOMPARE(test_->router().opened, (QStringList{"regionChoice", "closeRegionChoice"}));
+    QCOMPARE(test_->sessionFlow().calls, QStringList{"finishLogin"});
 }
 
 QTEST_GUILESS_MAIN(tst_Register)

@@ -2,9 +2,11 @@
 
 #include <QFile>
 #include <QHostAddress>
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 
 QByteArray RecordedRequest::header(const QByteArray &name) const
 {
@@ -133,6 +135,7 @@ void LoopbackHttpServer::answer(QTcpSocket *socket, const RecordedRequest &reque
     if (reply.neverAnswer)
         return;
     if (reply.closeAbruptly) {
+        ++repliesDue_;
         socket->abort();
         return;
     }
@@ -145,5 +148,14 @@ void LoopbackHttpServer::answer(QTcpSocket *socket, const RecordedRequest &reque
     if (!hasLength)
         out += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
     out += "\r\n" + reply.body;
-    socket->write(out);
+    if (reply.delayMs <= 0) {
+        ++repliesDue_;
+        socket->write(out);
+        return;
+    }
+    QTimer::singleShot(reply.delayMs, this, [this, socket = QPointer<QTcpSocket>(socket), out] {
+        ++repliesDue_;
+        if (socket && socket->state() == QAbstractSocket::ConnectedState)
+            socket->write(out);
+    });
 }

@@ -1,6 +1,6 @@
 #pragma once
 // An HTTP server on 127.0.0.1 for tests: records every request's raw bytes and
-// answers from a script per path (status, headers, body, or never). A request to a
+// answers from a script per path (status, headers, body, later, or never). A request to a
 // path without a script fails the running test, unless the server was told to expect
 // such requests (then it answers 404).
 
@@ -34,6 +34,7 @@ struct ScriptedReply {
     QByteArray body;
     bool neverAnswer = false;   // keeps the connection open without a reply
     bool closeAbruptly = false; // closes the connection without a reply
+    int delayMs = 0;            // answers this much later, unless the client went first
 
     static ScriptedReply json(const QByteArray &body, int status = 200);
     // A JSON reply whose body is the file `name` of tests/data/.
@@ -60,6 +61,9 @@ public:
     const QList<RecordedRequest> &requests() const { return requests_; }
     // Waits (running the event loop) until `count` requests have arrived.
     bool waitForRequests(int count, int timeoutMs = 5000);
+    // Replies whose time came: written, closed abruptly, or dropped because the client
+    // had closed the connection before a delayed reply was due.
+    int repliesDue() const { return repliesDue_; }
 
 signals:
     void requestReceived();
@@ -74,4 +78,5 @@ private:
     QList<RecordedRequest> requests_;
     QStringList unscripted_;
     bool allowsUnscripted_ = false;
+    int repliesDue_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "ScriptedChatPeer.h"
 
+#include <QCoreApplication>
 #include <QTest>
 
 ScriptedChatPeer::ScriptedChatPeer(QObject *parent) : QObject(parent)
@@ -36,11 +37,13 @@ void ScriptedChatPeer::send(const QByteArray &bytes)
     client_->flush();
 }
 
-void ScriptedChatPeer::sendInPieces(const QList<QByteArray> &pieces, int pauseMs)
+void ScriptedChatPeer::sendInPieces(const QList<QByteArray> &pieces)
 {
     for (const QByteArray &piece : pieces) {
         send(piece);
-        QTest::qWait(pauseMs);
+        // Flushed over the loopback connection, the piece waits in the client's receive
+        // buffer: one turn of the event loop lets the client read it before the next.
+        QCoreApplication::processEvents();
     }
 }
 

@@ -30,8 +30,9 @@ public:
 
     // Writes to the latest connection and flushes at once.
     void send(const QByteArray &bytes);
-    // Writes the pieces with a pause between them, so that they arrive as separate reads.
-    void sendInPieces(const QList<QByteArray> &pieces, int pauseMs = 50);
+    // Writes the pieces one by one, letting the client read each before the next, so
+    // that they arrive as separate reads.
+    void sendInPieces(const QList<QByteArray> &pieces);
     void closeClient();
     // Closes the listening socket too: later connections are refused.
     void stopListening() { server_.close(); }

@@ -45,6 +45,7 @@ private slots:
     void pushAndPopFollowAPhonesOrder();
     void replaceFromALifecycleCallWaitsForTheChangeUnderWay();
     void modalScreenAndPopToRoot();
+    void secondModalScreenIsRefused();
     void removedControllersAreDeletedOrWaitForTheirView();
     void alertButtonsAndCallbacks();
     void callbackOfAGoneOwnerNeverRuns();
@@ -68,12 +69,14 @@ void tst_Navigation::pushAndPopFollowAPhonesOrder()
     QCOMPARE(pushed.size(), 1);
     QCOMPARE(pushed[0][1].toBool(), true);
     QCOMPARE(nav.topViewController(), b);
-    QCOMPARE(b->navigationController(), &nav);
+    QVERIFY(b->isOnStack());
     log.clear();
+    QPointer<ViewController> popped = b;
     b->back();
     QCOMPARE(log,
              QStringList({"B:willDisappear", "A:willAppear", "B:didDisappear", "A:didAppear"}));
     QCOMPARE(nav.viewControllers(), QList<ViewController *>({a}));
+    QTRY_VERIFY(popped.isNull());
     log.clear();
     a->back(); // the root stays
     QCOMPARE(log, QStringList());
@@ -125,6 +128,39 @@ void tst_Navigation::modalScreenAndPopToRoot()
     // The root's view was never shown before, so it loads now.
     QCOMPARE(log, QStringList({"R:didLoad", "T:willDisappear", "R:willAppear", "T:didDisappear",
                                "R:didAppear"}));
+}
+
+void tst_Navigation::secondModalScreenIsRefused()
+{
+    TestContext test;
+    QStringList log;
+    NavigationController &nav = test->navigation();
+    nav.setViewControllers({new RecordingController(*test, "R", log)}, false);
+    auto *first = new RecordingController(*test, "M1", log);
+    nav.presentViewController(first, false);
+    log.clear();
+
+    // A screen someone else owns stays theirs; a parentless one is the stack's to delete.
+    QObject owner;
+    QPointer<ViewController> owned = new RecordingController(*test, "Owned", log);
+    owned->setParent(&owner);
+    QPointer<ViewController> parentless = new RecordingController(*test, "Loose", log);
+    nav.presentViewController(owned, true);
+    nav.presentViewController(parentless, true);
+    QCOMPARE(nav.modalViewController(), first);
+    QVERIFY(log.isEmpty());
+    QTRY_VERIFY(parentless.isNull());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(owned);
+    QVERIFY(!owned->isOnStack());
+    QCOMPARE(owned->parent(), &owner);
+
+    // Presenting the shown screen again changes nothing.
+    nav.presentViewController(first, true);
+    QCOMPARE(nav.modalViewController(), first);
+    QVERIFY(first->isOnStack());
+    nav.dismissViewController(false);
+    QCOMPARE(nav.modalViewController(), nullptr);
 }
 
 void tst_Navigation::removedControllersAreDeletedOrWaitForTheirView()

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QImage>
 #include <QQmlApplicationEngine>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
 
@@ -42,6 +43,19 @@ public:
     QQuickWindow *window() const { return window_; }
     const QStringList &warnings() const { return warnings_; }
     QString warningText() const { return warnings_.join(QLatin1Char('\n')); }
+
+    // Waits until no screen slides in or out; false when that did not happen in time.
+    bool waitUntilIdle() const
+    {
+        auto *stack =
+            window_ ? window_->findChild<QQuickItem *>(QStringLiteral("screenStack")) : nullptr;
+        auto *blocker = window_
+                            ? window_->findChild<QQuickItem *>(QStringLiteral("transitionBlocker"))
+                            : nullptr;
+        return stack && blocker && QTest::qWaitFor([&] {
+                   return !stack->property("busy").toBool() && !blocker->isVisible();
+               });
+    }
 
     // Grabs the window into screenshots/<name>.png; false when that failed.
     bool saveScreenshot(const QString &name) const

@@ -3,9 +3,8 @@
 // region picker, driven through the controllers as a user's taps would. Any QML
 // warning fails; screenshots go beside the smoke test's.
 
+#include "ClientTestContext.h"
 #include "PhoneWindow.h"
-#include "TestContext.h"
-#include "app/AppDelegate.h"
 #include "app/AppShell.h"
 #include "app/RegisterStepThreeViewController.h"
 #include "app/RegisterStepTwoViewController.h"
@@ -20,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 class tst_RegisterViews : public QObject {
     Q_OBJECT
 private slots:
@@ -31,11 +32,14 @@ private slots:
     void regionPickerFollowsTheWheels();
 
 private:
+    // Waits until no screen slides and the shown wheels rest on a panel at `panelY`.
+    void settle(std::optional<double> panelY = std::nullopt);
     void screenshot(const QString &name);
     // The visible objects of that class (or derived from it) in the window.
     QList<QObject *> shown(const char *className) const;
+    bool wheelsRestAt(double panelY) const;
 
-    std::unique_ptr<TestContext> test_;
+    std::unique_ptr<ClientTestContext> test_;
     std::unique_ptr<AppShell> shell_;
     std::unique_ptr<PhoneWindow> phone_;
     QQuickWindow *window_ = nullptr;
@@ -48,8 +52,7 @@ void tst_RegisterViews::initTestCase()
 
 void tst_RegisterViews::init()
 {
-    test_ = std::make_unique<TestContext>();
-    (*test_)->addService(std::make_unique<AppDelegate>(test_->context()));
+    test_ = std::make_unique<ClientTestContext>();
     shell_ = std::make_unique<AppShell>(test_->context());
     phone_ = std::make_unique<PhoneWindow>(*shell_);
     window_ = phone_->window();
@@ -68,11 +71,32 @@ void tst_RegisterViews::cleanup()
     QVERIFY2(warnings.isEmpty(), qPrintable(warnings));
 }
 
+void tst_RegisterViews::settle(std::optional<double> panelY)
+{
+    QVERIFY(phone_->waitUntilIdle());
+    if (panelY)
+        QTRY_VERIFY(wheelsRestAt(*panelY));
+}
+
 void tst_RegisterViews::screenshot(const QString &name)
 {
-    // Wheels and panels move for a while.
-    QTest::qWait(1500);
     QVERIFY(phone_->saveScreenshot(name));
+}
+
+bool tst_RegisterViews::wheelsRestAt(double panelY) const
+{
+    const QList<QObject *> wheels = shown("QQuickTumbler");
+    for (QObject *wheel : wheels) {
+        if (wheel->property("moving").toBool())
+            return false;
+        // The panel holding the wheel has slid to its place.
+        bool placed = false;
+        for (auto *item = qobject_cast<QQuickItem *>(wheel); item; item = item->parentItem())
+            placed = placed || item->y() == panelY;
+        if (!placed)
+            return false;
+    }
+    return !wheels.isEmpty();
 }
 
 QList<QObject *> tst_RegisterViews::shown(const char *className) const
@@ -94,6 +118,9 @@ void tst_RegisterViews::imagePickerDialogAndCrop()
     alerts.answer(1);
     QVERIFY(stepTwo->imagePicker()->isChoosingFile());
     QTRY_VERIFY(!shown("QQuickFileDialogImpl").isEmpty());
+    QObject *dialog = shown("QQuickFileDialogImpl").first();
+    QTRY_VERIFY(dialog->property("opened").toBool());
+    settle();
     screenshot(QStringLiteral("ImagePickerDialog"));
 
     QTemporaryDir dir;
@@ -103,9 +130,12 @@ void tst_RegisterViews::imagePickerDialogAndCrop()
     QVERIFY(photo.save(path));
     stepTwo->imagePicker()->chooseFile(QUrl::fromLocalFile(path));
     QVERIFY(stepTwo->imagePicker()->isCropping());
+    QTRY_VERIFY(shown("QQuickFileDialogImpl").isEmpty());
+    settle();
     screenshot(QStringLiteral("ImagePickerCrop"));
     stepTwo->imagePicker()->finishCropping();
     QVERIFY(stepTwo->hasAvatar());
+    settle();
     screenshot(QStringLiteral("RegisterStepTwoWithAvatar"));
 }
 
@@ -117,6 +147,7 @@ void tst_RegisterViews::datePanelSlidesUp()
     stepThree->selectGender(2);
     stepThree->selectBirthday();
     stepThree->setPickerDate(1995, 6, 18);
+    settle(stepThree->datePickerY());
     screenshot(QStringLiteral("RegisterStepThreeDatePanel"));
     // Turning the month wheel to February keeps the day; the 31st snaps back.
     QList<QObject *> wheels = shown("QQuickTumbler");
@@ -135,16 +166,19 @@ void tst_RegisterViews::datePanelSlidesUp()
     day->setProperty("currentIndex", 17);
     month->setProperty("currentIndex", 5);
     stepThree->fininshedSelectBirthday();
+    settle(stepThree->datePickerY());
     screenshot(QStringLiteral("RegisterStepThreeFilled"));
     QCOMPARE(stepThree->birthday(), QStringLiteral("1995-06-18"));
 }
 
 void tst_RegisterViews::regionPickerFollowsTheWheels()
 {
+    test_->replyFixture(LocationViewController::kScript, "lbs_unknown_place.json");
     auto *location = new LocationViewController(test_->context());
     (*test_)->navigation().presentViewController(location, false);
+    QTRY_VERIFY(!location->isRunning());
     location->manualToSelectCity();
-    QTest::qWait(300);
+    settle(location->pickerY());
     QList<QObject *> wheels = shown("QQuickTumbler");
     QCOMPARE(wheels.size(), 2);
     if (wheels[0]->property("count").toInt() != 35)
@@ -155,6 +189,7 @@ void tst_RegisterViews::regionPickerFollowsTheWheels()
     QCOMPARE(location->cities().size(), 22);
     wheels[1]->setProperty("currentIndex", 15);
     QCOMPARE(location->infoText(), QStringLiteral("深圳"));
+    settle(location->pickerY());
     screenshot(QStringLiteral("LocationPicker"));
     location->confirmLocation();
 }

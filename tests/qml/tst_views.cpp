@@ -6,7 +6,7 @@
 #include "LoopbackHttpServer.h"
 #include "PhoneWindow.h"
 #include "TestContext.h"
-#include "app/AppDelegate.h"
+#include "app/AppRouter.h"
 #include "app/AppShell.h"
 #include "app/LaunchingViewController.h"
 #include "app/LoginViewController.h"
@@ -14,10 +14,13 @@
 #include "app/RegisterStepOneViewController.h"
 #include "app/RegisterStepThreeViewController.h"
 #include "app/RegisterStepTwoViewController.h"
+#include "chat/ChatService.h"
+#include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
-#include "platform/Session.h"
 #include "screens/people/LocationViewController.h"
+#include "ui/SDWebImageManager.h"
+#include "ui/WebImage.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -34,38 +37,30 @@
 #include <map>
 
 namespace {
-using Factory = std::function<ViewController *(AppContext &, AppDelegate &)>;
+using Factory = std::function<ViewController *(AppContext &)>;
 
 // The hub of a signed-in user, whose advertisements reply reports three reminders.
-ViewController *signedInHub(AppContext &context, AppDelegate &delegate)
+ViewController *signedInHub(AppContext &context)
 {
     nuvora::json::Object user;
     user.set("uid", 2);
     user.set("nickname", "夜行者");
-    delegate.setDefaultUser(nuvora::json::Value(std::move(user)));
-    context.session().apiServerAddress =
-        context.options().webHost.toString(QUrl::StripTrailingSlash) + "/iphone/2.0/";
-    return new MainViewController(context, delegate);
+    context.session().setDefaultUser(nuvora::json::Value(std::move(user)));
+    return new MainViewController(context);
 }
 
 // Every screen's view, with how to make its controller for the test.
 const std::map<QString, Factory> &screens()
 {
     static const std::map<QString, Factory> table = {
-        {"LaunchingView",
-         [](AppContext &c, AppDelegate &d) { return new LaunchingViewController(c, d); }},
-        {"LoginView", [](AppContext &c, AppDelegate &) { return new LoginViewController(c); }},
-        {"RegisterStepOneView",
-         [](AppContext &c, AppDelegate &) { return new RegisterStepOneViewController(c); }},
-        {"RegisterStepTwoView",
-         [](AppContext &c, AppDelegate &) { return new RegisterStepTwoViewController(c); }},
+        {"LaunchingView", [](AppContext &c) { return new LaunchingViewController(c); }},
+        {"LoginView", [](AppContext &c) { return new LoginViewController(c); }},
+        {"RegisterStepOneView", [](AppContext &c) { return new RegisterStepOneViewController(c); }},
+        {"RegisterStepTwoView", [](AppContext &c) { return new RegisterStepTwoViewController(c); }},
         {"RegisterStepThreeView",
-         [](AppContext &c, AppDelegate &) {
-             return new RegisterStepThreeViewController(c, QByteArray());
-         }},
-        {"LocationView",
-         [](AppContext &c, AppDelegate &) { return new LocationViewController(c); }},
-        {"MainView", [](AppContext &c, AppDelegate &d) { return signedInHub(c, d); }},
+         [](AppContext &c) { return new RegisterStepThreeViewController(c, QByteArray()); }},
+        {"LocationView", [](AppContext &c) { return new LocationViewController(c); }},
+        {"MainView", [](AppContext &c) { return signedInHub(c); }},
     };
     return table;
 }
@@ -103,6 +98,7 @@ private slots:
 private:
     void showWindow();
     void screenshot(const QString &name);
+    bool imagesSettled() const;
 
     std::unique_ptr<LoopbackHttpServer> web_;
     std::unique_ptr<TestContext> test_;
@@ -119,17 +115,23 @@ void tst_Views::initTestCase()
 
 void tst_Views::init()
 {
-    // The launching screen keeps waiting for its configuration.
+    // The launching screen keeps waiting for its configuration; the region screen
+    // finds no city, so that its picker shows.
     web_ = std::make_unique<LoopbackHttpServer>();
     ScriptedReply silent;
     silent.neverAnswer = true;
-    web_->setReply("/m/iphone2.0.0.json", silent);
+    web_->setReply(LaunchingViewController::kOptionPath, silent);
     web_->setReply("/iphone/2.0/option.php",
                    ScriptedReply::json(R"({"status":1,"message":"","guanggao":{"club":[]},)"
                                        R"("feed_notify":{"feedremindcount":3}})"));
+    web_->setReply("/iphone/2.0/lbs.php", ScriptedReply::fixture("lbs_unknown_place.json"));
     test_ = std::make_unique<TestContext>(QUrl(web_->baseUrl()));
-    (*test_)->addService(std::make_unique<AppDelegate>(test_->context()));
-    shell_ = std::make_unique<AppShell>(test_->context());
+    AppContext &context = test_->context();
+    context.session().apiServerAddress = web_->baseUrl() + "/iphone/2.0/";
+    AppRouter::install(context);
+    ChatService::install(context);
+    SDWebImageManager::install(context);
+    shell_ = std::make_unique<AppShell>(context);
 }
 
 void tst_Views::cleanup()
@@ -154,10 +156,21 @@ void tst_Views::showWindow()
 
 void tst_Views::screenshot(const QString &name)
 {
-    // Let transitions and images settle before the picture.
-    QTest::qWait(400);
+    // Transitions and images settle before the picture: no screen slides, and every
+    // remote image has come or failed.
+    QVERIFY(phone_->waitUntilIdle());
+    QTRY_VERIFY(imagesSettled());
     QVERIFY(phone_->saveScreenshot(name));
     QVERIFY2(phone_->warnings().isEmpty(), qPrintable(phone_->warningText()));
+}
+
+bool tst_Views::imagesSettled() const
+{
+    for (const WebImage *image : window_->findChildren<WebImage *>()) {
+        if (image->isVisible() && !image->url().isEmpty() && !image->loaded() && !image->failed())
+            return false;
+    }
+    return true;
 }
 
 void tst_Views::everyViewHasAFactory()
@@ -182,7 +195,7 @@ void tst_Views::screens()
     QFETCH(QString, view);
     showWindow();
     AppContext &context = test_->context();
-    ViewController *controller = ::screens().at(view)(context, *context.service<AppDelegate>());
+    ViewController *controller = ::screens().at(view)(context);
     QCOMPARE(controller->viewName(), view);
     context.navigation().setViewControllers({controller}, true);
     QCOMPARE(context.navigation().topViewController(), controller);
@@ -234,7 +247,6 @@ void tst_Views::stackViewMirrorsTheNavigation()
     showWindow();
     AppContext &context = test_->context();
     NavigationController &nav = context.navigation();
-    AppDelegate &delegate = *context.service<AppDelegate>();
     auto *stack = window_->findChild<QQuickItem *>(QStringLiteral("screenStack"));
     auto *modalLayer = window_->findChild<QQuickItem *>(QStringLiteral("modalLayer"));
     QVERIFY(stack && modalLayer);
@@ -247,7 +259,7 @@ void tst_Views::stackViewMirrorsTheNavigation()
     QPointer<ViewController> login = new LoginViewController(context);
     nav.setViewControllers({login}, false);
     QTRY_COMPARE(depth(), 1);
-    auto *main = new MainViewController(context, delegate);
+    auto *main = signedInHub(context);
     nav.pushViewController(main, true);
     QTRY_COMPARE(depth(), 2);
     QTRY_COMPARE(currentController(), main);
@@ -260,7 +272,7 @@ void tst_Views::stackViewMirrorsTheNavigation()
     // The popped screens go once their views have left.
     QTRY_VERIFY(pushed.isNull());
 
-    QPointer<ViewController> modal = new MainViewController(context, delegate);
+    QPointer<ViewController> modal = signedInHub(context);
     nav.presentViewController(modal, true);
     QTRY_VERIFY(modalLayer->isVisible());
     QTRY_COMPARE(modalLayer->y(), 0.0);
@@ -269,7 +281,7 @@ void tst_Views::stackViewMirrorsTheNavigation()
     QTRY_VERIFY(!modalLayer->isVisible());
     QTRY_VERIFY(modal.isNull());
 
-    nav.setViewControllers({new MainViewController(context, delegate)}, true);
+    nav.setViewControllers({signedInHub(context)}, true);
     QTRY_COMPARE(depth(), 1);
     QTRY_VERIFY(login.isNull());
     QVERIFY2(phone_->warnings().isEmpty(), qPrintable(phone_->warningText()));

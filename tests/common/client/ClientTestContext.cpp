@@ -1,6 +1,7 @@
 #include "ClientTestContext.h"
 
 #include "FormParser.h"
+#include "api/HTTPFetcher.h"
 #include "model/Session.h"
 
 namespace {
@@ -45,4 +46,12 @@ QList<QPair<QString, QString>> ClientTestContext::lastFormOf(const QString &scri
             return FormParser::parse(it->body);
     }
     return {};
+}
+
+int ClientTestContext::requestsInFlight(const QObject &owner)
+{
+    int running = 0;
+    for (const HTTPFetcher *fetcher : owner.findChildren<HTTPFetcher *>())
+        running += fetcher->isRunning();
+    return running;
 }

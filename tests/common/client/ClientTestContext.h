@@ -21,6 +21,9 @@ public:
     // Requests that reached the script so far, and the form of the last one.
     int requestsTo(const QString &script) const;
     QList<QPair<QString, QString>> lastFormOf(const QString &script) const;
+    // Requests `owner` (a screen, a slot) has out now: how a test sees at once that a
+    // second tap sent nothing, without waiting for what the server might receive.
+    static int requestsInFlight(const QObject &owner);
 
 private:
     std::unique_ptr<LoopbackHttpServer> api_;

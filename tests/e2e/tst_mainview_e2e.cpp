@@ -1,17 +1,19 @@
-// The hub of the demo account against the seeded stand-in server: live counters, the
-// advertisements, the reminder pop-up and its acknowledgement, the cover through the cache.
+// The hub of the demo account against the seeded stand-in server, opened by the real
+// session flow and router: live counters, the advertisements, the reminder pop-up and
+// its acknowledgement, the cover through the cache.
 
 #include "ApiTestClient.h"
 #include "DevServerProcess.h"
 #include "TestContext.h"
 #include "app/AppDelegate.h"
+#include "app/AppRouter.h"
 #include "app/MainViewController.h"
 #include "chat/ChatService.h"
 #include "chat/Database.h"
+#include "model/Session.h"
 #include "platform/NavigationController.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
-#include "platform/Session.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "ui/SDImageCache.h"
@@ -40,27 +42,30 @@ void MainViewE2ETest::demoAccountSeesItsHub()
                                                           {"password", server_.demoPassword()}});
     QVERIFY2(login.status() == 1, qPrintable(login.message()));
 
-    AppDelegate &delegate = context.addService(std::make_unique<AppDelegate>(context));
-    SDWebImageManager &images = SDWebImageManager::install(context);
+    AppRouter::install(context);
+    AppDelegate &delegate = context.own(std::make_unique<AppDelegate>(context));
     ChatService &chat = ChatService::install(context);
+    SDWebImageManager &images = SDWebImageManager::install(context);
+    // As launching does, without the launch screen: the session is there already.
     context.notifications().addObserver(
         &delegate, NotificationNames::asyncSocket,
-        [&chat](const QVariant &command) { chat.receivedSocketNotification(command); });
+        [&delegate](const QVariant &command) { delegate.receivedSocketNotification(command); });
     Session &session = context.session();
     session.apiServerAddress = server_.apiBase();
     session.socketServer = "127.0.0.1";
     session.socketPort = server_.chatPort();
     context.settings().setString(SettingsKeys::loginToken,
                                  QString::fromStdString(login["logintoken"].toText()));
-    delegate.setDefaultUser(login["user"]);
-    delegate.finishLogin();
+    session.setDefaultUser(login["user"]);
+    context.sessionFlow().finishLogin();
 
+    QTRY_VERIFY(qobject_cast<MainViewController *>(context.navigation().bottomViewController()));
     auto *hub = qobject_cast<MainViewController *>(context.navigation().bottomViewController());
-    QVERIFY(hub);
+    QCOMPARE(context.navigation().depth(), 1);
     // The advertisements, and the seeded reminders in the same reply.
-    QTRY_VERIFY_WITH_TIMEOUT(delegate.ads(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(session.ads(), 10000);
     QVERIFY(hub->footerImage().startsWith(server_.webHost()));
-    QVERIFY(!delegate.ads()->clubs.empty());
+    QVERIFY(!session.ads()->clubs.empty());
     QVERIFY(hub->isNotifyShown());
     const qint64 reminders = context.settings().integer(SettingsKeys::feedRemindCount);
     QVERIFY(reminders > 0);
@@ -68,17 +73,17 @@ void MainViewE2ETest::demoAccountSeesItsHub()
 
     // The seeded unread chat messages arrive over the chat connection and are counted.
     QTRY_VERIFY_WITH_TIMEOUT(
-        hub->menuTitles().at(MainViewController::Conversations).startsWith(QStringLiteral("会话(")),
+        hub->menuTitles().at(int(HubSection::Conversations)).startsWith(QStringLiteral("会话(")),
         10000);
     int unread = 0;
     for (const MessageBox &box : chat.database().unreadMessageBoxes())
         unread += box.count;
-    QCOMPARE(hub->menuTitles().at(MainViewController::Conversations),
+    QCOMPARE(hub->menuTitles().at(int(HubSection::Conversations)),
              QStringLiteral("会话(%1条未读消息)").arg(unread));
     const qint64 follow = context.settings().integer(SettingsKeys::feedFollowCount);
-    QCOMPARE(hub->menuTitles().at(MainViewController::Activity),
+    QCOMPARE(hub->menuTitles().at(int(HubSection::Activity)),
              follow ? QStringLiteral("动态(%1条新好友动态)").arg(follow) : QStringLiteral("动态"));
-    QCOMPARE(hub->menuTitles().at(MainViewController::Profile), delegate.defaultUser()->nickname);
+    QCOMPARE(hub->menuTitles().at(int(HubSection::Profile)), session.defaultUser()->nickname);
 
     // The profile row's cover comes through the cache and lands on disk.
     QVERIFY(!hub->profileCover().isEmpty());
