@@ -19,7 +19,7 @@ Item {
 
             required property int index
             required property var modelData
-            readonly property EmojiKeyLayer layer: key.parent as EmojiKeyLayer
+            readonly property EmojiKeyLayer keys: key.parent as EmojiKeyLayer
 
             x: key.modelData.frame.x
             y: key.modelData.frame.y
@@ -27,7 +27,7 @@ Item {
             height: key.modelData.frame.height
             Accessible.role: Accessible.Button
             Accessible.name: "表情" + (key.index + 1)
-            Accessible.onPressAction: key.layer.emojiView.selectKey(key.index)
+            Accessible.onPressAction: key.keys.emojiView.selectKey(key.index)
 
             Rectangle {
                 anchors.fill: parent
@@ -45,7 +45,7 @@ Item {
 
             ExclusiveTap {
                 id: keyTap
-                onTapped: key.layer.emojiView.selectKey(key.index)
+                onTapped: key.keys.emojiView.selectKey(key.index)
             }
         }
     }

@@ -2,14 +2,16 @@ import QtQuick
 import Nuvora
 
 // The bar on top of a screen: its title, and text buttons left and right; a screen
-// may put its own control (an icon that turns, say) on the right instead.
+// may show an icon that turns with its state on the right instead.
 Rectangle {
     id: bar
 
     property string title
     property string leftTitle
     property string rightTitle
-    property Component rightItem: null
+    property ButtonRotation rightTurn: null
+    property url rightIcon
+    property string rightName
     signal leftClicked
     signal rightClicked
 
@@ -42,15 +44,20 @@ Rectangle {
     BarButton {
         anchors.right: parent.right
         anchors.rightMargin: 6
-        label: bar.rightItem ? "" : bar.rightTitle
+        label: bar.rightTurn ? "" : bar.rightTitle
         onClicked: bar.rightClicked()
     }
 
-    Loader {
+    TurningButton {
+        objectName: "rightTurningButton"
+        visible: bar.rightTurn !== null
         anchors.right: parent.right
         anchors.rightMargin: 8
         anchors.verticalCenter: parent.verticalCenter
-        sourceComponent: bar.rightItem
+        turn: bar.rightTurn
+        icon: bar.rightIcon
+        Accessible.name: bar.rightName
+        onClicked: bar.rightClicked()
     }
 
     Rectangle {

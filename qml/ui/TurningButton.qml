@@ -1,12 +1,13 @@
 import QtQuick
 import Nuvora
 
-// An icon button whose turn shows a state: it follows its ButtonRotation's angle.
+// An icon button whose turn shows a state: it follows its ButtonRotation's angle
+// (none: unturned).
 Item {
     id: button
 
-    required property ButtonRotation turn
-    required property url icon
+    property ButtonRotation turn: null
+    property url icon
     signal clicked
 
     width: 36
@@ -17,11 +18,11 @@ Item {
     Image {
         anchors.centerIn: parent
         source: button.icon
-        rotation: button.turn.degrees
+        rotation: button.turn ? button.turn.degrees : 0
         Accessible.ignored: true
 
         Behavior on rotation {
-            NumberAnimation { duration: button.turn.durationMs }
+            NumberAnimation { duration: button.turn ? button.turn.durationMs : 0 }
         }
     }
 

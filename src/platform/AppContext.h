@@ -86,7 +86,7 @@ public:
     void setSessionFlow(SessionFlow *flow) { sessionFlow_ = flow; }
     void setRouter(Router *router) { router_ = router; }
     void setChat(ChatConnector *chat, Database *messageStore, SocketCenter *socketCenter,
-                 ChatMessenger *messenger);
+                 ChatMessenger *messenger = nullptr);
     void setImageLoader(SDWebImageManager *manager, SDImageCache *cache);
 
     // Keeps an installed collaborator alive until the context goes; collaborators

@@ -18,6 +18,9 @@
 #include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
+#include "screens/messaging/ChatLogViewController.h"
+#include "screens/messaging/ChatViewController.h"
+#include "screens/messaging/MessageBoxViewController.h"
 #include "screens/people/LocationViewController.h"
 #include "ui/SDWebImageManager.h"
 #include "ui/WebImage.h"
@@ -49,6 +52,15 @@ ViewController *signedInHub(AppContext &context)
     return new MainViewController(context);
 }
 
+// The other party of the chat screens.
+User chatPartner()
+{
+    User user;
+    user.userId = 17;
+    user.nickname = QStringLiteral("小夜");
+    return user;
+}
+
 // Every screen's view, with how to make its controller for the test.
 const std::map<QString, Factory> &screens()
 {
@@ -61,6 +73,9 @@ const std::map<QString, Factory> &screens()
          [](AppContext &c) { return new RegisterStepThreeViewController(c, QByteArray()); }},
         {"LocationView", [](AppContext &c) { return new LocationViewController(c); }},
         {"MainView", [](AppContext &c) { return signedInHub(c); }},
+        {"MessageBoxView", [](AppContext &c) { return new MessageBoxViewController(c); }},
+        {"ChatView", [](AppContext &c) { return new ChatViewController(c, chatPartner()); }},
+        {"ChatLogView", [](AppContext &c) { return new ChatLogViewController(c, chatPartner()); }},
     };
     return table;
 }

@@ -14,15 +14,10 @@ Screen {
     onLeftClicked: view.controller.back()
     busy: view.controller.blacklisting
     busyText: "正在提交"
-    rightItem: Component {
-        TurningButton {
-            objectName: "moreButton"
-            turn: view.controller.moreButton
-            icon: Theme.image("chat-more.png")
-            Accessible.name: "更多"
-            onClicked: view.controller.more()
-        }
-    }
+    rightTurn: view.controller.moreButton
+    rightIcon: Theme.image("chat-more.png")
+    rightName: "更多"
+    onRightClicked: view.controller.more()
 
     ChatTable {
         id: table
@@ -145,15 +140,11 @@ Screen {
         }
     }
 
+    // Made on first use, as the controller makes its emoji keyboard.
     Loader {
+        id: emojiKeyboard
         objectName: "emojiKeyboard"
         y: view.controller.layout.emojiKeyboardY
-        active: view.controller.emojiView !== null
-        sourceComponent: Component {
-            EmojiKeyboard {
-                emojiView: view.controller.emojiView
-            }
-        }
 
         Behavior on y {
             NumberAnimation { duration: view.controller.layout.animationMs }
@@ -220,6 +211,10 @@ Screen {
         }
         function onInputResignRequested(): void {
             field.focus = false
+        }
+        function onEmojiViewChanged(): void {
+            emojiKeyboard.setSource("qrc:/Nuvora/qml/ui/EmojiKeyboard.qml",
+                                    { emojiView: view.controller.emojiView })
         }
     }
 

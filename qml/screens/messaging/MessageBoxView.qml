@@ -10,15 +10,10 @@ Screen {
     title: "会话"
     leftTitle: "返回"
     onLeftClicked: view.controller.back()
-    rightItem: Component {
-        TurningButton {
-            objectName: "editButton"
-            turn: view.controller.editButton
-            icon: Theme.image("messagebox-edit.png")
-            Accessible.name: view.controller.editing ? "完成" : "编辑"
-            onClicked: view.controller.edit()
-        }
-    }
+    rightTurn: view.controller.editButton
+    rightIcon: Theme.image("messagebox-edit.png")
+    rightName: view.controller.editing ? "完成" : "编辑"
+    onRightClicked: view.controller.edit()
 
     MessageBoxList {
         objectName: "messageBoxTable"
