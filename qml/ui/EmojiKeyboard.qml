@@ -24,11 +24,19 @@ Rectangle {
         boundsBehavior: Flickable.StopAtBounds
         clip: true
 
+        // A swipe turns one page: no momentum, and a short drag springs back.
+        property int startPage: 0
+
         onContentXChanged: keyboard.emojiView.contentOffsetX = pages.contentX
-        // Pages snap into place.
+        onMovementStarted: pages.startPage = Math.round(pages.contentX / keyboard.emojiView.pageWidth)
+        onFlickStarted: pages.cancelFlick()
         onMovementEnded: {
-            const page = Math.round(pages.contentX / keyboard.emojiView.pageWidth)
-            snap.to = page * keyboard.emojiView.pageWidth
+            const width = keyboard.emojiView.pageWidth
+            const moved = pages.contentX - pages.startPage * width
+            const step = moved > width / 8 ? 1 : moved < -width / 8 ? -1 : 0
+            const page = Math.max(0, Math.min(keyboard.emojiView.pageCount - 1,
+                                              pages.startPage + step))
+            snap.to = page * width
             snap.restart()
         }
 

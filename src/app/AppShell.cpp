@@ -49,6 +49,7 @@ void AppShell::applyFont()
         qCWarning(lcUi) << "the font" << kFontFamily << "is not installed";
         return;
     }
+    TextMetrics::installEmojiFallback();
     QFont font(kFontFamily);
     font.setPixelSize(14);
     QGuiApplication::setFont(font);

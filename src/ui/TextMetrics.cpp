@@ -7,8 +7,15 @@
 
 namespace TextMetrics {
 
+void installEmojiFallback()
+{
+    if (!QFont::substitutes(kFontFamily).contains(kEmojiFontFamily))
+        QFont::insertSubstitution(kFontFamily, kEmojiFontFamily);
+}
+
 QSizeF fittedSize(const QString &text, double maxWidth, int pixelSize)
 {
+    installEmojiFallback();
     QFont font(kFontFamily);
     font.setPixelSize(pixelSize);
     // As a QML Text with Text.Wrap lays it out.

@@ -1,8 +1,9 @@
 import QtQuick
 import Nuvora
 
-// The messages of a conversation as bubbles, oldest at the top. Asked to show the
-// last row, it stays there while its height changes, until the user scrolls.
+// The messages of a conversation as bubbles, oldest at the top, shown from the last
+// row on. Asked to show the last row, it stays there while its height changes,
+// until the user scrolls.
 ListView {
     id: table
 
@@ -20,6 +21,7 @@ ListView {
     Accessible.role: Accessible.List
     Accessible.name: "消息列表"
 
+    Component.onCompleted: table.showLastRow()
     onHeightChanged: if (table.followsEnd) table.positionViewAtEnd()
     onContentHeightChanged: if (table.followsEnd) table.positionViewAtEnd()
     onMovementStarted: table.followsEnd = false

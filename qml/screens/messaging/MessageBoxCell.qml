@@ -65,6 +65,7 @@ Item {
 
     AvatarImage {
         id: avatarButton
+        objectName: "avatarButton"
         x: cell.editing ? 44 : 10
         anchors.verticalCenter: parent.verticalCenter
         width: 50
