@@ -209,6 +209,8 @@ private slots:
         Phone bob(server_, "user22@nuvora.cn", "password22");
         QVERIFY(alice.signIn());
         QVERIFY(bob.signIn());
+        // Nobody chats with themselves.
+        QVERIFY(!alice.openChat(alice.user()));
         ChatViewController *aliceChat = alice.openChat(bob.user());
         ChatViewController *bobChat = bob.openChat(alice.user());
         QVERIFY(aliceChat && bobChat);
