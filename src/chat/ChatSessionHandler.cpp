@@ -78,6 +78,7 @@ void ChatSessionHandler::receiveMessages(const json::Value &command)
     QList<ChatMessage> messages;
     json::Array msgids;
     if (const json::Value *batch = command.find("messages"); batch && batch->isArray()) {
+        messages.reserve(qsizetype(batch->asArray().size()));
         for (const json::Value &element : batch->asArray()) {
             if (!element.isObject())
                 continue;

@@ -235,6 +235,7 @@ std::optional<QList<ChatMessage>> Database::storeReceivedBatch(const QList<ChatM
         return std::nullopt;
     std::optional<QSet<QString>> known = storedMessageIds(messages);
     QList<ChatMessage> stored;
+    stored.reserve(messages.size());
     // Senders in the order they first appear, each folded into its summary once.
     std::vector<std::pair<int, SenderSummary>> senders;
     bool succeeded = known.has_value();

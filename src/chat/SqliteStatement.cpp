@@ -37,10 +37,11 @@ SqliteStatement &SqliteStatement::bind(int index, qint64 value)
 
 SqliteStatement &SqliteStatement::bind(int index, const QString &text)
 {
-    // SQLite converts to the file's UTF-8 itself, in one step.
-    if (statement_)
-        sqlite3_bind_text16(statement_, index, text.utf16(), int(text.size() * 2),
-                            SQLITE_TRANSIENT);
+    if (statement_) {
+        // Kept until the next reset, so that SQLite need not copy it.
+        const QByteArray &utf8 = boundText_.emplace_back(text.toUtf8());
+        sqlite3_bind_text(statement_, index, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
+    }
     return *this;
 }
 
@@ -73,6 +74,7 @@ void SqliteStatement::reset()
         sqlite3_reset(statement_);
         sqlite3_clear_bindings(statement_);
     }
+    boundText_.clear();
 }
 
 int SqliteStatement::columnInt(int column) const

@@ -2,7 +2,10 @@
 // A prepared SQLite statement: values bound as parameters (so that no text can end
 // a quoted literal), stepped row by row, reset for the next use.
 
+#include <QByteArray>
 #include <QString>
+
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -39,4 +42,6 @@ public:
 
 private:
     sqlite3_stmt *statement_ = nullptr;
+    // The UTF-8 of the texts bound since the last reset.
+    std::vector<QByteArray> boundText_;
 };
