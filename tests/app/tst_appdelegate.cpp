@@ -2,6 +2,7 @@
 // registers and opens, the session flow (sign-in, hub, sign-out in its order and what
 // it keeps), activation, position, push and reachability.
 
+#include "Fixtures.h"
 #include "RecordingRouter.h"
 #include "TestContext.h"
 #include "app/AppDelegate.h"
@@ -57,13 +58,10 @@ private:
     Session &session_;
 };
 
+// The signed-in user as the server sent it at sign-in.
 json::Value storedUser()
 {
-    json::Object user;
-    user.set("uid", 77);
-    user.set("nickname", "夜归人");
-    user.set("userinfoversion", 3);
-    return json::Value(user);
+    return Fixtures::json("account_login.json")["user"];
 }
 } // namespace
 

@@ -2,6 +2,7 @@
 // session flow: the configuration fetched or reused by its age, the automatic sign-in
 // from the stored session, and the fallbacks when the configuration cannot be had.
 
+#include "Fixtures.h"
 #include "LoopbackHttpServer.h"
 #include "TestContext.h"
 #include "app/LaunchingViewController.h"
@@ -21,13 +22,10 @@ const QByteArray kOptions =
     R"({"api":{"host":"10.0.0.5","port":8080},"message":{"host":"chat.local","port":"9100"}})";
 const QDateTime kNow = QDateTime::fromSecsSinceEpoch(1'800'000'000);
 
+// The signed-in user as the server sent it at sign-in.
 json::Value storedUser()
 {
-    json::Object user;
-    user.set("uid", 77);
-    user.set("nickname", "夜归人");
-    user.set("userinfoversion", 3);
-    return json::Value(user);
+    return Fixtures::json("account_login.json")["user"];
 }
 } // namespace
 
@@ -168,9 +166,9 @@ void tst_Launching::storedSessionSignsInAutomatically()
     if (signedIn) {
         QCOMPARE(flowCalls(), QStringList{"finishLogin"});
         QVERIFY(user);
-        QCOMPARE(user->userId, 77);
-        QCOMPARE(user->nickname, QStringLiteral("夜归人"));
-        QCOMPARE(context().session().userInfoVersion(), qint64(3));
+        QCOMPARE(user->userId, 2);
+        QCOMPARE(user->nickname, QStringLiteral("夜色体验官"));
+        QCOMPARE(context().session().userInfoVersion(), qint64(1));
     } else {
         QCOMPARE(flowCalls(), QStringList{"gotoLogin"});
         QVERIFY(!user);

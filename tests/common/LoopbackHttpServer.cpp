@@ -1,6 +1,7 @@
 #include "LoopbackHttpServer.h"
 
-#include <QFile>
+#include "Fixtures.h"
+
 #include <QHostAddress>
 #include <QPointer>
 #include <QTcpServer>
@@ -34,10 +35,7 @@ QString RecordedRequest::path() const
 
 ScriptedReply ScriptedReply::fixture(const QString &name)
 {
-    QFile file(QStringLiteral(NUVORA_SOURCE_DIR "/tests/data/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing test fixture %s", qPrintable(name));
-    return json(file.readAll());
+    return json(Fixtures::bytes(name));
 }
 
 ScriptedReply ScriptedReply::json(const QByteArray &body, int status)

@@ -2,8 +2,7 @@
 // properties as roles, bounds-checked record access, and the grid's tiles, whose
 // rows grow in place when a page is appended.
 
-#include "LoopbackHttpServer.h"
-#include "api/json/JsonReader.h"
+#include "Fixtures.h"
 #include "model/User.h"
 #include "ui/RecordGridModel.h"
 #include "ui/RecordListModel.h"
@@ -18,10 +17,7 @@ namespace {
 // The users of a captured "user_nearby.php" reply.
 QVariantList nearbyUsers()
 {
-    const QByteArray bytes = ScriptedReply::fixture("user_nearby_page1.json").body;
-    const json::Value reply = json::JsonReader()
-                                  .objectWithData(bytes.constData(), size_t(bytes.size()))
-                                  .value_or(json::Value());
+    const json::Value reply = Fixtures::json("user_nearby_page1.json");
     QVariantList users;
     for (const json::Value &user : reply["users"].asArray())
         users << QVariant::fromValue(User(user, std::nullopt));
