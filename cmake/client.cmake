@@ -63,5 +63,26 @@ qt_add_resources(nuvora_client nuvora_images
     BASE ${image_dir}
     FILES ${image_outputs})
 
+# Emoji: the keyboard's private-use characters are shown as the standard emoji that
+# Unicode's own mapping table (Debian's unicode-data) gives for them.
+find_file(NUVORA_EMOJI_SOURCES EmojiSources.txt
+    PATHS /usr/share/unicode /usr/share/unicode-data NO_DEFAULT_PATH)
+if(NOT NUVORA_EMOJI_SOURCES)
+    message(FATAL_ERROR "EmojiSources.txt not found: install the package unicode-data (scripts/setup)")
+endif()
+add_executable(nuvora_emoji_table resources/emoji_table.cpp)
+set_target_properties(nuvora_emoji_table PROPERTIES AUTOMOC OFF)
+set(emoji_table ${CMAKE_CURRENT_BINARY_DIR}/generated/EmojiTable.inc)
+add_custom_command(
+    OUTPUT ${emoji_table}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/generated
+    COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+            $<TARGET_FILE:nuvora_emoji_table> ${NUVORA_EMOJI_SOURCES} ${emoji_table}
+    DEPENDS ${NUVORA_EMOJI_SOURCES} nuvora_emoji_table
+    COMMENT "Mapping the keyboard's emoji"
+    VERBATIM)
+target_sources(nuvora_client PRIVATE ${emoji_table})
+target_include_directories(nuvora_client PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
+
 qt_add_executable(nuvora src/main.cpp)
 target_link_libraries(nuvora PRIVATE nuvora_client nuvora_clientplugin)

@@ -1,13 +1,17 @@
 import QtQuick
 import Nuvora
 
-// The bar on top of a screen: its title, and text buttons left and right.
+// The bar on top of a screen: its title, and text buttons left and right; a screen
+// may show an icon that turns with its state on the right instead.
 Rectangle {
     id: bar
 
     property string title
     property string leftTitle
     property string rightTitle
+    property ButtonRotation rightTurn: null
+    property url rightIcon
+    property string rightName
     signal leftClicked
     signal rightClicked
 
@@ -40,7 +44,19 @@ Rectangle {
     BarButton {
         anchors.right: parent.right
         anchors.rightMargin: 6
-        label: bar.rightTitle
+        label: bar.rightTurn ? "" : bar.rightTitle
+        onClicked: bar.rightClicked()
+    }
+
+    TurningButton {
+        objectName: "rightTurningButton"
+        visible: bar.rightTurn !== null
+        anchors.right: parent.right
+        anchors.rightMargin: 8
+        anchors.verticalCenter: parent.verticalCenter
+        turn: bar.rightTurn
+        icon: bar.rightIcon
+        Accessible.name: bar.rightName
         onClicked: bar.rightClicked()
     }
 

@@ -10,6 +10,10 @@ Item {
     property string title
     property string leftTitle
     property string rightTitle
+    // An icon on the right that turns with the state `rightTurn` holds.
+    property ButtonRotation rightTurn: null
+    property url rightIcon
+    property string rightName
     property bool busy: false
     property string busyText: "加载中"
     default property alias content: body.data
@@ -23,6 +27,9 @@ Item {
         title: screen.title
         leftTitle: screen.leftTitle
         rightTitle: screen.rightTitle
+        rightTurn: screen.rightTurn
+        rightIcon: screen.rightIcon
+        rightName: screen.rightName
         onLeftClicked: screen.leftClicked()
         onRightClicked: screen.rightClicked()
     }

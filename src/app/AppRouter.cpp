@@ -6,8 +6,13 @@
 #include "RegisterStepOneViewController.h"
 #include "RegisterStepThreeViewController.h"
 #include "RegisterStepTwoViewController.h"
+#include "model/Session.h"
+#include "model/User.h"
 #include "platform/AppContext.h"
 #include "platform/NavigationController.h"
+#include "screens/messaging/ChatLogViewController.h"
+#include "screens/messaging/ChatViewController.h"
+#include "screens/messaging/MessageBoxViewController.h"
 #include "screens/people/LocationViewController.h"
 #include "screens/people/UserHomeViewController.h"
 #include "screens/people/UserInfoViewController.h"
@@ -94,6 +99,8 @@ ViewController *AppRouter::makeHubSectionScreen(HubSection section)
         return new UserListViewController(context_);
     case HubSection::Clubs:
         return new ClubListViewController(context_);
+    case HubSection::Conversations:
+        return new MessageBoxViewController(context_);
     default:
         return nullptr;
     }
@@ -110,7 +117,10 @@ void AppRouter::openUserHome(const User &user)
 
 void AppRouter::openChat(const User &user)
 {
-    Q_UNUSED(user)
+    // Nobody chats with themselves.
+    if (user.userId == context_.session().userId())
+        return;
+    push(new ChatViewController(context_, user));
 }
 
 void AppRouter::openPhotoViewer(const QStringList &addresses, int index)
@@ -212,4 +222,21 @@ void AppRouter::openClubShare(const Club &club, int service)
 {
     Q_UNUSED(club)
     Q_UNUSED(service)
+}
+
+void AppRouter::openChatLog(const User &user, QObject *owner, std::function<void()> dismiss)
+{
+    auto *screen = new ChatLogViewController(context_, user);
+    screen->setDelegate(owner, std::move(dismiss));
+    context_.navigation().presentViewController(screen, true);
+}
+
+void AppRouter::closeChatLog()
+{
+    if (qobject_cast<ChatLogViewController *>(context_.navigation().modalViewController()))
+        context_.navigation().dismissViewController(true);
+}
+
+void AppRouter::openFollowListForChat()
+{
 }

@@ -46,6 +46,9 @@ public:
     void openClubBoard(const Club &club) override;
     void openClubFans(const Club &club) override;
     void openClubShare(const Club &club, int service) override;
+    void openChatLog(const User &user, QObject *owner, std::function<void()> dismiss) override;
+    void closeChatLog() override;
+    void openFollowListForChat() override;
 
 private:
     void push(ViewController *screen);

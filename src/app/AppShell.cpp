@@ -73,6 +73,7 @@ void AppShell::applyFont()
         qCWarning(lcUi) << "the font" << kFontFamily << "is not installed";
         return;
     }
+    TextMetrics::installEmojiFallback();
     QGuiApplication::setFont(font);
 }
 

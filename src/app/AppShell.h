@@ -4,6 +4,7 @@
 
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
+#include "ui/TextMetrics.h"
 
 #include <QHash>
 #include <QObject>
@@ -30,7 +31,7 @@ public:
     static constexpr int kScreenHeight = 480;
     static constexpr int kStatusBarHeight = 20;
     // The CJK font every text is drawn with.
-    static inline const QString kFontFamily = QStringLiteral("WenQuanYi Micro Hei");
+    static inline const QString kFontFamily = TextMetrics::kFontFamily;
 
     explicit AppShell(AppContext &context, QObject *parent = nullptr);
 

@@ -1,5 +1,6 @@
 #include "MainViewController.h"
 
+#include "chat/ChatMessenger.h"
 #include "chat/Database.h"
 #include "model/Session.h"
 #include "platform/AlertPresenter.h"
@@ -37,6 +38,9 @@ void MainViewController::viewDidLoad()
                               [this](const QVariant &) { receivedCitySwitchedNotification(); });
     notifications.addObserver(this, NotificationNames::userInfoChanged,
                               [this](const QVariant &) { receivedUserInfoChangedNotification(); });
+    // The unread count is read from the store, which opens after the chat login.
+    connect(&context().messenger(), &ChatMessenger::storeOpened, this,
+            &MainViewController::refreshMenu);
 
     if (const auto &ads = context().session().ads())
         setFooterImage(ads->indexImg);

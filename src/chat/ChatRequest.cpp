@@ -1,12 +1,11 @@
 #include "ChatRequest.h"
 
-#include "Database.h"
 #include "platform/JsonVariant.h"
 
 using JsonVariant::toStdString;
 
-ChatRequest::ChatRequest(const Database &database)
-    : command(QStringLiteral("sendmessage")), localmsgid(database.lastInsertRowId())
+ChatRequest::ChatRequest(qint64 localmsgid)
+    : command(QStringLiteral("sendmessage")), localmsgid(QString::number(localmsgid))
 {
 }
 

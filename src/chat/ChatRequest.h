@@ -1,20 +1,18 @@
 #pragma once
-// The send command ("sendmessage"). Made right after the sent message went into
-// the store, so that its local id is the row just inserted.
+// The send command ("sendmessage") of one message stored on this device, carrying
+// the local id its insert gave it.
 
 #include "api/json/JsonValue.h"
 
 #include <QString>
 
-class Database;
-
 class ChatRequest {
 public:
-    explicit ChatRequest(const Database &database);
+    explicit ChatRequest(qint64 localmsgid);
 
     QString command;
     int touid = 0;      // set by the caller
-    QString localmsgid; // the store's last inserted row id, or "0"
+    QString localmsgid; // decimal text
     QString message;    // set by the caller
 
     nuvora::json::Value dictionaryValue() const;

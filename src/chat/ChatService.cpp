@@ -1,5 +1,6 @@
 #include "ChatService.h"
 
+#include "ChatMessenger.h"
 #include "Database.h"
 #include "SocketCenter.h"
 #include "platform/AppContext.h"
@@ -12,20 +13,22 @@ ChatService::ChatService(AppContext &context)
                              context.clock())),
       socketCenter_(std::make_unique<SocketCenter>(context.session(), context.settings(),
                                                    context.notifications())),
-      handler_(std::make_unique<ChatSessionHandler>(context, *database_, *socketCenter_))
+      handler_(std::make_unique<ChatSessionHandler>(context, *database_, *socketCenter_)),
+      messenger_(std::make_unique<ChatMessenger>(context.session(), context.clock(), *database_,
+                                                 *socketCenter_, *handler_))
 {
 }
 
 ChatService::~ChatService()
 {
     if (context_.hasChat() && &context_.chat() == this)
-        context_.setChat(nullptr, nullptr, nullptr);
+        context_.setChat(nullptr, nullptr, nullptr, nullptr);
 }
 
 ChatService &ChatService::install(AppContext &context)
 {
     ChatService &chat = context.own(std::make_unique<ChatService>(context));
-    context.setChat(&chat, &chat.database(), &chat.socketCenter());
+    context.setChat(&chat, &chat.database(), &chat.socketCenter(), &chat.messenger());
     return chat;
 }
 

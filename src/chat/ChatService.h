@@ -1,7 +1,7 @@
 #pragma once
 // The chat layer of one application context: builds and owns the connection
-// manager, the message store and the command handler, and answers the shell's
-// ChatConnector calls.
+// manager, the message store, the command handler and the screens' messenger, and
+// answers the shell's ChatConnector calls.
 
 #include "ChatSessionHandler.h"
 #include "platform/ChatConnector.h"
@@ -9,6 +9,7 @@
 #include <memory>
 
 class AppContext;
+class ChatMessenger;
 class Database;
 class SocketCenter;
 
@@ -23,6 +24,7 @@ public:
     SocketCenter &socketCenter() { return *socketCenter_; }
     Database &database() { return *database_; }
     ChatSessionHandler &handler() { return *handler_; }
+    ChatMessenger &messenger() { return *messenger_; }
 
     void initializeSocket() override;
     void disconnectSocket() override;
@@ -35,4 +37,5 @@ private:
     std::unique_ptr<Database> database_;
     std::unique_ptr<SocketCenter> socketCenter_;
     std::unique_ptr<ChatSessionHandler> handler_;
+    std::unique_ptr<ChatMessenger> messenger_;
 };

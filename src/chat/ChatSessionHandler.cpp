@@ -52,9 +52,12 @@ void ChatSessionHandler::login(const json::Value &command)
     switch (JsonFields::integer(command, "status")) {
     case LoginAccepted:
         // Every reconnect answers again; openDatabase closes the store first.
-        if (context_.session().isSignedIn())
+        if (context_.session().isSignedIn()) {
             database_.openDatabase(
                 QStringLiteral("user%1.sqlite3").arg(context_.session().userId()));
+            if (database_.isOpen())
+                emit storeOpened();
+        }
         break;
     case LoginRejected:
         alert(QStringLiteral("请重新登录"), QString());
@@ -67,11 +70,15 @@ void ChatSessionHandler::login(const json::Value &command)
 
 void ChatSessionHandler::receiveMessages(const json::Value &command)
 {
+    // Left over from a session that has ended: nobody to store it for.
+    if (!context_.session().isSignedIn())
+        return;
     context_.vibration().vibrate();
     const int receiver = int(context_.session().userId());
     QList<ChatMessage> messages;
     json::Array msgids;
     if (const json::Value *batch = command.find("messages"); batch && batch->isArray()) {
+        messages.reserve(qsizetype(batch->asArray().size()));
         for (const json::Value &element : batch->asArray()) {
             if (!element.isObject())
                 continue;
@@ -81,11 +88,15 @@ void ChatSessionHandler::receiveMessages(const json::Value &command)
     }
     // Acknowledged only once committed: the server re-sends what it was not told
     // about, and the store skips what it already holds.
-    if (messages.isEmpty() || database_.storeReceivedBatch(messages)) {
+    const std::optional<QList<ChatMessage>> stored =
+        messages.isEmpty() ? QList<ChatMessage>() : database_.storeReceivedBatch(messages);
+    if (stored) {
         json::Object ack;
         ack.set("command", "recvmessageresult");
         ack.set("msgids", std::move(msgids));
         socketCenter_.sendCommand(ack);
+        if (!stored->isEmpty())
+            emit messagesStored(*stored);
     } else {
         qCWarning(lcStore, "a batch of %lld messages was not stored; not acknowledged",
                   qint64(messages.size()));
@@ -101,9 +112,15 @@ void ChatSessionHandler::offline(const json::Value &command)
 
 void ChatSessionHandler::redirect(const json::Value &command)
 {
+    const QString host = JsonFields::text(command, "host");
+    const int port = JsonFields::integer(command, "port");
+    if (host.isEmpty() || port < 1 || port > 65535) {
+        qCInfo(lcChat, "ignoring a redirect to an unusable address");
+        return;
+    }
     // Only the session moves; the stored configuration still names the first server.
-    context_.session().socketServer = JsonFields::text(command, "host");
-    context_.session().socketPort = JsonFields::integer(command, "port");
+    context_.session().socketServer = host;
+    context_.session().socketPort = port;
     socketCenter_.disconnectSocket();
     socketCenter_.initializeSocket();
 }

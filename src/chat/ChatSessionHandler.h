@@ -4,6 +4,7 @@
 // server's "offline", "redirect" and "alert". It runs before any screen's handler.
 
 #include "api/json/JsonValue.h"
+#include "model/ChatMessage.h"
 
 #include <QObject>
 #include <QString>
@@ -23,6 +24,12 @@ public:
 
     // One received command; anything that is not a known command is ignored.
     void receivedSocketNotification(const QVariant &command);
+
+signals:
+    // The signed-in user's store opened on the server's login answer.
+    void storeOpened();
+    // The messages a received batch newly stored, once committed and acknowledged.
+    void messagesStored(const QList<ChatMessage> &messages);
 
 private:
     void login(const nuvora::json::Value &command);

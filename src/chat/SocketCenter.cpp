@@ -67,10 +67,10 @@ void SocketCenter::disconnectSocket()
 
 void SocketCenter::sendMessage(const QString &jsonText)
 {
-    sendLine(jsonText.toUtf8());
+    sendLine(jsonText.toUtf8(), 0);
 }
 
-void SocketCenter::sendCommand(const nuvora::json::Value &command)
+void SocketCenter::sendCommand(const nuvora::json::Value &command, qint64 messageId)
 {
     nuvora::json::JsonWriter writer;
     const std::optional<std::string> text = writer.dataWithObject(command);
@@ -78,18 +78,22 @@ void SocketCenter::sendCommand(const nuvora::json::Value &command)
         qCWarning(lcChat, "cannot encode a chat command: %s", writer.error().c_str());
         return;
     }
-    sendLine(QByteArray(text->data(), qsizetype(text->size())));
+    sendLine(QByteArray(text->data(), qsizetype(text->size())), messageId);
 }
 
-void SocketCenter::sendLine(QByteArray line)
+void SocketCenter::sendLine(QByteArray line, qint64 messageId)
 {
     if (!isConnected())
         initializeSocket();
     if (!socket_) {
         qCInfo(lcChat, "no chat connection; a command was dropped");
+        if (messageId)
+            emit messagesNotWritten({messageId});
         return;
     }
     line.append("\r\n");
+    pendingWrites_.push_back(messageId);
+    emit lineQueued(line);
     socket_->writeDataWithTimeout(line, kNoTimeout, kTag);
 }
 
@@ -108,6 +112,14 @@ void SocketCenter::dropSocket()
         socket_ = nullptr;
     }
     framer_.reset();
+    QList<qint64> unwritten;
+    for (qint64 messageId : pendingWrites_) {
+        if (messageId)
+            unwritten.append(messageId);
+    }
+    pendingWrites_.clear();
+    if (!unwritten.isEmpty())
+        emit messagesNotWritten(unwritten);
 }
 
 void SocketCenter::onSocketDidConnectToHost(AsyncSocket *, const QString &host, quint16 port)
@@ -134,10 +146,11 @@ void SocketCenter::onSocketDidReadDataWithTag(AsyncSocket *socket, const QByteAr
             qCInfo(lcChat, "ignoring a chat line that is not JSON: %s", reader.error().c_str());
         notifications_.post(NotificationNames::asyncSocket,
                             command ? JsonVariant::wrap(std::move(*command)) : QVariant());
+        // A handler dropped or replaced the connection ("offline", "redirect"): the
+        // rest of what it brought is not for the session that follows.
+        if (socket != socket_)
+            return;
     }
-    // A handler may have dropped or replaced the connection meanwhile.
-    if (socket != socket_)
-        return;
     if (overflowed) {
         qCWarning(lcChat, "a chat line exceeded the limit; closing the connection");
         disconnectSocket();
@@ -146,8 +159,10 @@ void SocketCenter::onSocketDidReadDataWithTag(AsyncSocket *socket, const QByteAr
     queueRead();
 }
 
-void SocketCenter::onSocketDidWriteDataWithTag(AsyncSocket *, long)
+void SocketCenter::onSocketDidWriteDataWithTag(AsyncSocket *socket, long)
 {
+    if (socket == socket_ && !pendingWrites_.empty())
+        pendingWrites_.pop_front();
     queueRead();
 }
 

@@ -28,30 +28,44 @@ SqliteStatement &SqliteStatement::bind(int index, int value)
     return *this;
 }
 
+SqliteStatement &SqliteStatement::bind(int index, qint64 value)
+{
+    if (statement_)
+        sqlite3_bind_int64(statement_, index, value);
+    return *this;
+}
+
 SqliteStatement &SqliteStatement::bind(int index, const QString &text)
 {
     if (statement_) {
-        const QByteArray utf8 = text.toUtf8();
-        sqlite3_bind_text(statement_, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+        // Kept until the next reset, so that SQLite need not copy it.
+        const QByteArray &utf8 = boundText_.emplace_back(text.toUtf8());
+        sqlite3_bind_text(statement_, index, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
     }
     return *this;
 }
 
-bool SqliteStatement::nextRow()
+SqliteStatement::Step SqliteStatement::step()
 {
-    return statement_ && sqlite3_step(statement_) == SQLITE_ROW;
+    if (!statement_)
+        return Step::Failed;
+    switch (sqlite3_step(statement_)) {
+    case SQLITE_ROW:
+        return Step::Row;
+    case SQLITE_DONE:
+        return Step::Done;
+    default:
+        qCWarning(lcStore, "statement failed: %s", sqlite3_errmsg(sqlite3_db_handle(statement_)));
+        return Step::Failed;
+    }
 }
 
 bool SqliteStatement::execute()
 {
-    if (!statement_)
-        return false;
-    int result = sqlite3_step(statement_);
-    while (result == SQLITE_ROW)
-        result = sqlite3_step(statement_);
-    if (result != SQLITE_DONE)
-        qCWarning(lcStore, "statement failed: %s", sqlite3_errmsg(sqlite3_db_handle(statement_)));
-    return result == SQLITE_DONE;
+    Step result = step();
+    while (result == Step::Row)
+        result = step();
+    return result == Step::Done;
 }
 
 void SqliteStatement::reset()
@@ -60,11 +74,17 @@ void SqliteStatement::reset()
         sqlite3_reset(statement_);
         sqlite3_clear_bindings(statement_);
     }
+    boundText_.clear();
 }
 
 int SqliteStatement::columnInt(int column) const
 {
     return sqlite3_column_int(statement_, column);
+}
+
+qint64 SqliteStatement::columnInt64(int column) const
+{
+    return sqlite3_column_int64(statement_, column);
 }
 
 QString SqliteStatement::columnText(int column) const

@@ -2,6 +2,7 @@
 
 #include "JsonFields.h"
 
+#include <array>
 #include <cmath>
 #include <ctime>
 
@@ -14,8 +15,8 @@ ChatMessage::ChatMessage(const nuvora::json::Value &dictionary, int receiverUid,
     : msgid(JsonFields::text(dictionary, "msgid")),
       senderuid(JsonFields::integer(dictionary, "senduid")),
       nickname(JsonFields::text(dictionary, "nickname")),
-      avatar(avatarHost
-             + QStringLiteral("/560/%1.jpg!160").arg(JsonFields::text(dictionary, "avatar"))),
+      avatar(avatarHost + QLatin1String("/560/") + JsonFields::text(dictionary, "avatar")
+             + QLatin1String(".jpg!160")),
       receiveruid(receiverUid), read(0), message(JsonFields::text(dictionary, "message")),
       time(timeTextFromServerTime(JsonFields::real(dictionary, "time")))
 {
@@ -58,8 +59,15 @@ QString ChatMessage::timeText(const QDateTime &moment)
     tm local{};
     if (!gmtime_r(&shifted, &local))
         return moment.toLocalTime().toString(QStringLiteral("MM/dd HH:mm"));
-    return QString::asprintf("%02d/%02d %02d:%02d", local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                             local.tm_min);
+    // Formatted by hand: a batch formats one time per message.
+    const auto twoDigits = [](int value) {
+        return std::array<char16_t, 2>{char16_t(u'0' + value / 10), char16_t(u'0' + value % 10)};
+    };
+    const auto month = twoDigits(local.tm_mon + 1), day = twoDigits(local.tm_mday),
+               hour = twoDigits(local.tm_hour), minute = twoDigits(local.tm_min);
+    const char16_t text[] = {month[0], month[1], u'/', day[0],    day[1],   u' ',
+                             hour[0],  hour[1],  u':', minute[0], minute[1]};
+    return QString(reinterpret_cast<const QChar *>(text), qsizetype(std::size(text)));
 }
 
 QString ChatMessage::timeTextFromServerTime(double serverTime)

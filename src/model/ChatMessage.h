@@ -5,9 +5,21 @@
 #include "api/json/JsonValue.h"
 
 #include <QDateTime>
+#include <QObject>
 #include <QString>
 
 struct ChatMessage {
+    Q_GADGET
+    Q_PROPERTY(qint64 localmsgid MEMBER localmsgid)
+    Q_PROPERTY(QString msgid MEMBER msgid)
+    Q_PROPERTY(int senderuid MEMBER senderuid)
+    Q_PROPERTY(QString nickname MEMBER nickname)
+    Q_PROPERTY(QString avatar MEMBER avatar)
+    Q_PROPERTY(int receiveruid MEMBER receiveruid)
+    Q_PROPERTY(int read MEMBER read)
+    Q_PROPERTY(QString message MEMBER message)
+    Q_PROPERTY(QString time MEMBER time)
+public:
     // An empty message: msgid "0", read, no time.
     ChatMessage() = default;
     // A message written on this device now (`init`).
@@ -16,6 +28,7 @@ struct ChatMessage {
     // address is made on `avatarHost`.
     ChatMessage(const nuvora::json::Value &dictionary, int receiverUid, const QString &avatarHost);
 
+    qint64 localmsgid = 0;               // the store's row id; 0 until stored
     QString msgid = QStringLiteral("0"); // the server's id; "0" when written here
     int senderuid = 0;
     QString nickname;
@@ -24,6 +37,9 @@ struct ChatMessage {
     int read = 1;
     QString message;
     QString time; // local "MM/dd HH:mm"
+
+    // A stored message is identified by its row; an unstored one has no key.
+    QString recordKey() const { return localmsgid ? QString::number(localmsgid) : QString(); }
 
     // The local "MM/dd HH:mm" of a moment.
     static QString timeText(const QDateTime &moment);

@@ -2,6 +2,7 @@
 
 #include "AlertPresenter.h"
 #include "Clock.h"
+#include "Keyboard.h"
 #include "LocationService.h"
 #include "NavigationController.h"
 #include "NetworkAccess.h"
@@ -33,6 +34,7 @@ AppContext::AppContext(Options options, QObject *parent)
     reachability_ = std::make_unique<Reachability>(*notifications_);
     vibration_ = std::make_unique<Vibration>();
     urlOpener_ = std::make_unique<UrlOpener>();
+    keyboard_ = std::make_unique<Keyboard>();
     navigation_ = std::make_unique<NavigationController>();
     currentContext = this;
 }
@@ -58,11 +60,13 @@ void AppContext::missing(const char *what)
     qFatal("The application context has no %s: install it before it is used.", what);
 }
 
-void AppContext::setChat(ChatConnector *chat, Database *messageStore, SocketCenter *socketCenter)
+void AppContext::setChat(ChatConnector *chat, Database *messageStore, SocketCenter *socketCenter,
+                         ChatMessenger *messenger)
 {
     chat_ = chat;
     messageStore_ = messageStore;
     socketCenter_ = socketCenter;
+    messenger_ = messenger;
 }
 
 void AppContext::setImageLoader(SDWebImageManager *manager, SDImageCache *cache)

@@ -15,8 +15,10 @@
 
 class AlertPresenter;
 class ChatConnector;
+class ChatMessenger;
 class Clock;
 class Database;
+class Keyboard;
 class LocationService;
 class NavigationController;
 class NetworkAccess;
@@ -65,6 +67,7 @@ public:
     Reachability &reachability() { return *reachability_; }
     Vibration &vibration() { return *vibration_; }
     UrlOpener &urlOpener() { return *urlOpener_; }
+    Keyboard &keyboard() { return *keyboard_; }
 
     // Collaborators of the layers above.
     Session &session() const { return required(session_, "session"); }
@@ -73,6 +76,7 @@ public:
     ChatConnector &chat() const { return required(chat_, "chat layer"); }
     Database &messageStore() const { return required(messageStore_, "message store"); }
     SocketCenter &socketCenter() const { return required(socketCenter_, "chat connection"); }
+    ChatMessenger &messenger() const { return required(messenger_, "chat messenger"); }
     SDWebImageManager &imageManager() const { return required(imageManager_, "image manager"); }
     SDImageCache &imageCache() const { return required(imageCache_, "image cache"); }
     bool hasChat() const { return chat_ != nullptr; }
@@ -81,7 +85,8 @@ public:
     void setSession(Session *session) { session_ = session; }
     void setSessionFlow(SessionFlow *flow) { sessionFlow_ = flow; }
     void setRouter(Router *router) { router_ = router; }
-    void setChat(ChatConnector *chat, Database *messageStore, SocketCenter *socketCenter);
+    void setChat(ChatConnector *chat, Database *messageStore, SocketCenter *socketCenter,
+                 ChatMessenger *messenger = nullptr);
     void setImageLoader(SDWebImageManager *manager, SDImageCache *cache);
 
     // Keeps an installed collaborator alive until the context goes; collaborators
@@ -114,6 +119,7 @@ private:
     std::unique_ptr<Reachability> reachability_;
     std::unique_ptr<Vibration> vibration_;
     std::unique_ptr<UrlOpener> urlOpener_;
+    std::unique_ptr<Keyboard> keyboard_;
     // Last among the services, so that screens go before what they use.
     std::unique_ptr<NavigationController> navigation_;
 
@@ -123,6 +129,7 @@ private:
     ChatConnector *chat_ = nullptr;
     Database *messageStore_ = nullptr;
     SocketCenter *socketCenter_ = nullptr;
+    ChatMessenger *messenger_ = nullptr;
     SDWebImageManager *imageManager_ = nullptr;
     SDImageCache *imageCache_ = nullptr;
     std::vector<std::shared_ptr<void>> owned_;

@@ -4,6 +4,12 @@
 
 #include <algorithm>
 
+Clock::~Clock()
+{
+    for (ClockTimer *timer : timers_)
+        timer->clock_ = nullptr;
+}
+
 QDateTime Clock::now() const
 {
     return fixed_ ? *fixed_ : QDateTime::currentDateTime();
@@ -17,26 +23,27 @@ qint64 Clock::secondsSince1970() const
 void Clock::advanceMilliseconds(qint64 milliseconds)
 {
     const QDateTime target = now().addMSecs(milliseconds);
-    // Each timer fires at its own moment, so that what it starts is timed from there.
-    while (ClockTimer *timer = nextDue(target)) {
-        fixed_ = *timer->deadline_;
-        timer->fire();
+    // A timer's handler may start or stop timers; look again after each one.
+    while (true) {
+        auto due = std::min_element(
+            timers_.begin(), timers_.end(),
+            [](const ClockTimer *a, const ClockTimer *b) { return a->deadline_ < b->deadline_; });
+        if (due == timers_.end() || (*due)->deadline_ > target)
+            break;
+        ClockTimer *timer = *due;
+        fixed_ = std::max(now(), timer->deadline_);
+        timer->stop();
+        emit timer->timeout();
     }
     fixed_ = target;
 }
 
-void Clock::detach(ClockTimer *timer)
+void Clock::addTimer(ClockTimer *timer)
 {
-    timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end());
+    timers_.push_back(timer);
 }
 
-ClockTimer *Clock::nextDue(const QDateTime &moment) const
+void Clock::removeTimer(ClockTimer *timer)
 {
-    ClockTimer *due = nullptr;
-    for (ClockTimer *timer : timers_) {
-        if (timer->deadline_ && *timer->deadline_ <= moment
-            && (!due || *timer->deadline_ < *due->deadline_))
-            due = timer;
-    }
-    return due;
+    timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end());
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The current time. Tests set it; otherwise it is the system clock. Timers made on the
-// clock (ClockTimer) follow it: while a test holds the time, they fire only as the
+// The current time. Tests set it; otherwise it is the system clock. Timers made on
+// a clock (ClockTimer) follow it: while a test holds the time they fire only as the
 // test advances it.
 
 #include <QDateTime>
@@ -13,6 +13,7 @@ class ClockTimer;
 class Clock {
 public:
     Clock() = default;
+    ~Clock();
     Clock(const Clock &) = delete;
     Clock &operator=(const Clock &) = delete;
 
@@ -20,20 +21,19 @@ public:
     // Whole seconds since 1970-01-01 UTC, truncated.
     qint64 secondsSince1970() const;
 
+    bool isFixed() const { return fixed_.has_value(); }
     void setNow(const QDateTime &moment) { fixed_ = moment; }
+    // Moves a held time on, firing the timers that fall due, earliest first.
     void advance(qint64 seconds) { advanceMilliseconds(seconds * 1000); }
-    // Moves a held time on, firing the timers that come due on the way, in order.
     void advanceMilliseconds(qint64 milliseconds);
     void useSystemTime() { fixed_.reset(); }
-    bool isHeld() const { return fixed_.has_value(); }
 
 private:
     friend class ClockTimer;
-    void attach(ClockTimer *timer) { timers_.push_back(timer); }
-    void detach(ClockTimer *timer);
-    // The timer due first at or before `moment`; none when no timer is due by then.
-    ClockTimer *nextDue(const QDateTime &moment) const;
+    void addTimer(ClockTimer *timer);
+    void removeTimer(ClockTimer *timer);
 
     std::optional<QDateTime> fixed_;
+    // Timers started while the time is held.
     std::vector<ClockTimer *> timers_;
 };

@@ -2,36 +2,38 @@
 
 #include "Clock.h"
 
-ClockTimer::ClockTimer(Clock &clock, QObject *parent) : QObject(parent), clock_(clock)
+ClockTimer::ClockTimer(Clock &clock, QObject *parent) : QObject(parent), clock_(&clock)
 {
     timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, &ClockTimer::fire);
-    clock_.attach(this);
+    connect(&timer_, &QTimer::timeout, this, &ClockTimer::timeout);
 }
 
 ClockTimer::~ClockTimer()
 {
-    clock_.detach(this);
+    stop();
 }
 
 void ClockTimer::start(int milliseconds)
 {
-    deadline_ = clock_.now().addMSecs(milliseconds);
-    if (clock_.isHeld())
-        timer_.stop();
-    else
+    stop();
+    if (clock_ && clock_->isFixed()) {
+        held_ = true;
+        deadline_ = clock_->now().addMSecs(milliseconds);
+        clock_->addTimer(this);
+    } else {
         timer_.start(milliseconds);
+    }
 }
 
 void ClockTimer::stop()
 {
-    deadline_.reset();
     timer_.stop();
+    if (held_ && clock_)
+        clock_->removeTimer(this);
+    held_ = false;
 }
 
-void ClockTimer::fire()
+bool ClockTimer::isActive() const
 {
-    timer_.stop();
-    deadline_.reset();
-    emit timeout();
+    return held_ || timer_.isActive();
 }

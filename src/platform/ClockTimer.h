@@ -1,12 +1,10 @@
 #pragma once
-// A single-shot timer on the context's clock: it runs in real time, and while a test
-// holds the clock it fires only when the test advances the clock past its deadline.
+// A one-shot timer on the context's clock: a real timer while the clock follows the
+// system, fired by Clock::advance while a test holds the time.
 
 #include <QDateTime>
 #include <QObject>
 #include <QTimer>
-
-#include <optional>
 
 class Clock;
 
@@ -16,19 +14,19 @@ public:
     explicit ClockTimer(Clock &clock, QObject *parent = nullptr);
     ~ClockTimer() override;
 
-    // (Re)starts the timer; it fires once, `milliseconds` from now.
+    // Restarts the timer when it runs.
     void start(int milliseconds);
     void stop();
-    bool isActive() const { return deadline_.has_value(); }
+    bool isActive() const;
 
 signals:
     void timeout();
 
 private:
     friend class Clock;
-    void fire();
 
-    Clock &clock_;
+    Clock *clock_;
     QTimer timer_;
-    std::optional<QDateTime> deadline_;
+    bool held_ = false; // waiting on a held clock
+    QDateTime deadline_;
 };

@@ -7,19 +7,26 @@
 #include <QString>
 #include <QVariant>
 
+#include <memory>
+
 Q_DECLARE_METATYPE(nuvora::json::Value)
+Q_DECLARE_METATYPE(std::shared_ptr<const nuvora::json::Value>)
 
 namespace JsonVariant {
 
-// Carries a value through a QVariant as it is, without converting it: a decoded
-// chat batch goes to its observers without being copied into Qt containers.
+// Carries a value through a QVariant as it is, without converting or copying it: a
+// decoded chat batch goes to its observers as it was read.
 inline QVariant wrap(nuvora::json::Value value)
 {
-    return QVariant::fromValue(std::move(value));
+    return QVariant::fromValue(std::make_shared<const nuvora::json::Value>(std::move(value)));
 }
-// The value a variant made by `wrap` carries; nullptr for any other variant.
+// The value a variant made by `wrap` (or holding a value itself) carries; nullptr
+// for any other variant.
 inline const nuvora::json::Value *wrapped(const QVariant &variant)
 {
+    using Shared = std::shared_ptr<const nuvora::json::Value>;
+    if (variant.metaType() == QMetaType::fromType<Shared>())
+        return static_cast<const Shared *>(variant.constData())->get();
     return variant.metaType() == QMetaType::fromType<nuvora::json::Value>()
                ? static_cast<const nuvora::json::Value *>(variant.constData())
                : nullptr;

@@ -74,4 +74,12 @@ public:
     virtual void openClubFans(const Club &club) = 0;
     // `service`: 0 the first microblog service, 1 the second.
     virtual void openClubShare(const Club &club, int service) = 0;
+
+    // Messaging.
+    // The chat log with `user`, shown modally; `dismiss` runs, while `owner` lives,
+    // when the log asks to be closed.
+    virtual void openChatLog(const User &user, QObject *owner, std::function<void()> dismiss) = 0;
+    virtual void closeChatLog() = 0;
+    // The followed users, to pick one to chat with.
+    virtual void openFollowListForChat() = 0;
 };

@@ -3,7 +3,14 @@
 #include <QFontMetricsF>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
+
+void TextMetrics::installEmojiFallback()
+{
+    if (!QFont::substitutes(kFontFamily).contains(kEmojiFontFamily))
+        QFont::insertSubstitution(kFontFamily, kEmojiFontFamily);
+}
 
 QFont TextMetrics::font(int pixelSize, bool bold)
 {
@@ -16,6 +23,7 @@ QFont TextMetrics::font(int pixelSize, bool bold)
 QSizeF TextMetrics::sizeToFit(const QString &text, int pixelSize, double width, bool bold)
 {
     // Laid out line by line as Qt Quick's Text does, so the height matches the view's.
+    installEmojiFallback();
     const QFont measured = font(pixelSize, bold);
     const QFontMetricsF metrics(measured);
     if (text.isEmpty())
@@ -37,5 +45,5 @@ QSizeF TextMetrics::sizeToFit(const QString &text, int pixelSize, double width, 
         widest = std::max(widest, line.naturalTextWidth());
     }
     layout.endLayout();
-    return {std::ceil(widest), std::ceil(height)};
+    return {std::min(std::ceil(widest), width), std::ceil(height)};
 }

@@ -9,6 +9,7 @@
 #include "chat/Database.h"
 #include "model/Session.h"
 #include "platform/AlertPresenter.h"
+#include "platform/JsonVariant.h"
 #include "platform/NavigationController.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
@@ -174,6 +175,11 @@ void MainViewTest::countersFollowTheSettingsAndTheStore()
     chat_->closeStore();
     hub_->refreshMenu();
     QCOMPARE(hub_->menuTitles().at(2), QStringLiteral("会话"));
+
+    // The chat server's login answer opens the store again, and the hub counts anew.
+    chat_->receivedSocketNotification(
+        JsonVariant::wrap(nuvora::json::Object::adopt({{"command", "login"}, {"status", 0}})));
+    QCOMPARE(hub_->menuTitles().at(2), QStringLiteral("会话(5条未读消息)"));
 }
 
 void MainViewTest::advertisementsArriveOnce()

@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(read.size(), 1);
         QCOMPARE(read[0].message, kAwkward);
         QCOMPARE(read[0].time, kAwkward);
-        QCOMPARE(read[0].msgid, QString("0"));
+        QCOMPARE(read[0].msgid, kAwkward);
         QCOMPARE(read[0].read, 1);
 
         // Through the summary: created, then updated.
@@ -161,7 +161,13 @@ private slots:
         QCOMPARE(latest.first().message, QString("23"));
         QCOMPARE(latest.last().message, QString("1"));
         QCOMPARE(db.conversationPage(1, 20).size(), 5); // the receiver is in every row
-        QCOMPARE(db.lastInsertRowId(), QString("25"));
+        QCOMPARE(latest.first().localmsgid, 24);
+        QCOMPARE(db.newestLocalId(7), 24);
+        QCOMPARE(db.newestLocalId(99), 0);
+        // Pages under a ceiling ignore newer rows.
+        const QList<ChatMessage> older = db.conversationPage(7, 0, 10);
+        QCOMPARE(older.size(), 5);
+        QCOMPARE(older.first().localmsgid, 10);
         db.markConversationRead(7);
         QCOMPARE(rowCount(db, "select count(*) from message where read = 0"), 13);
         db.clearConversation(8);
@@ -176,17 +182,67 @@ private slots:
     {
         Database db(folder(), clock_);
         db.openDatabase("user1.sqlite3");
-        const QList<ChatMessage> batch{received("100", 4, "a"), received("101", 4, "b"),
-                                       received("100", 4, "a")};
-        QVERIFY(db.storeReceivedBatch(batch));
+        const QList<ChatMessage> batch{received("100", 4, "a", "01/01 10:00"),
+                                       received("101", 4, "b", "01/01 10:01"),
+                                       received("100", 4, "a", "01/01 10:00")};
+        std::optional<QList<ChatMessage>> stored = db.storeReceivedBatch(batch);
+        QVERIFY(stored);
+        QCOMPARE(stored->size(), 2);
+        QCOMPARE(stored->at(1).msgid, QString("101"));
+        QCOMPARE(stored->at(1).localmsgid, 2);
+        // The new sender's summary holds both, with the later one's text and time.
+        MessageBox box = db.unreadMessageBoxes().value(0);
+        QCOMPARE(box.count, 2);
+        QCOMPARE(box.message, QString("b"));
+        QCOMPARE(box.time, QString("01/01 10:01"));
+        QCOMPARE(box.nickname, QStringLiteral("昵称'4"));
+
         // The server re-sends the batch whose acknowledgement it missed.
-        QVERIFY(db.storeReceivedBatch(batch));
+        stored = db.storeReceivedBatch(batch);
+        QVERIFY(stored && stored->isEmpty());
         QCOMPARE(rowCount(db, "select count(*) from message"), 2);
         QCOMPARE(db.unreadMessageBoxes().value(0).count, 2);
-        // Messages written here all carry "0" and are never taken for repeats.
-        QVERIFY(db.storeReceivedBatch({received("0", 4, "c"), received("0", 4, "c")}));
+
+        // Messages written on a device all carry "0" and are never taken for repeats;
+        // a known sender's summary grows by each and takes the last.
+        stored = db.storeReceivedBatch(
+            {received("0", 4, "c", "01/02 09:00"), received("0", 4, "d", "01/02 09:05")});
+        QVERIFY(stored && stored->size() == 2);
+        box = db.unreadMessageBoxes().value(0);
+        QCOMPARE(box.count, 4);
+        QCOMPARE(box.message, QString("d"));
+        QCOMPARE(box.time, QString("01/02 09:05"));
         QCOMPARE(rowCount(db, "select count(*) from message"), 4);
         QVERIFY(db.storeReceivedBatch({}));
+    }
+
+    void aSentMessageAndItsSummaryGoInTogether()
+    {
+        Database db(folder(), clock_);
+        MessageBox box;
+        box.senderuid = 5;
+        box.message = "hi";
+        ChatMessage message = received("0", 1, "hi");
+        message.receiveruid = 5;
+        QVERIFY(!db.storeSentMessage(box, message)); // not open
+        db.openDatabase("user1.sqlite3");
+        db.insertChatMessage(received("7", 5, "before"));
+        const std::optional<qint64> id = db.storeSentMessage(box, message);
+        QCOMPARE(id, std::optional<qint64>(2));
+        QCOMPARE(db.conversationPage(5, 0).value(0).localmsgid, 2);
+
+        // A message that cannot go in takes its summary with it.
+        char *error = nullptr;
+        QCOMPARE(sqlite3_exec(db.database(),
+                              "create trigger refuse before insert on message begin select "
+                              "raise(abort, 'refused'); end",
+                              nullptr, nullptr, &error),
+                 SQLITE_OK);
+        box.message = "lost";
+        QVERIFY(!db.storeSentMessage(box, message));
+        QVERIFY(!db.isOpen());
+        db.openDatabase("user1.sqlite3");
+        QCOMPARE(db.messageBoxesByDate().value(0).message, QString("hi"));
     }
 
     void failedBatchLeavesNothingAndClosesTheStore()
@@ -220,8 +276,13 @@ private slots:
         db.insertChatMessage(received("1", 3, "for one"));
         db.openDatabase("user2.sqlite3");
         QCOMPARE(rowCount(db, "select count(*) from message"), 0);
+        // The statements kept for the first file must not write into it any more.
+        db.insertChatMessage(received("2", 3, "for two"));
+        db.updateMessageBoxTableWithChatMessage(received("2", 3, "for two"));
+        QCOMPARE(rowCount(db, "select count(*) from message"), 1);
         db.openDatabase("user1.sqlite3");
         QCOMPARE(rowCount(db, "select count(*) from message"), 1);
+        QCOMPARE(rowCount(db, "select count(*) from messagebox"), 0);
         QVERIFY(QFile::exists(QDir(folder()).filePath("user1.sqlite3")));
         QVERIFY(QFile::exists(QDir(folder()).filePath("user2.sqlite3")));
     }
@@ -232,7 +293,7 @@ private slots:
         Database db(folder(), clock_);
         db.openDatabase("user9.sqlite3");
         QVERIFY(!db.isOpen());
-        QCOMPARE(db.lastInsertRowId(), QString("0"));
+        QVERIFY(!db.insertChatMessage(received("1", 3, "nowhere")));
     }
 
     void schemaAsTheSqliteToolSeesIt()

@@ -5,7 +5,7 @@
 #include "ApiTestClient.h"
 #include "DevServerProcess.h"
 #include "TestContext.h"
-#include "chat/ChatRequest.h"
+#include "chat/ChatMessenger.h"
 #include "chat/ChatService.h"
 #include "chat/Database.h"
 #include "chat/SocketCenter.h"
@@ -54,18 +54,12 @@ public:
         chat_->initializeSocket();
         return QTest::qWaitFor([this] { return chat_->database().isOpen(); }, 10000);
     }
+    // As the chat screen does: stored first, then the command with its local id.
     void send(int to, const QString &text)
     {
-        // As the chat screen does: the row first, then the command with its local id.
-        ChatMessage message(context().clock().now());
-        message.senderuid = uid();
-        message.receiveruid = to;
-        message.message = text;
-        chat_->database().insertChatMessage(message);
-        ChatRequest request(chat_->database());
-        request.touid = to;
-        request.message = text;
-        chat_->socketCenter().sendCommand(request.dictionaryValue());
+        User receiver;
+        receiver.userId = to;
+        QCOMPARE(chat_->messenger().send(receiver, text).result, ChatMessenger::SendResult::Sent);
     }
     QStringList receivedFrom(int sender)
     {
@@ -119,15 +113,19 @@ private slots:
         alice.send(bob.uid(), QStringLiteral("今晚去哪儿？ it's on"));
         QTRY_COMPARE_WITH_TIMEOUT(bob.receivedFrom(alice.uid()),
                                   QStringList{QStringLiteral("今晚去哪儿？ it's on")}, 10000);
-        bob.send(alice.uid(), QStringLiteral("老地方见"));
-        QTRY_COMPARE_WITH_TIMEOUT(alice.receivedFrom(bob.uid()),
-                                  QStringList{QStringLiteral("老地方见")}, 10000);
-
         const QList<MessageBox> boxes = bob.chat().database().unreadMessageBoxes();
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes[0].senderuid, alice.uid());
         QCOMPARE(boxes[0].count, 1);
         QVERIFY(boxes[0].avatar.startsWith(server_.webHost() + "/560/"));
+
+        // Replying reads the conversation.
+        bob.send(alice.uid(), QStringLiteral("老地方见"));
+        QTRY_COMPARE_WITH_TIMEOUT(alice.receivedFrom(bob.uid()),
+                                  QStringList{QStringLiteral("老地方见")}, 10000);
+        QVERIFY(bob.chat().database().unreadMessageBoxes().isEmpty());
+        QCOMPARE(bob.chat().database().messageBoxesByDate().value(0).message,
+                 QStringLiteral("老地方见"));
     }
 
     void anAbsentReceiverGetsTheQueueAtLogin()

@@ -18,6 +18,9 @@
 #include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
+#include "screens/messaging/ChatLogViewController.h"
+#include "screens/messaging/ChatViewController.h"
+#include "screens/messaging/MessageBoxViewController.h"
 #include "screens/people/LocationViewController.h"
 #include "screens/people/UserHomeViewController.h"
 #include "screens/people/UserInfoViewController.h"
@@ -83,6 +86,15 @@ Club sampleClub()
     return club;
 }
 
+// The other party of the chat screens.
+User chatPartner()
+{
+    User user;
+    user.userId = 17;
+    user.nickname = QStringLiteral("小夜");
+    return user;
+}
+
 // Every screen's view, with how to make its controller for the test.
 const std::map<QString, Factory> &screens()
 {
@@ -117,6 +129,9 @@ const std::map<QString, Factory> &screens()
          [](AppContext &c) { return new BLKMapViewController(c, ClubAnnotation(sampleClub())); }},
         {"ClubAlbumsView",
          [](AppContext &c) { return new ClubAlbumsViewController(c, sampleClub()); }},
+        {"MessageBoxView", [](AppContext &c) { return new MessageBoxViewController(c); }},
+        {"ChatView", [](AppContext &c) { return new ChatViewController(c, chatPartner()); }},
+        {"ChatLogView", [](AppContext &c) { return new ChatLogViewController(c, chatPartner()); }},
     };
     return table;
 }

@@ -125,3 +125,16 @@ void RecordingRouter::openClubShare(const Club &club, int service)
 {
     record(QStringLiteral("clubShare %1 %2").arg(club.clid).arg(service));
 }
+
+void RecordingRouter::openChatLog(const User &user, QObject *owner, std::function<void()> dismiss)
+{
+    chatLogOwner_ = owner;
+    chatLogDismiss_ = std::move(dismiss);
+    record(QStringLiteral("chatLog %1").arg(user.userId));
+}
+
+void RecordingRouter::dismissChatLog()
+{
+    if (chatLogOwner_ && chatLogDismiss_)
+        chatLogDismiss_();
+}

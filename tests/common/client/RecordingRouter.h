@@ -41,9 +41,14 @@ public:
     void openClubBoard(const Club &club) override;
     void openClubFans(const Club &club) override;
     void openClubShare(const Club &club, int service) override;
+    void openChatLog(const User &user, QObject *owner, std::function<void()> dismiss) override;
+    void closeChatLog() override { record(QStringLiteral("closeChatLog")); }
+    void openFollowListForChat() override { record(QStringLiteral("followListForChat")); }
 
     // Answers the region screen opened last, as its confirm or cancel would.
     void answerRegionChoice(const std::optional<QString> &cityName);
+    // Asks the chat log opened last to be dismissed, as its back button would.
+    void dismissChatLog();
 
     QString last() const { return opened.isEmpty() ? QString() : opened.last(); }
 
@@ -59,4 +64,6 @@ private:
 
     QPointer<QObject> regionOwner_;
     RegionChosen regionChosen_;
+    QPointer<QObject> chatLogOwner_;
+    std::function<void()> chatLogDismiss_;
 };
