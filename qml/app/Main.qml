@@ -54,6 +54,7 @@ Window {
     }
 
     NoticeView {
+        objectName: "notice"
         anchors.centerIn: parent
         z: 2
         alerts: window.shell.alerts

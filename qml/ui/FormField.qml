@@ -10,6 +10,8 @@ Rectangle {
     property alias text: input.text
     property alias echoMode: input.echoMode
     property alias inputMethodHints: input.inputMethodHints
+    property alias validator: input.validator
+    property alias maximumLength: input.maximumLength
     property string placeholder
     property bool readOnly: false
     property bool wantsFocus: false

@@ -6,6 +6,7 @@
 #include "RegisterStepOneViewController.h"
 #include "RegisterStepThreeViewController.h"
 #include "RegisterStepTwoViewController.h"
+#include "model/Party.h"
 #include "model/Session.h"
 #include "model/User.h"
 #include "platform/AppContext.h"
@@ -25,6 +26,11 @@
 #include "screens/venues/ClubListViewController.h"
 #include "screens/venues/ClubSearchResultsViewController.h"
 #include "screens/venues/ClubSearchViewController.h"
+#include "screens/venues/MyPartyListViewController.h"
+#include "screens/venues/PartyAlbumsViewController.h"
+#include "screens/venues/PartyDetailViewController.h"
+#include "screens/venues/PartyJoinViewController.h"
+#include "screens/venues/PartyListViewController.h"
 #include "ui/ImageDataSource.h"
 #include "ui/KTPhotoScrollViewController.h"
 
@@ -101,6 +107,8 @@ ViewController *AppRouter::makeHubSectionScreen(HubSection section)
         return new ClubListViewController(context_);
     case HubSection::Conversations:
         return new MessageBoxViewController(context_);
+    case HubSection::Parties:
+        return new PartyListViewController(context_);
     default:
         return nullptr;
     }
@@ -175,7 +183,9 @@ void AppRouter::openPictureComment(const User &user, const Picture &picture)
 
 void AppRouter::openPartyWithId(int partyId)
 {
-    Q_UNUSED(partyId)
+    // Only a positive id names a party.
+    if (partyId > 0)
+        openParty(Party::withId(partyId));
 }
 
 void AppRouter::openClub(const Club &club)
@@ -222,6 +232,44 @@ void AppRouter::openClubShare(const Club &club, int service)
 {
     Q_UNUSED(club)
     Q_UNUSED(service)
+}
+
+void AppRouter::openParty(const Party &party)
+{
+    push(new PartyDetailViewController(context_, party));
+}
+
+void AppRouter::openPartyJoin(int partyId)
+{
+    push(new PartyJoinViewController(context_, partyId));
+}
+
+void AppRouter::openPartyAlbum(const Party &party)
+{
+    push(new PartyAlbumsViewController(context_, party));
+}
+
+// The party's board, its fans and sharing come with the board, relationship and sharing
+// screens.
+void AppRouter::openPartyBoard(const Party &party)
+{
+    Q_UNUSED(party)
+}
+
+void AppRouter::openPartyFans(const Party &party)
+{
+    Q_UNUSED(party)
+}
+
+void AppRouter::openPartyShare(const Party &party, int service)
+{
+    Q_UNUSED(party)
+    Q_UNUSED(service)
+}
+
+void AppRouter::openUserParties(const User &user)
+{
+    push(new MyPartyListViewController(context_, user));
 }
 
 void AppRouter::openChatLog(const User &user, QObject *owner, std::function<void()> dismiss)

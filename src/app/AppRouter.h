@@ -46,6 +46,13 @@ public:
     void openClubBoard(const Club &club) override;
     void openClubFans(const Club &club) override;
     void openClubShare(const Club &club, int service) override;
+    void openParty(const Party &party) override;
+    void openPartyJoin(int partyId) override;
+    void openPartyAlbum(const Party &party) override;
+    void openPartyBoard(const Party &party) override;
+    void openPartyFans(const Party &party) override;
+    void openPartyShare(const Party &party, int service) override;
+    void openUserParties(const User &user) override;
     void openChatLog(const User &user, QObject *owner, std::function<void()> dismiss) override;
     void closeChatLog() override;
     void openFollowListForChat() override;

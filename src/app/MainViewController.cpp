@@ -197,7 +197,8 @@ void MainViewController::setFooterImage(const QString &image)
 void MainViewController::receivedPartyPushNotification(const QVariant &payload)
 {
     bool valid = false;
-    const int partyId = payload.toMap().value(QStringLiteral("pid")).toInt(&valid);
+    // Read as text, so that a fraction (15.5) is refused instead of rounded.
+    const int partyId = payload.toMap().value(QStringLiteral("pid")).toString().toInt(&valid);
     // An id that is not a positive integer names no party.
     if (valid && partyId > 0)
         context().router().openPartyWithId(partyId);

@@ -30,6 +30,7 @@ Party Party::withId(int pid)
 {
     Party party;
     party.pid = pid;
+    party.content = kNoContent;
     return party;
 }
 

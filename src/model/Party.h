@@ -31,7 +31,8 @@ public:
     static constexpr int kOneTapJoin = 1;
 
     Party() = default;
-    // A party known only by its id; the detail screen asks the server for the rest.
+    // A party known only by its id (and the default description); the detail screen asks
+    // the server for the rest.
     static Party withId(int pid);
     explicit Party(const nuvora::json::Value &dictionary);
 

@@ -6,8 +6,8 @@ AlertPresenter::AlertPresenter(QObject *parent) : QObject(parent), noticeTimer_(
 {
     noticeTimer_->setSingleShot(true);
     connect(noticeTimer_, &QTimer::timeout, this, [this] {
+        // The text stays while the notice fades out; the next notice replaces it.
         noticeVisible_ = false;
-        noticeText_.clear();
         emit noticeChanged();
     });
 }

@@ -14,6 +14,7 @@
 class QObject;
 class ViewController;
 struct Club;
+struct Party;
 struct Picture;
 struct User;
 
@@ -74,6 +75,18 @@ public:
     virtual void openClubFans(const Club &club) = 0;
     // `service`: 0 the first microblog service, 1 the second.
     virtual void openClubShare(const Club &club, int service) = 0;
+    // A party's page: from a list with what the row knows; by id (openPartyWithId) from
+    // an advertisement or a push.
+    virtual void openParty(const Party &party) = 0;
+    // The sign-up form of the party `partyId`.
+    virtual void openPartyJoin(int partyId) = 0;
+    virtual void openPartyAlbum(const Party &party) = 0;
+    virtual void openPartyBoard(const Party &party) = 0;
+    virtual void openPartyFans(const Party &party) = 0;
+    // `service`: 0 the first microblog service, 1 the second.
+    virtual void openPartyShare(const Party &party, int service) = 0;
+    // The parties `user` has signed up for.
+    virtual void openUserParties(const User &user) = 0;
 
     // Messaging.
     // The chat log with `user`, shown modally; `dismiss` runs, while `owner` lives,

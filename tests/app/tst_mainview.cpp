@@ -456,6 +456,9 @@ void MainViewTest::partyPushOpensTheParty_data()
     QTest::newRow("zero") << QVariant(0) << QStringList();
     QTest::newRow("negative") << QVariant(-3) << QStringList();
     QTest::newRow("not a number") << QVariant("abc") << QStringList();
+    QTest::newRow("fraction") << QVariant(15.5) << QStringList();
+    QTest::newRow("whole decimal") << QVariant(15.0) << QStringList{"party 15"};
+    QTest::newRow("past int") << QVariant(qint64(1) << 32) << QStringList();
     QTest::newRow("missing") << QVariant() << QStringList();
 }
 

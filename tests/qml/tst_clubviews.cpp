@@ -2,9 +2,7 @@
 // filter bar and banner, the page's call sheet over the page (which takes no press while
 // the sheet is up), the search form's picker; a screenshot of every club screen.
 
-#include "ClientTestContext.h"
-#include "Fixtures.h"
-#include "PhoneWindow.h"
+#include "VenueViewHarness.h"
 #include "api/json/JsonReader.h"
 #include "app/AppShell.h"
 #include "model/Advertisement.h"
@@ -30,126 +28,17 @@
 #include <QRegularExpression>
 #include <QTest>
 
-class tst_ClubViews : public QObject {
+class tst_ClubViews : public QObject, protected VenueViewHarness {
     Q_OBJECT
 private slots:
     void initTestCase() { AppShell::applyFont(); }
-    void init();
-    void cleanup();
+    void init() { setUpWindow(); }
+    void cleanup() { tearDownWindow(); }
     void listFiltersAndBanner();
     void callSheetTakesThePresses();
     void searchFormAndResults();
     void mapAndAlbum();
-
-private:
-    // A fixture of tests/data/ with its image addresses on the loopback server.
-    QByteArray fixture(const QString &name) const;
-    void screenshot(const QString &name);
-    // The visible item found by `match`, or none.
-    QQuickItem *find(const std::function<bool(QQuickItem *)> &match) const;
-    QQuickItem *named(const QString &objectName) const;
-    QQuickItem *labelled(const QString &label) const;
-    // Presses and releases the middle of `item`; false when there is no item.
-    [[nodiscard]] bool click(QQuickItem *item);
-
-    std::unique_ptr<ClientTestContext> test_;
-    std::unique_ptr<AppShell> shell_;
-    std::unique_ptr<PhoneWindow> phone_;
-    QQuickWindow *window_ = nullptr;
 };
-
-void tst_ClubViews::init()
-{
-    test_ = std::make_unique<ClientTestContext>();
-    // Pictures come from the loopback server (fixture() serves those of its replies).
-    SDWebImageManager::install(test_->context());
-    test_->context().session().userLocation = QGeoCoordinate(31.2310, 121.4745);
-    shell_ = std::make_unique<AppShell>(test_->context());
-    phone_ = std::make_unique<PhoneWindow>(*shell_);
-    window_ = phone_->window();
-    QVERIFY2(window_, qPrintable(phone_->warningText()));
-    QVERIFY(QTest::qWaitForWindowExposed(window_));
-}
-
-void tst_ClubViews::cleanup()
-{
-    window_ = nullptr;
-    phone_->close();
-    const QString warnings = phone_->warningText();
-    phone_.reset();
-    shell_.reset();
-    test_.reset();
-    QVERIFY2(warnings.isEmpty(), qPrintable(warnings));
-}
-
-QByteArray tst_ClubViews::fixture(const QString &name) const
-{
-    const QByteArray text =
-        Fixtures::bytes(name).replace("http://img.nuvora.cn", test_->api().baseUrl().toUtf8());
-    // Every picture it names, at each size the client asks for, served as a plain tile.
-    static const QRegularExpression address(
-        QStringLiteral("\"http://127\\.0\\.0\\.1:\\d+(/[^\"]+)\""));
-    for (const QRegularExpressionMatch &match : address.globalMatch(QString::fromUtf8(text))) {
-        const QString path = match.captured(1);
-        QImage tile(240, 160, QImage::Format_RGB32);
-        tile.fill(QColor::fromHsv(int(qHash(path) % 360), 150, 170));
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        tile.save(&buffer, "PNG");
-        ScriptedReply picture;
-        picture.headers = {{"Content-Type", "image/png"}};
-        picture.body = png;
-        for (const char *size : {"", "!100", "!200"})
-            test_->api().setReply(path + QLatin1String(size), picture);
-    }
-    return text;
-}
-
-void tst_ClubViews::screenshot(const QString &name)
-{
-    // No screen slides, and every remote picture has come or failed.
-    QVERIFY(phone_->waitUntilIdle());
-    QTRY_VERIFY(!find([](QQuickItem *item) {
-        auto *image = qobject_cast<WebImage *>(item);
-        return image && !image->url().isEmpty() && !image->loaded() && !image->failed();
-    }));
-    QVERIFY(phone_->saveScreenshot(name));
-}
-
-QQuickItem *tst_ClubViews::find(const std::function<bool(QQuickItem *)> &match) const
-{
-    // The visual tree, depth first; hidden branches are skipped.
-    QList<QQuickItem *> pending{window_->contentItem()};
-    while (!pending.isEmpty()) {
-        QQuickItem *item = pending.takeLast();
-        if (!item->isVisible())
-            continue;
-        if (match(item))
-            return item;
-        pending << item->childItems();
-    }
-    return nullptr;
-}
-
-QQuickItem *tst_ClubViews::named(const QString &objectName) const
-{
-    return find([&objectName](QQuickItem *item) { return item->objectName() == objectName; });
-}
-
-QQuickItem *tst_ClubViews::labelled(const QString &label) const
-{
-    return find([&label](QQuickItem *item) { return item->property("label").toString() == label; });
-}
-
-bool tst_ClubViews::click(QQuickItem *item)
-{
-    if (!item)
-        return false;
-    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
-    QTest::mouseClick(window_, Qt::LeftButton, {}, centre.toPoint());
-    return true;
-}
 
 void tst_ClubViews::listFiltersAndBanner()
 {
@@ -224,7 +113,7 @@ void tst_ClubViews::callSheetTakesThePresses()
                && item->property("contentHeight").toDouble() > 600;
     });
     QVERIFY(flickable);
-    flickable->setProperty("contentY", detail->contentHeight() - flickable->height());
+    flickable->setProperty("contentY", detail->layout()->contentHeight() - flickable->height());
     screenshot(QStringLiteral("ClubDetailViewBottom"));
 
     test_->reply("club_favor_post.php", ScriptedReply::json(R"({"status":1,"message":""})"));

@@ -33,6 +33,11 @@
 #include "screens/venues/ClubListViewController.h"
 #include "screens/venues/ClubSearchResultsViewController.h"
 #include "screens/venues/ClubSearchViewController.h"
+#include "screens/venues/MyPartyListViewController.h"
+#include "screens/venues/PartyAlbumsViewController.h"
+#include "screens/venues/PartyDetailViewController.h"
+#include "screens/venues/PartyJoinViewController.h"
+#include "screens/venues/PartyListViewController.h"
 #include "ui/ImageDataSource.h"
 #include "ui/KTPhotoScrollViewController.h"
 #include "ui/SDWebImageManager.h"
@@ -129,6 +134,14 @@ const std::map<QString, Factory> &screens()
          [](AppContext &c) { return new BLKMapViewController(c, ClubAnnotation(sampleClub())); }},
         {"ClubAlbumsView",
          [](AppContext &c) { return new ClubAlbumsViewController(c, sampleClub()); }},
+        {"PartyListView", [](AppContext &c) { return new PartyListViewController(c); }},
+        {"MyPartyListView",
+         [](AppContext &c) { return new MyPartyListViewController(c, someone()); }},
+        {"PartyDetailView",
+         [](AppContext &c) { return new PartyDetailViewController(c, Party::withId(31)); }},
+        {"PartyJoinView", [](AppContext &c) { return new PartyJoinViewController(c, 31); }},
+        {"PartyAlbumsView",
+         [](AppContext &c) { return new PartyAlbumsViewController(c, Party::withId(31)); }},
         {"MessageBoxView", [](AppContext &c) { return new MessageBoxViewController(c); }},
         {"ChatView", [](AppContext &c) { return new ChatViewController(c, chatPartner()); }},
         {"ChatLogView", [](AppContext &c) { return new ChatLogViewController(c, chatPartner()); }},
@@ -204,8 +217,9 @@ void tst_Views::init()
     web_->setReply("/iphone/2.0/club_photo.php",
                    ScriptedReply::json(R"({"status":1,"message":"","clubphotos":[]})"));
     web_->setReply("/iphone/2.0/lbs.php", ScriptedReply::fixture("lbs_unknown_place.json"));
-    // The people screens' first requests wait for ever.
-    for (const char *script : {"user_nearby.php", "user_search.php", "home.php"})
+    // The people and party screens' first requests wait for ever.
+    for (const char *script : {"user_nearby.php", "user_search.php", "home.php", "party.php",
+                               "my_party_join.php", "party_show.php", "party_photo.php"})
         web_->setReply(QStringLiteral("/iphone/2.0/") + QLatin1String(script), silent);
     test_ = std::make_unique<TestContext>(QUrl(web_->baseUrl()));
     AppContext &context = test_->context();

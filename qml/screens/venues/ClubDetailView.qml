@@ -16,49 +16,11 @@ Screen {
     onLeftClicked: view.controller.back()
     onRightClicked: view.controller.weiboShare()
 
-    component Panel: BorderImage {
-        x: 10
-        width: 300
-        source: Theme.image("common-item-bg.png")
-        border { left: 100; right: 100; top: 20; bottom: 20 }
-    }
-
-    component PillButton: Rectangle {
-        id: pill
-
-        required property string label
-        property bool filled: false
-        signal clicked
-
-        width: Math.max(64, caption.implicitWidth + 24)
-        height: 30
-        radius: 15
-        color: filled ? Theme.accent : (tap.pressed ? Theme.separator : "transparent")
-        border.color: Theme.accent
-        border.width: 1
-        Accessible.role: Accessible.Button
-        Accessible.name: label
-        Accessible.onPressAction: pill.clicked()
-
-        PlainText {
-            id: caption
-            anchors.centerIn: parent
-            text: pill.label
-            font.pixelSize: 13
-            font.bold: true
-        }
-
-        ExclusiveTap {
-            id: tap
-            onTapped: pill.clicked()
-        }
-    }
-
     Flickable {
         id: scrollView
         anchors.fill: parent
-        contentWidth: view.controller.contentWidth
-        contentHeight: view.controller.contentHeight
+        contentWidth: view.controller.layout.contentWidth
+        contentHeight: view.controller.layout.contentHeight
         boundsBehavior: Flickable.DragAndOvershootBounds
         clip: true
 
@@ -82,7 +44,7 @@ Screen {
             }
         }
 
-        Panel {
+        VenuePanel {
             id: titleStrip
             y: 196
             height: 62
@@ -140,69 +102,29 @@ Screen {
             }
         }
 
-        Panel {
+        VenueInfoPanel {
             id: locationPanel
             objectName: "locationPanel"
             y: 266
-            height: 36
-            opacity: view.controller.hasLocation ? 1 : 0.6
-            Accessible.role: Accessible.Button
-            Accessible.name: "地址 " + view.controller.address
-            Accessible.onPressAction: view.controller.showLocation()
-
-            PlainText {
-                x: 12
-                anchors.verticalCenter: parent.verticalCenter
-                width: 230
-                text: view.controller.address
-                elide: Text.ElideRight
-            }
-            PlainText {
-                anchors.right: parent.right
-                anchors.rightMargin: 12
-                anchors.verticalCenter: parent.verticalCenter
-                text: "地图 ›"
-                color: Theme.accentCyan
-                font.pixelSize: 13
-                visible: view.controller.hasLocation
-            }
-            ExclusiveTap {
-                onTapped: view.controller.showLocation()
-            }
+            label: "地址"
+            text: view.controller.address
+            action: "地图 ›"
+            actionable: view.controller.hasLocation
+            onClicked: view.controller.showLocation()
         }
 
-        Panel {
+        VenueInfoPanel {
             id: telephonePanel
             objectName: "telephonePanel"
             y: 308
-            height: 36
-            opacity: view.controller.canCall ? 1 : 0.6
-            Accessible.role: Accessible.Button
-            Accessible.name: "电话 " + view.controller.tel
-            Accessible.onPressAction: view.controller.makeACall()
-
-            PlainText {
-                x: 12
-                anchors.verticalCenter: parent.verticalCenter
-                width: 230
-                text: view.controller.tel
-                elide: Text.ElideRight
-            }
-            PlainText {
-                anchors.right: parent.right
-                anchors.rightMargin: 12
-                anchors.verticalCenter: parent.verticalCenter
-                text: "拨打 ›"
-                color: Theme.accentCyan
-                font.pixelSize: 13
-                visible: view.controller.canCall
-            }
-            ExclusiveTap {
-                onTapped: view.controller.makeACall()
-            }
+            label: "电话"
+            text: view.controller.tel
+            action: "拨打 ›"
+            actionable: view.controller.canCall
+            onClicked: view.controller.makeACall()
         }
 
-        Panel {
+        VenuePanel {
             id: peoplePanel
             y: 350
             height: 72
@@ -222,30 +144,30 @@ Screen {
             }
         }
 
-        Panel {
+        VenuePanel {
             id: descriptionPanel
-            y: view.controller.descriptionPanelY
-            height: view.controller.descriptionPanelHeight
+            y: view.controller.layout.descriptionPanelY
+            height: view.controller.layout.descriptionPanelHeight
         }
 
         PlainText {
             id: descriptionLabel
-            x: view.controller.descriptionX
-            y: view.controller.descriptionY
-            width: view.controller.descriptionWidth
-            height: view.controller.descriptionHeight
+            x: view.controller.layout.descriptionX
+            y: view.controller.layout.descriptionY
+            width: view.controller.layout.descriptionWidth
+            height: view.controller.layout.descriptionHeight
             text: view.controller.content
-            font.pixelSize: view.controller.descriptionFontSize
+            font.pixelSize: view.controller.layout.descriptionFontSize
             wrapMode: Text.Wrap
         }
 
         Item {
             id: bottomBlock
-            y: view.controller.bottomBlockY
-            width: view.controller.contentWidth
-            height: view.controller.bottomBlockHeight
+            y: view.controller.layout.bottomBlockY
+            width: view.controller.layout.contentWidth
+            height: view.controller.layout.bottomBlockHeight
 
-            Panel {
+            VenuePanel {
                 id: photoPanel
                 height: 76
 

@@ -30,28 +30,15 @@ Screen {
             }
         }
 
-        header: Item {
+        header: VenueAdsBanner {
             id: adsHeader
 
             readonly property ClubListViewController clubs:
                 (adsHeader.ListView.view as ClubTable).controller as ClubListViewController
 
-            width: clubs.adsHeaderWidth
-            height: clubs.adsHeaderView ? clubs.adsHeaderHeight : 0
-
-            // The banner comes with the advertisements, possibly after the list.
-            Loader {
-                id: bannerLoader
-                readonly property ADsView banner: adsHeader.clubs.adsHeaderView
-                onBannerChanged: bannerLoader.showBanner()
-                Component.onCompleted: bannerLoader.showBanner()
-
-                function showBanner(): void {
-                    if (bannerLoader.banner)
-                        bannerLoader.setSource("qrc:/Nuvora/qml/app/AdBanner.qml",
-                                               { banner: bannerLoader.banner })
-                }
-            }
+            banner: clubs.adsHeaderView
+            bannerWidth: clubs.adsHeaderWidth
+            bannerHeight: clubs.adsHeaderHeight
         }
 
         // Above row 0 and the banner: seen while the list rests at its top inset.

@@ -1,13 +1,12 @@
 #include "ClubDetailViewController.h"
 
+#include "VenueShareSheet.h"
 #include "model/JsonFields.h"
 #include "model/Session.h"
-#include "model/VenuePhoto.h"
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
 #include "ui/Router.h"
 #include "ui/TelephoneCall.h"
-#include "ui/TextMetrics.h"
 
 namespace json = nuvora::json;
 
@@ -18,21 +17,17 @@ const QString kPhotoPlaceholder = QStringLiteral("placeholder-60-45.png");
 ClubDetailViewController::ClubDetailViewController(AppContext &context, Club club, QObject *parent)
     : ViewController(context, parent), club_(std::move(club)),
       loadRequest_(new RequestSlot(context, this)), actionRequest_(new RequestSlot(context, this)),
-      fansStrip_(new TileStrip(TileStrip::fans(), this)),
-      photoStrip_(new TileStrip(TileStrip::photos(kPhotoPlaceholder), this))
+      strips_(
+          new VenueStrips(context, {"clubphotos", "cpid", "clubfavors"}, kPhotoPlaceholder, this)),
+      layout_(new VenuePageLayout(kDescriptionY, kBottomBlockHeight, this))
 {
     connect(loadRequest_, &RequestSlot::busyChanged, this,
             &ClubDetailViewController::loadingChanged);
     connect(actionRequest_, &RequestSlot::busyChanged, this,
             &ClubDetailViewController::actingChanged);
-    connect(fansStrip_, &TileStrip::tileSelected, this,
-            &ClubDetailViewController::userAvatarButtonTapped);
-    connect(fansStrip_, &TileStrip::moreRequested, this,
+    connect(strips_, &VenueStrips::fansRequested, this,
             &ClubDetailViewController::gotoFavorUserList);
-    connect(photoStrip_, &TileStrip::tileSelected, this,
-            &ClubDetailViewController::photoButtonTapped);
-    connect(photoStrip_, &TileStrip::moreRequested, this,
-            &ClubDetailViewController::gotoClubAlbums);
+    connect(strips_, &VenueStrips::albumRequested, this, &ClubDetailViewController::gotoClubAlbums);
     displayClubInfo();
 }
 
@@ -53,41 +48,13 @@ void ClubDetailViewController::receivedClubShowResponse(const JSONFetcher &reply
         club_ = Club(sent, position);
         displayClubInfo();
     }
-    if (photoList_.empty()) {
-        JsonFields::forEachObject(result, "clubphotos", [this](const json::Value &element) {
-            photoList_.push_back(VenuePhoto::picture(element, "cpid"));
-        });
-        displayClubPhotos();
-    }
-    if (favorUserList_.empty()) {
-        JsonFields::forEachObject(result, "clubfavors", [this, &position](const json::Value &user) {
-            favorUserList_.emplace_back(user, position);
-        });
-        displayFavorUsers();
-    }
+    strips_->fill(result);
 }
 
 void ClubDetailViewController::displayClubInfo()
 {
-    descriptionHeight_ =
-        TextMetrics::sizeToFit(club_.content, kDescriptionFontSize, kDescriptionWidth).height();
+    layout_->setDescription(club_.content);
     emit clubChanged();
-}
-
-void ClubDetailViewController::displayFavorUsers()
-{
-    QStringList avatars;
-    for (const User &user : favorUserList_)
-        avatars << (user.avatarRejected() ? QString() : user.avatar);
-    fansStrip_->setImages(avatars);
-}
-
-void ClubDetailViewController::displayClubPhotos()
-{
-    QStringList thumbnails;
-    for (const Picture &photo : photoList_)
-        thumbnails << photo.img;
-    photoStrip_->setImages(thumbnails);
 }
 
 bool ClubDetailViewController::canCall() const
@@ -148,26 +115,6 @@ void ClubDetailViewController::gotoClubAlbums()
 
 void ClubDetailViewController::weiboShare()
 {
-    context().alerts().showActionSheet(
-        QString(), QStringLiteral("取消"), QString(),
-        {QStringLiteral("分享到新浪微博"), QStringLiteral("分享到腾讯微博")}, this,
-        [this](int index) {
-            if (index == 0 || index == 1)
-                context().router().openClubShare(club_, index);
-        });
-}
-
-void ClubDetailViewController::photoButtonTapped(int index)
-{
-    QStringList addresses;
-    for (const Picture &photo : photoList_)
-        addresses << photo.img_big;
-    if (index >= 0 && index < addresses.size())
-        context().router().openPhotoViewer(addresses, index);
-}
-
-void ClubDetailViewController::userAvatarButtonTapped(int index)
-{
-    if (index >= 0 && index < int(favorUserList_.size()))
-        context().router().openUserHome(favorUserList_.at(size_t(index)));
+    VenueShareSheet::offer(
+        context(), this, [this](int service) { context().router().openClubShare(club_, service); });
 }

@@ -1,15 +1,17 @@
 #include "ClubListViewController.h"
 
 #include "model/Club.h"
-#include "model/Session.h"
 #include "platform/AppContext.h"
-#include "platform/NotificationCenter.h"
-#include "platform/NotificationNames.h"
 #include "ui/Router.h"
 
 ClubListViewController::ClubListViewController(AppContext &context, QObject *parent)
-    : BLKTableViewController(context, parent)
+    : BLKTableViewController(context, parent),
+      adsHeader_(new VenueAdsHeader(context, &Advertisement::clubs, this))
 {
+    connect(adsHeader_, &VenueAdsHeader::viewChanged, this,
+            &ClubListViewController::adsHeaderViewChanged);
+    connect(adsHeader_, &VenueAdsHeader::venueTapped, this,
+            [this](int clubId) { this->context().router().openClubWithId(clubId); });
     // Each list has its own request, so a reply lands in the list and page that asked.
     const QString sort = QStringLiteral("sort");
     lists_[Nearby] = makeQuery<Club>(
@@ -24,13 +26,7 @@ ClubListViewController::ClubListViewController(AppContext &context, QObject *par
 
 void ClubListViewController::viewDidLoad()
 {
-    if (!buildAdsHeaderView()) {
-        context().notifications().addObserver(this, NotificationNames::adReceived,
-                                              [this](const QVariant &) {
-                                                  if (!adsHeaderView_)
-                                                      buildAdsHeaderView();
-                                              });
-    }
+    adsHeader_->build();
     BLKTableViewController::viewDidLoad();
 }
 
@@ -39,19 +35,6 @@ void ClubListViewController::viewWillAppear(bool animated)
     BLKTableViewController::viewWillAppear(animated);
     if (records()->count() == 0 && !query()->busy())
         query()->reload();
-}
-
-bool ClubListViewController::buildAdsHeaderView()
-{
-    const auto &ads = context().session().ads();
-    if (!ads || ads->clubs.empty())
-        return false;
-    adItems_ = ads->clubs;
-    adsHeaderView_ = new ADsView(adItems_, this);
-    connect(adsHeaderView_, &ADsView::clickWhichADButton, this,
-            &ClubListViewController::clickWhichADButton);
-    emit adsHeaderViewChanged();
-    return true;
 }
 
 void ClubListViewController::performFilter(int tag)
@@ -85,10 +68,5 @@ void ClubListViewController::selectRow(int row)
 
 void ClubListViewController::clickWhichADButton(int index)
 {
-    if (index < 0 || index >= int(adItems_.size()))
-        return;
-    // An item without a proper id names no club.
-    const int clubId = adItems_.at(size_t(index)).id;
-    if (clubId > 0)
-        context().router().openClubWithId(clubId);
+    adsHeader_->itemTapped(index);
 }

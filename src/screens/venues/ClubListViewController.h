@@ -5,7 +5,7 @@
 // banner as the list's header.
 
 #include "ClubRows.h"
-#include "app/ADsView.h"
+#include "VenueAdsHeader.h"
 #include "ui/BLKTableViewController.h"
 
 #include <QtQml/qqmlregistration.h>
@@ -29,16 +29,14 @@ public:
     enum FilterTag { NearbyTag = 1024, TopTag = 1025, FavoritesTag = 1026, SearchTag = 1027 };
     Q_ENUM(FilterTag)
 
-    static constexpr double kAdsHeaderWidth = 320;
-    static constexpr double kAdsHeaderHeight = 119;
     static constexpr double kTopViewHeight = 60;
 
     explicit ClubListViewController(AppContext &context, QObject *parent = nullptr);
 
     int clubType() const { return clubType_; }
-    ADsView *adsHeaderView() const { return adsHeaderView_; }
-    double adsHeaderWidth() const { return kAdsHeaderWidth; }
-    double adsHeaderHeight() const { return kAdsHeaderHeight; }
+    ADsView *adsHeaderView() const { return adsHeader_->view(); }
+    double adsHeaderWidth() const { return VenueAdsHeader::kWidth; }
+    double adsHeaderHeight() const { return VenueAdsHeader::kHeight; }
     double topViewHeight() const { return kTopViewHeight; }
     double rowHeight() const { return ClubRows::kRowHeight; }
     // The list of `type`, shown or not.
@@ -60,11 +58,7 @@ protected:
     void viewWillAppear(bool animated) override;
 
 private:
-    // Builds the banner from the session's club advertisements; false when there are none.
-    bool buildAdsHeaderView();
-
     std::array<PagedQuery *, 3> lists_{};
     int clubType_ = Nearby;
-    ADsView *adsHeaderView_ = nullptr;
-    std::vector<AdItem> adItems_; // what the banner shows
+    VenueAdsHeader *adsHeader_;
 };

@@ -1,6 +1,7 @@
 #include "RecordingRouter.h"
 
 #include "model/Club.h"
+#include "model/Party.h"
 #include "model/Picture.h"
 #include "model/User.h"
 
@@ -124,6 +125,41 @@ void RecordingRouter::openClubFans(const Club &club)
 void RecordingRouter::openClubShare(const Club &club, int service)
 {
     record(QStringLiteral("clubShare %1 %2").arg(club.clid).arg(service));
+}
+
+void RecordingRouter::openParty(const Party &party)
+{
+    record(QStringLiteral("partyDetail %1").arg(party.pid));
+}
+
+void RecordingRouter::openPartyJoin(int partyId)
+{
+    record(QStringLiteral("partyJoin %1").arg(partyId));
+}
+
+void RecordingRouter::openPartyAlbum(const Party &party)
+{
+    record(QStringLiteral("partyAlbum %1").arg(party.pid));
+}
+
+void RecordingRouter::openPartyBoard(const Party &party)
+{
+    record(QStringLiteral("partyBoard %1").arg(party.pid));
+}
+
+void RecordingRouter::openPartyFans(const Party &party)
+{
+    record(QStringLiteral("partyFans %1").arg(party.pid));
+}
+
+void RecordingRouter::openPartyShare(const Party &party, int service)
+{
+    record(QStringLiteral("partyShare %1 %2").arg(party.pid).arg(service));
+}
+
+void RecordingRouter::openUserParties(const User &user)
+{
+    record(QStringLiteral("userParties %1").arg(user.userId));
 }
 
 void RecordingRouter::openChatLog(const User &user, QObject *owner, std::function<void()> dismiss)

@@ -130,19 +130,20 @@ private slots:
 
         const double line = TextMetrics::sizeToFit(QStringLiteral("夜"), 14, 285).height();
         QVERIFY(line > 10 && line < 30);
-        QCOMPARE(brief->descriptionHeight(), line);
-        QVERIFY(wordy->descriptionHeight() > 5 * line);
+        QCOMPARE(brief->layout()->descriptionHeight(), line);
+        QVERIFY(wordy->layout()->descriptionHeight() > 5 * line);
         for (ClubDetailViewController *detail : {brief, wordy}) {
-            const double h = detail->descriptionHeight();
-            QCOMPARE(detail->descriptionY(), 434.0);
-            QCOMPARE(detail->descriptionPanelHeight(), h + 13);
-            QCOMPARE(detail->bottomBlockY(), 428 + h + 13 + 8);
-            QCOMPARE(detail->contentHeight(), 428 + h + 13 + 8 + detail->bottomBlockHeight() + 20);
+            const double h = detail->layout()->descriptionHeight();
+            QCOMPARE(detail->layout()->descriptionY(), 434.0);
+            QCOMPARE(detail->layout()->descriptionPanelHeight(), h + 13);
+            QCOMPARE(detail->layout()->bottomBlockY(), 428 + h + 13 + 8);
+            QCOMPARE(detail->layout()->contentHeight(),
+                     428 + h + 13 + 8 + detail->layout()->bottomBlockHeight() + 20);
         }
         // Line breaks of the text count as lines.
         Club broken = clubWith(3, "");
         broken.content = QStringLiteral("一\n二\n三");
-        const double threeLines = show(broken)->descriptionHeight();
+        const double threeLines = show(broken)->layout()->descriptionHeight();
         QVERIFY(threeLines > 2 * line && threeLines <= 3 * line);
     }
 

@@ -1,0 +1,25 @@
+import QtQuick
+import Nuvora
+
+// A party's album: its photos three to a row; a photo opens the viewer over the album.
+Screen {
+    id: view
+
+    required property PartyAlbumsViewController controller
+
+    title: "活动相册"
+    leftTitle: "返回"
+    onLeftClicked: view.controller.back()
+
+    AlbumGrid {
+        anchors.fill: parent
+        controller: view.controller
+    }
+
+    PlainText {
+        anchors.centerIn: parent
+        visible: !view.controller.busy && view.controller.records.count === 0
+        text: "还没有照片"
+        color: Theme.textDim
+    }
+}

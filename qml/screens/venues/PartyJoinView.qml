@@ -1,0 +1,87 @@
+import QtQuick
+import Nuvora
+
+// The sign-up form of a party: contact name, telephone and number of people, and the
+// commit button, which gives way to the running indicator while the form is sent.
+Screen {
+    id: view
+
+    required property PartyJoinViewController controller
+
+    title: "活动报名"
+    leftTitle: "返回"
+    onLeftClicked: view.controller.back()
+
+    Column {
+        x: 20
+        y: 20
+        width: parent.width - 40
+        spacing: 12
+
+        PlainText {
+            width: parent.width
+            text: "请留下联系方式，方便主办方与您确认。"
+            color: Theme.textDim
+            font.pixelSize: 13
+            wrapMode: Text.Wrap
+        }
+
+        FormField {
+            objectName: "nameField"
+            label: "联系人"
+            placeholder: "您的姓名"
+            text: view.controller.name
+            maximumLength: 20
+            wantsFocus: view.controller.focusedField === "name"
+            onEdited: text => view.controller.name = text
+        }
+
+        FormField {
+            objectName: "telField"
+            label: "电话"
+            placeholder: "联系电话"
+            text: view.controller.tel
+            maximumLength: 30
+            inputMethodHints: Qt.ImhDialableCharactersOnly
+            validator: RegularExpressionValidator {
+                regularExpression: new RegExp("^" + view.controller.telCharacters + "$")
+            }
+            onEdited: text => view.controller.tel = text
+        }
+
+        FormField {
+            objectName: "countField"
+            label: "人数"
+            placeholder: "出席人数"
+            text: view.controller.count
+            maximumLength: 2
+            inputMethodHints: Qt.ImhDigitsOnly
+            validator: RegularExpressionValidator {
+                regularExpression: new RegExp("^" + view.controller.countCharacters + "$")
+            }
+            onEdited: text => view.controller.count = text
+        }
+
+        Item {
+            width: parent.width
+            height: 44
+
+            NeonButton {
+                id: commitButton
+                objectName: "commitButton"
+                anchors.fill: parent
+                visible: !view.controller.sending
+                label: "提交报名"
+                Accessible.name: "提交报名"
+                onClicked: view.controller.commit()
+            }
+
+            RunningIndicator {
+                id: indicatorView
+                anchors.centerIn: parent
+                running: view.controller.sending
+                Accessible.name: "正在提交"
+            }
+        }
+    }
+}

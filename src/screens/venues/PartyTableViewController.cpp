@@ -1,0 +1,37 @@
+#include "PartyTableViewController.h"
+
+#include "PartyCountLabel.h"
+#include "model/Party.h"
+#include "platform/AppContext.h"
+#include "ui/Router.h"
+
+PartyTableViewController::PartyTableViewController(AppContext &context, QObject *parent)
+    : BLKTableViewController(context, parent)
+{
+}
+
+PagedQuery::Request PartyTableViewController::partyRequest(const QString &script,
+                                                           QVariantMap parameters)
+{
+    auto request = PagedQuery::listOf<Party>(
+        script, QStringLiteral("partys"),
+        [](const nuvora::json::Value &element) { return Party(element); });
+    request.parameters = [parameters = std::move(parameters)] { return parameters; };
+    return request;
+}
+
+double PartyTableViewController::favorLabelWidth(int favor) const
+{
+    return PartyCountLabel::width(favor, kCountFontSize);
+}
+
+double PartyTableViewController::floatLabelX(int favor) const
+{
+    return PartyCountLabel::decorationX(favor, kFavorLabelX, kCountFontSize);
+}
+
+void PartyTableViewController::selectRow(int row)
+{
+    if (const std::optional<Party> party = records()->recordAt<Party>(row))
+        context().router().openParty(*party);
+}

@@ -1,0 +1,216 @@
+// The party screens' views in the real window, driven by real presses and keys: the
+// list's two tabs and its banner, the page's sign-up and the withdrawal question over
+// the page (which takes no press while the question is up), the form's checks and its
+// fields taking only what they accept; a screenshot of every party screen.
+
+#include "VenueViewHarness.h"
+#include "api/json/JsonReader.h"
+#include "model/Advertisement.h"
+#include "platform/AlertPresenter.h"
+#include "platform/NavigationController.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
+#include "screens/venues/MyPartyListViewController.h"
+#include "screens/venues/PartyAlbumsViewController.h"
+#include "screens/venues/PartyDetailViewController.h"
+#include "screens/venues/PartyJoinViewController.h"
+#include "screens/venues/PartyListViewController.h"
+
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QPointer>
+
+class tst_PartyViews : public QObject, protected VenueViewHarness {
+    Q_OBJECT
+private slots:
+    void initTestCase() { AppShell::applyFont(); }
+    void init() { setUpWindow(); }
+    void cleanup() { tearDownWindow(); }
+    void listTabsAndBanner();
+    void signUpAndWithdrawQuestion();
+    void formChecksAndKeys();
+    void ownPartiesAndAlbum();
+
+private:
+    // Types `text` into the focused item: Latin characters as key presses, the others
+    // committed as an input method does.
+    void type(const QString &text)
+    {
+        for (const QChar c : text) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClick(window_, char(c.unicode()));
+            } else {
+                QInputMethodEvent commit;
+                commit.setCommitString(QString(c));
+                QGuiApplication::sendEvent(window_->focusObject(), &commit);
+            }
+        }
+    }
+
+    // The text input of the form field named `objectName`.
+    QQuickItem *input(const QString &objectName) const
+    {
+        return find([this, &objectName](QQuickItem *item) {
+            return item->inherits("QQuickTextInput") && item->parentItem()
+                   && item->parentItem()->objectName() == objectName;
+        });
+    }
+};
+
+void tst_PartyViews::listTabsAndBanner()
+{
+    test_->reply("party.php", ScriptedReply::json(fixture("partys_current.json")));
+    test_->reply("my_party_join.php",
+                 ScriptedReply::json(fixture("partys_current.json")
+                                         .replace("\"pid\": \"1\"", "\"pid\": \"41\"")
+                                         .replace("\"pid\": \"2\"", "\"pid\": \"42\"")
+                                         .replace("\"pid\": \"3\"", "\"pid\": \"43\"")));
+    test_->context().session().setAds(Advertisement(*nuvora::json::JsonReader().objectWithData(
+        R"({"club":[],"party":[{"img":"","id":"31"},{"img":"","id":"8"}]})")));
+    auto *list = new PartyListViewController(test_->context());
+    list->setFilterBarTimings(60000, 60000);
+    test_->context().navigation().setViewControllers({list}, false);
+    QTRY_COMPARE(list->records()->count(), 3);
+    QVERIFY(named(QStringLiteral("adScroll")));
+    screenshot(QStringLiteral("PartyListViewCurrent"));
+
+    QVERIFY(click(named(QStringLiteral("filter8888"))));
+    QCOMPARE(list->partyType(), int(PartyListViewController::Mine));
+    QTRY_COMPARE(list->records()->count(), 3);
+    QCOMPARE(list->records()->recordAt<Party>(0)->pid, 41);
+    screenshot(QStringLiteral("PartyListViewMine"));
+    QVERIFY(click(named(QStringLiteral("filter9999"))));
+    QCOMPARE(list->partyType(), int(PartyListViewController::Current));
+    QCOMPARE(test_->requestsTo("party.php"), 1);
+
+    // A row opens its party; the banner opens the advertised one.
+    QQuickItem *row = find([](QQuickItem *item) {
+        return item->property("title").toString() == QStringLiteral("复古迪斯科之夜");
+    });
+    QVERIFY(click(row));
+    QCOMPARE(test_->router().last(), QStringLiteral("partyDetail 2"));
+    QVERIFY(click(named(QStringLiteral("adScroll"))));
+    QCOMPARE(test_->router().last(), QStringLiteral("party 31"));
+    QVERIFY(click(named(QStringLiteral("refreshButton"))));
+    QTRY_COMPARE(test_->requestsTo("party.php"), 2);
+}
+
+void tst_PartyViews::signUpAndWithdrawQuestion()
+{
+    test_->reply("party_show.php", ScriptedReply::json(fixture("party_show_31.json")));
+    test_->reply("party_join_post.php", ScriptedReply::json(R"({"status":1,"message":""})"));
+    auto *detail = new PartyDetailViewController(test_->context(), Party::withId(31));
+    test_->context().navigation().setViewControllers({detail}, false);
+    QTRY_VERIFY(!detail->isLoading());
+    screenshot(QStringLiteral("PartyDetailViewLoaded"));
+
+    QVERIFY(click(named(QStringLiteral("joinButton"))));
+    QTRY_VERIFY(detail->isJoined());
+    QTRY_VERIFY(named(QStringLiteral("joinedButton")));
+    QVERIFY(named(QStringLiteral("notice")));
+    QTRY_VERIFY(!named(QStringLiteral("notice")));
+
+    // Found while the page is in front: under the question only its picture shows.
+    QPointer<QQuickItem> favor = named(QStringLiteral("favorButton"));
+    QVERIFY(favor);
+    QVERIFY(click(named(QStringLiteral("joinedButton"))));
+    AlertPresenter &alerts = test_->context().alerts();
+    QCOMPARE(alerts.alertTitle(), QStringLiteral("将为您取消报名，是否继续？"));
+    screenshot(QStringLiteral("PartyDetailViewWithdrawQuestion"));
+    QVERIFY(click(favor));
+    QCOMPARE(test_->requestsTo("party_favor_post.php"), 0);
+    QVERIFY(click(labelled(QStringLiteral("否"))));
+    QTRY_VERIFY(!alerts.alertVisible());
+    QVERIFY(detail->isJoined());
+    QCOMPARE(test_->requestsTo("party_join_out.php"), 0);
+
+    test_->reply("party_join_out.php", ScriptedReply::json(R"({"status":1,"message":""})"));
+    QVERIFY(click(named(QStringLiteral("joinedButton"))));
+    QVERIFY(click(labelled(QStringLiteral("是"))));
+    QTRY_VERIFY(!detail->isJoined());
+    QTRY_VERIFY(named(QStringLiteral("joinButton")));
+    QTRY_VERIFY(!named(QStringLiteral("notice")));
+
+    // The rest of the page: strips, description and the board.
+    auto *flickable = find([](QQuickItem *item) {
+        return item->inherits("QQuickFlickable")
+               && item->property("contentHeight").toDouble() > 600;
+    });
+    QVERIFY(flickable);
+    flickable->setProperty("contentY", detail->layout()->contentHeight() - flickable->height());
+    screenshot(QStringLiteral("PartyDetailViewBottom"));
+}
+
+void tst_PartyViews::formChecksAndKeys()
+{
+    // The form over the party's page.
+    test_->reply("party_show.php", ScriptedReply::json(fixture("party_show_31.json")));
+    auto *below = new PartyDetailViewController(test_->context(), Party::withId(31));
+    auto *form = new PartyJoinViewController(test_->context(), 31);
+    test_->context().navigation().setViewControllers({below, form}, false);
+    QVERIFY(phone_->waitUntilIdle());
+    // The cursor stands in the name field.
+    QTRY_VERIFY(input(QStringLiteral("nameField"))
+                && input(QStringLiteral("nameField"))->hasActiveFocus());
+    type(QStringLiteral("夜色体验官"));
+    QCOMPARE(form->name(), QStringLiteral("夜色体验官"));
+
+    QVERIFY(click(input(QStringLiteral("telField"))));
+    QTRY_VERIFY(input(QStringLiteral("telField"))->hasActiveFocus());
+    type(QStringLiteral("138a0013-8000x"));
+    QCOMPARE(form->tel(), QStringLiteral("1380013-8000"));
+    QVERIFY(click(input(QStringLiteral("countField"))));
+    type(QStringLiteral("-2.5"));
+    QCOMPARE(form->count(), QStringLiteral("25"));
+    QTest::keyClick(window_, Qt::Key_Backspace);
+    QTest::keyClick(window_, Qt::Key_Backspace);
+    QCOMPARE(form->count(), QString());
+
+    AlertPresenter &alerts = test_->context().alerts();
+    QVERIFY(click(named(QStringLiteral("commitButton"))));
+    QCOMPARE(alerts.alertTitle(), QStringLiteral("请提供出席人数"));
+    screenshot(QStringLiteral("PartyJoinViewCheck"));
+    QVERIFY(click(labelled(AlertPresenter::kOkButton)));
+    QTRY_VERIFY(!alerts.alertVisible());
+    QCOMPARE(test_->requestsTo("party_join_post.php"), 0);
+
+    ScriptedReply ok = ScriptedReply::json(R"({"status":1,"message":"报名成功"})");
+    ok.delayMs = 400;
+    test_->reply("party_join_post.php", ok);
+    QVERIFY(click(input(QStringLiteral("countField"))));
+    type(QStringLiteral("2"));
+    QVERIFY(click(named(QStringLiteral("commitButton"))));
+    QVERIFY(form->isSending());
+    QTRY_VERIFY(!named(QStringLiteral("commitButton")));
+    screenshot(QStringLiteral("PartyJoinViewSending"));
+    QTRY_COMPARE(alerts.alertTitle(), QStringLiteral("报名成功！"));
+    screenshot(QStringLiteral("PartyJoinViewJoined"));
+    QVERIFY(click(labelled(AlertPresenter::kOkButton)));
+    QTRY_COMPARE(test_->context().navigation().topViewController(), below);
+}
+
+void tst_PartyViews::ownPartiesAndAlbum()
+{
+    User demo;
+    demo.userId = 2;
+    test_->reply("my_party_join.php", ScriptedReply::json(fixture("partys_current.json")));
+    auto *mine = new MyPartyListViewController(test_->context(), demo);
+    test_->context().navigation().setViewControllers({mine}, false);
+    QTRY_COMPARE(mine->records()->count(), 3);
+    screenshot(QStringLiteral("MyPartyListView"));
+
+    test_->reply("party_photo.php", ScriptedReply::json(fixture("party_show_31.json")));
+    auto *album = new PartyAlbumsViewController(test_->context(), Party::withId(31));
+    test_->context().navigation().pushViewController(album, false);
+    QTRY_COMPARE(album->records()->count(), 3);
+    screenshot(QStringLiteral("PartyAlbumsView"));
+    QQuickItem *thumbnail = find([](QQuickItem *item) {
+        return item->property("column").toInt() == 2 && item->property("accessibleName") == "照片"
+               && item->parentItem()->property("index").toInt() == 0;
+    });
+    QVERIFY(click(thumbnail));
+    QCOMPARE(test_->router().last(), QStringLiteral("photoViewer 3 of 3"));
+}
+
+QTEST_MAIN(tst_PartyViews)
+#include "tst_partyviews.moc"
