@@ -2,7 +2,7 @@
 // filter bar and banner, the page's call sheet over the page (which takes no press while
 // the sheet is up), the search form's picker; a screenshot of every club screen.
 
-#include "ClientTestContext.h"
+#include "ClientWindow.h"
 #include "Fixtures.h"
 #include "PhoneWindow.h"
 #include "api/json/JsonReader.h"
@@ -43,7 +43,7 @@ private slots:
 
 private:
     // A fixture of tests/data/ with its image addresses on the loopback server.
-    QByteArray fixture(const QString &name) const;
+    QByteArray fixture(const QString &name);
     void screenshot(const QString &name);
     // The visible item found by `match`, or none.
     QQuickItem *find(const std::function<bool(QQuickItem *)> &match) const;
@@ -52,40 +52,33 @@ private:
     // Presses and releases the middle of `item`; false when there is no item.
     [[nodiscard]] bool click(QQuickItem *item);
 
-    std::unique_ptr<ClientTestContext> test_;
-    std::unique_ptr<AppShell> shell_;
-    std::unique_ptr<PhoneWindow> phone_;
+    ClientTestContext &test() { return client_->test(); }
+
+    std::unique_ptr<ClientWindow> client_;
     QQuickWindow *window_ = nullptr;
 };
 
 void tst_ClubViews::init()
 {
-    test_ = std::make_unique<ClientTestContext>();
+    client_ = std::make_unique<ClientWindow>();
     // Pictures come from the loopback server (fixture() serves those of its replies).
-    SDWebImageManager::install(test_->context());
-    test_->context().session().userLocation = QGeoCoordinate(31.2310, 121.4745);
-    shell_ = std::make_unique<AppShell>(test_->context());
-    phone_ = std::make_unique<PhoneWindow>(*shell_);
-    window_ = phone_->window();
-    QVERIFY2(window_, qPrintable(phone_->warningText()));
-    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    SDWebImageManager::install(test().context());
+    test().context().session().userLocation = QGeoCoordinate(31.2310, 121.4745);
+    client_->open();
+    window_ = client_->window();
 }
 
 void tst_ClubViews::cleanup()
 {
     window_ = nullptr;
-    phone_->close();
-    const QString warnings = phone_->warningText();
-    phone_.reset();
-    shell_.reset();
-    test_.reset();
-    QVERIFY2(warnings.isEmpty(), qPrintable(warnings));
+    client_->close();
+    client_.reset();
 }
 
-QByteArray tst_ClubViews::fixture(const QString &name) const
+QByteArray tst_ClubViews::fixture(const QString &name)
 {
     const QByteArray text =
-        Fixtures::bytes(name).replace("http://img.nuvora.cn", test_->api().baseUrl().toUtf8());
+        Fixtures::bytes(name).replace("http://img.nuvora.cn", test().api().baseUrl().toUtf8());
     // Every picture it names, at each size the client asks for, served as a plain tile.
     static const QRegularExpression address(
         QStringLiteral("\"http://127\\.0\\.0\\.1:\\d+(/[^\"]+)\""));
@@ -101,7 +94,7 @@ QByteArray tst_ClubViews::fixture(const QString &name) const
         picture.headers = {{"Content-Type", "image/png"}};
         picture.body = png;
         for (const char *size : {"", "!100", "!200"})
-            test_->api().setReply(path + QLatin1String(size), picture);
+            test().api().setReply(path + QLatin1String(size), picture);
     }
     return text;
 }
@@ -109,12 +102,12 @@ QByteArray tst_ClubViews::fixture(const QString &name) const
 void tst_ClubViews::screenshot(const QString &name)
 {
     // No screen slides, and every remote picture has come or failed.
-    QVERIFY(phone_->waitUntilIdle());
+    QVERIFY(client_->phone().waitUntilIdle());
     QTRY_VERIFY(!find([](QQuickItem *item) {
         auto *image = qobject_cast<WebImage *>(item);
         return image && !image->url().isEmpty() && !image->loaded() && !image->failed();
     }));
-    QVERIFY(phone_->saveScreenshot(name));
+    QVERIFY(client_->phone().saveScreenshot(name));
 }
 
 QQuickItem *tst_ClubViews::find(const std::function<bool(QQuickItem *)> &match) const
@@ -153,11 +146,11 @@ bool tst_ClubViews::click(QQuickItem *item)
 
 void tst_ClubViews::listFiltersAndBanner()
 {
-    test_->reply("club.php", ScriptedReply::json(fixture("clubs_nearby.json")));
-    test_->reply("my_club_favor.php", ScriptedReply::json(fixture("clubs_favor.json")));
-    auto *list = new ClubListViewController(test_->context());
+    test().reply("club.php", ScriptedReply::json(fixture("clubs_nearby.json")));
+    test().reply("my_club_favor.php", ScriptedReply::json(fixture("clubs_favor.json")));
+    auto *list = new ClubListViewController(test().context());
     list->setFilterBarTimings(60000, 60000);
-    test_->context().navigation().setViewControllers({list}, false);
+    test().context().navigation().setViewControllers({list}, false);
     QTRY_COMPARE(list->records()->count(), 10);
     screenshot(QStringLiteral("ClubListViewNearby"));
 
@@ -167,33 +160,33 @@ void tst_ClubViews::listFiltersAndBanner()
     screenshot(QStringLiteral("ClubListViewFavorites"));
     QVERIFY(click(named(QStringLiteral("filter1024"))));
     QCOMPARE(list->clubType(), int(ClubListViewController::Nearby));
-    QCOMPARE(test_->requestsTo("club.php"), 1);
+    QCOMPARE(test().requestsTo("club.php"), 1);
     QVERIFY(click(named(QStringLiteral("filter1027"))));
-    QCOMPARE(test_->router().last(), QStringLiteral("clubSearch"));
+    QCOMPARE(test().router().last(), QStringLiteral("clubSearch"));
 
     // A row opens its club.
     QQuickItem *row = find([](QQuickItem *item) {
         return item->property("name").toString() == QStringLiteral("Park 97");
     });
     QVERIFY(click(row));
-    QCOMPARE(test_->router().last(), QStringLiteral("club 19"));
+    QCOMPARE(test().router().last(), QStringLiteral("club 19"));
 
     // The advertisements arrive after the list: the banner comes, and opens its club.
-    test_->context().session().setAds(Advertisement(*nuvora::json::JsonReader().objectWithData(
+    test().context().session().setAds(Advertisement(*nuvora::json::JsonReader().objectWithData(
         R"({"club":[{"img":"","id":"32"},{"img":"","id":"8"}]})")));
-    test_->context().notifications().post(NotificationNames::adReceived);
+    test().context().notifications().post(NotificationNames::adReceived);
     QTRY_VERIFY(named(QStringLiteral("adScroll")));
     screenshot(QStringLiteral("ClubListViewWithBanner"));
     QVERIFY(click(named(QStringLiteral("adScroll"))));
-    QCOMPARE(test_->router().last(), QStringLiteral("clubWithId 32"));
+    QCOMPARE(test().router().last(), QStringLiteral("clubWithId 32"));
 }
 
 void tst_ClubViews::callSheetTakesThePresses()
 {
-    test_->reply("club_show.php", ScriptedReply::json(fixture("club_show_31.json")));
-    test_->context().urlOpener().setSchemesWithoutHandler({QStringLiteral("tel")});
-    auto *detail = new ClubDetailViewController(test_->context(), Club::withId(31));
-    test_->context().navigation().setViewControllers({detail}, false);
+    test().reply("club_show.php", ScriptedReply::json(fixture("club_show_31.json")));
+    test().context().urlOpener().setSchemesWithoutHandler({QStringLiteral("tel")});
+    auto *detail = new ClubDetailViewController(test().context(), Club::withId(31));
+    test().context().navigation().setViewControllers({detail}, false);
     QTRY_VERIFY(!detail->isLoading());
     screenshot(QStringLiteral("ClubDetailViewLoaded"));
 
@@ -201,14 +194,14 @@ void tst_ClubViews::callSheetTakesThePresses()
     QPointer<QQuickItem> favor = named(QStringLiteral("favorButton"));
     QVERIFY(favor);
     QVERIFY(click(named(QStringLiteral("telephonePanel"))));
-    AlertPresenter &alerts = test_->context().alerts();
+    AlertPresenter &alerts = test().context().alerts();
     QVERIFY(alerts.isActionSheet());
     screenshot(QStringLiteral("ClubDetailViewCallSheet"));
     // The like button lies under the sheet's dimmed cover: no request goes out (the
     // loopback server has no answer scripted for one).
     QVERIFY(click(favor));
     QVERIFY(alerts.isActionSheet());
-    QCOMPARE(test_->requestsTo("club_favor_post.php"), 0);
+    QCOMPARE(test().requestsTo("club_favor_post.php"), 0);
 
     QVERIFY(click(labelled(QStringLiteral("拨打"))));
     QTRY_VERIFY(!alerts.isActionSheet());
@@ -227,7 +220,7 @@ void tst_ClubViews::callSheetTakesThePresses()
     flickable->setProperty("contentY", detail->contentHeight() - flickable->height());
     screenshot(QStringLiteral("ClubDetailViewBottom"));
 
-    test_->reply("club_favor_post.php", ScriptedReply::json(R"({"status":1,"message":""})"));
+    test().reply("club_favor_post.php", ScriptedReply::json(R"({"status":1,"message":""})"));
     flickable->setProperty("contentY", 0);
     QVERIFY(click(named(QStringLiteral("favorButton"))));
     QTRY_VERIFY(detail->isFavored());
@@ -237,8 +230,8 @@ void tst_ClubViews::callSheetTakesThePresses()
 
 void tst_ClubViews::searchFormAndResults()
 {
-    auto *form = new ClubSearchViewController(test_->context());
-    test_->context().navigation().setViewControllers({form}, false);
+    auto *form = new ClubSearchViewController(test().context());
+    test().context().navigation().setViewControllers({form}, false);
     screenshot(QStringLiteral("ClubSearchViewForm"));
     QVERIFY(
         click(find([](QQuickItem *item) { return item->property("label").toString() == "城市"; })));
@@ -251,10 +244,10 @@ void tst_ClubViews::searchFormAndResults()
     QVERIFY(click(labelled(QStringLiteral("完成"))));
     QVERIFY(!form->isPickerShown());
 
-    test_->reply("club.php", ScriptedReply::json(fixture("clubs_nearby.json")));
+    test().reply("club.php", ScriptedReply::json(fixture("clubs_nearby.json")));
     auto *results =
-        new ClubSearchResultsViewController(test_->context(), QStringLiteral("Club"), 0, 0);
-    test_->context().navigation().pushViewController(results, false);
+        new ClubSearchResultsViewController(test().context(), QStringLiteral("Club"), 0, 0);
+    test().context().navigation().pushViewController(results, false);
     QTRY_COMPARE(results->records()->count(), 10);
     screenshot(QStringLiteral("ClubSearchResultsViewFound"));
 }
@@ -265,8 +258,8 @@ void tst_ClubViews::mapAndAlbum()
     club.name = QStringLiteral("千图馆 Gallery Lounge");
     club.address = QStringLiteral("衡山路8号");
     club.coordinate = QGeoCoordinate(31.2240, 121.4660);
-    auto *map = new BLKMapViewController(test_->context(), ClubAnnotation(club));
-    test_->context().navigation().setViewControllers({map}, false);
+    auto *map = new BLKMapViewController(test().context(), ClubAnnotation(club));
+    test().context().navigation().setViewControllers({map}, false);
     QVERIFY(map->isUserLocationVisible());
     // The pin drops onto the club, then its callout shows.
     QQuickItem *pin = named(QStringLiteral("pin"));
@@ -278,9 +271,9 @@ void tst_ClubViews::mapAndAlbum()
     QVERIFY(!map->isCalloutShown());
     QTRY_VERIFY(!named(QStringLiteral("callout")));
 
-    test_->reply("club_photo.php", ScriptedReply::json(fixture("club_photo_31.json")));
-    auto *album = new ClubAlbumsViewController(test_->context(), club);
-    test_->context().navigation().pushViewController(album, false);
+    test().reply("club_photo.php", ScriptedReply::json(fixture("club_photo_31.json")));
+    auto *album = new ClubAlbumsViewController(test().context(), club);
+    test().context().navigation().pushViewController(album, false);
     QTRY_COMPARE(album->records()->count(), 18);
     screenshot(QStringLiteral("ClubAlbumsViewPhotos"));
     // The second thumbnail of the first row.
@@ -289,7 +282,7 @@ void tst_ClubViews::mapAndAlbum()
                && item->parentItem()->property("index").toInt() == 0;
     });
     QVERIFY(click(thumbnail));
-    QCOMPARE(test_->router().last(), QStringLiteral("photoViewer 2 of 18"));
+    QCOMPARE(test().router().last(), QStringLiteral("photoViewer 2 of 18"));
 }
 
 QTEST_MAIN(tst_ClubViews)
