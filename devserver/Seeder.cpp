@@ -150,9 +150,10 @@ void Seeder::seed()
     demo.sheng = kSheng;
     demo.shi = kShi;
     const qint64 me = Accounts::create(db_, demo);
+    // No words on the cover: the hub writes the nickname over it.
     db_.exec(s("UPDATE users SET bander = ?, zhiye = ?, about = ?, shengao = 178, tizhong = 68, "
                "look = 321, renqi = 88 WHERE uid = ?"),
-             {images_.registerSeed(s("bd2"), s("夜色体验官"), 220, {640, 300}), s("产品经理"),
+             {images_.registerSeed(s("bd2"), QString(), 220, {640, 300}), s("产品经理"),
               s("第一次来Nuvora，多多关照！"), me});
 
     QList<qint64> people;

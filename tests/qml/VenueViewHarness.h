@@ -1,12 +1,10 @@
 #pragma once
-// What the venue screens' view tests share: a fresh client context and the real phone
-// window per test, fixtures whose pictures the loopback server serves, finding visible
-// items by name or label, real clicks at their centres, and screenshots taken once
-// nothing moves and every remote picture has come.
+// What the venue screens' view tests share: a client window per test (ClientWindow), fixtures whose
+// pictures the loopback server serves, finding visible items by name or label, real clicks at their
+// centres, and screenshots taken once nothing moves and every remote picture has come.
 
-#include "ClientTestContext.h"
+#include "ClientWindow.h"
 #include "Fixtures.h"
-#include "PhoneWindow.h"
 #include "app/AppShell.h"
 #include "model/Session.h"
 #include "ui/SDWebImageManager.h"
@@ -25,32 +23,27 @@ class VenueViewHarness {
 protected:
     void setUpWindow()
     {
-        test_ = std::make_unique<ClientTestContext>();
+        client_ = std::make_unique<ClientWindow>();
         // Pictures come from the loopback server (fixture() serves those of its replies).
-        SDWebImageManager::install(test_->context());
-        test_->context().session().userLocation = QGeoCoordinate(31.2310, 121.4745);
-        shell_ = std::make_unique<AppShell>(test_->context());
-        phone_ = std::make_unique<PhoneWindow>(*shell_);
-        window_ = phone_->window();
-        QVERIFY2(window_, qPrintable(phone_->warningText()));
-        QVERIFY(QTest::qWaitForWindowExposed(window_));
+        SDWebImageManager::install(test().context());
+        test().context().session().userLocation = QGeoCoordinate(31.2310, 121.4745);
+        client_->open();
+        window_ = client_->window();
     }
 
     void tearDownWindow()
     {
         window_ = nullptr;
-        phone_->close();
-        const QString warnings = phone_->warningText();
-        phone_.reset();
-        shell_.reset();
-        test_.reset();
-        QVERIFY2(warnings.isEmpty(), qPrintable(warnings));
+        client_->close();
+        client_.reset();
     }
 
-    QByteArray fixture(const QString &name) const
+    ClientTestContext &test() { return client_->test(); }
+
+    QByteArray fixture(const QString &name)
     {
         const QByteArray text =
-            Fixtures::bytes(name).replace("http://img.nuvora.cn", test_->api().baseUrl().toUtf8());
+            Fixtures::bytes(name).replace("http://img.nuvora.cn", test().api().baseUrl().toUtf8());
         // Every picture it names, at each size the client asks for, served as a plain tile.
         static const QRegularExpression address(
             QStringLiteral("\"http://127\\.0\\.0\\.1:\\d+(/[^\"]+)\""));
@@ -66,7 +59,7 @@ protected:
             picture.headers = {{"Content-Type", "image/png"}};
             picture.body = png;
             for (const char *size : {"", "!100", "!160", "!200"})
-                test_->api().setReply(path + QLatin1String(size), picture);
+                test().api().setReply(path + QLatin1String(size), picture);
         }
         return text;
     }
@@ -74,12 +67,12 @@ protected:
     void screenshot(const QString &name)
     {
         // No screen slides, and every remote picture has come or failed.
-        QVERIFY(phone_->waitUntilIdle());
+        QVERIFY(client_->phone().waitUntilIdle());
         QTRY_VERIFY(!find([](QQuickItem *item) {
             auto *image = qobject_cast<WebImage *>(item);
             return image && !image->url().isEmpty() && !image->loaded() && !image->failed();
         }));
-        QVERIFY(phone_->saveScreenshot(name));
+        QVERIFY(client_->phone().saveScreenshot(name));
     }
 
     QQuickItem *find(const std::function<bool(QQuickItem *)> &match) const
@@ -117,8 +110,6 @@ protected:
         return true;
     }
 
-    std::unique_ptr<ClientTestContext> test_;
-    std::unique_ptr<AppShell> shell_;
-    std::unique_ptr<PhoneWindow> phone_;
+    std::unique_ptr<ClientWindow> client_;
     QQuickWindow *window_ = nullptr;
 };

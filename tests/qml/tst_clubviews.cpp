@@ -4,9 +4,7 @@
 
 #include "VenueViewHarness.h"
 #include "api/json/JsonReader.h"
-#include "app/AppShell.h"
 #include "model/Advertisement.h"
-#include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
 #include "platform/NotificationCenter.h"
@@ -18,15 +16,8 @@
 #include "screens/venues/ClubListViewController.h"
 #include "screens/venues/ClubSearchResultsViewController.h"
 #include "screens/venues/ClubSearchViewController.h"
-#include "ui/SDWebImageManager.h"
-#include "ui/WebImage.h"
 
-#include <QBuffer>
-#include <QImage>
 #include <QPointer>
-#include <QQuickItem>
-#include <QRegularExpression>
-#include <QTest>
 
 class tst_ClubViews : public QObject, protected VenueViewHarness {
     Q_OBJECT
@@ -42,11 +33,11 @@ private slots:
 
 void tst_ClubViews::listFiltersAndBanner()
 {
-    test_->reply("club.php", ScriptedReply::json(fixture("clubs_nearby.json")));
-    test_->reply("my_club_favor.php", ScriptedReply::json(fixture("clubs_favor.json")));
-    auto *list = new ClubListViewController(test_->context());
+    test().reply("club.php", ScriptedReply::json(fixture("clubs_nearby.json")));
+    test().reply("my_club_favor.php", ScriptedReply::json(fixture("clubs_favor.json")));
+    auto *list = new ClubListViewController(test().context());
     list->setFilterBarTimings(60000, 60000);
-    test_->context().navigation().setViewControllers({list}, false);
+    test().context().navigation().setViewControllers({list}, false);
     QTRY_COMPARE(list->records()->count(), 10);
     screenshot(QStringLiteral("ClubListViewNearby"));
 
@@ -56,33 +47,33 @@ void tst_ClubViews::listFiltersAndBanner()
     screenshot(QStringLiteral("ClubListViewFavorites"));
     QVERIFY(click(named(QStringLiteral("filter1024"))));
     QCOMPARE(list->clubType(), int(ClubListViewController::Nearby));
-    QCOMPARE(test_->requestsTo("club.php"), 1);
+    QCOMPARE(test().requestsTo("club.php"), 1);
     QVERIFY(click(named(QStringLiteral("filter1027"))));
-    QCOMPARE(test_->router().last(), QStringLiteral("clubSearch"));
+    QCOMPARE(test().router().last(), QStringLiteral("clubSearch"));
 
     // A row opens its club.
     QQuickItem *row = find([](QQuickItem *item) {
         return item->property("name").toString() == QStringLiteral("Park 97");
     });
     QVERIFY(click(row));
-    QCOMPARE(test_->router().last(), QStringLiteral("club 19"));
+    QCOMPARE(test().router().last(), QStringLiteral("club 19"));
 
     // The advertisements arrive after the list: the banner comes, and opens its club.
-    test_->context().session().setAds(Advertisement(*nuvora::json::JsonReader().objectWithData(
+    test().context().session().setAds(Advertisement(*nuvora::json::JsonReader().objectWithData(
         R"({"club":[{"img":"","id":"32"},{"img":"","id":"8"}]})")));
-    test_->context().notifications().post(NotificationNames::adReceived);
+    test().context().notifications().post(NotificationNames::adReceived);
     QTRY_VERIFY(named(QStringLiteral("adScroll")));
     screenshot(QStringLiteral("ClubListViewWithBanner"));
     QVERIFY(click(named(QStringLiteral("adScroll"))));
-    QCOMPARE(test_->router().last(), QStringLiteral("clubWithId 32"));
+    QCOMPARE(test().router().last(), QStringLiteral("clubWithId 32"));
 }
 
 void tst_ClubViews::callSheetTakesThePresses()
 {
-    test_->reply("club_show.php", ScriptedReply::json(fixture("club_show_31.json")));
-    test_->context().urlOpener().setSchemesWithoutHandler({QStringLiteral("tel")});
-    auto *detail = new ClubDetailViewController(test_->context(), Club::withId(31));
-    test_->context().navigation().setViewControllers({detail}, false);
+    test().reply("club_show.php", ScriptedReply::json(fixture("club_show_31.json")));
+    test().context().urlOpener().setSchemesWithoutHandler({QStringLiteral("tel")});
+    auto *detail = new ClubDetailViewController(test().context(), Club::withId(31));
+    test().context().navigation().setViewControllers({detail}, false);
     QTRY_VERIFY(!detail->isLoading());
     screenshot(QStringLiteral("ClubDetailViewLoaded"));
 
@@ -90,14 +81,14 @@ void tst_ClubViews::callSheetTakesThePresses()
     QPointer<QQuickItem> favor = named(QStringLiteral("favorButton"));
     QVERIFY(favor);
     QVERIFY(click(named(QStringLiteral("telephonePanel"))));
-    AlertPresenter &alerts = test_->context().alerts();
+    AlertPresenter &alerts = test().context().alerts();
     QVERIFY(alerts.isActionSheet());
     screenshot(QStringLiteral("ClubDetailViewCallSheet"));
     // The like button lies under the sheet's dimmed cover: no request goes out (the
     // loopback server has no answer scripted for one).
     QVERIFY(click(favor));
     QVERIFY(alerts.isActionSheet());
-    QCOMPARE(test_->requestsTo("club_favor_post.php"), 0);
+    QCOMPARE(test().requestsTo("club_favor_post.php"), 0);
 
     QVERIFY(click(labelled(QStringLiteral("拨打"))));
     QTRY_VERIFY(!alerts.isActionSheet());
@@ -116,7 +107,7 @@ void tst_ClubViews::callSheetTakesThePresses()
     flickable->setProperty("contentY", detail->layout()->contentHeight() - flickable->height());
     screenshot(QStringLiteral("ClubDetailViewBottom"));
 
-    test_->reply("club_favor_post.php", ScriptedReply::json(R"({"status":1,"message":""})"));
+    test().reply("club_favor_post.php", ScriptedReply::json(R"({"status":1,"message":""})"));
     flickable->setProperty("contentY", 0);
     QVERIFY(click(named(QStringLiteral("favorButton"))));
     QTRY_VERIFY(detail->isFavored());
@@ -126,8 +117,8 @@ void tst_ClubViews::callSheetTakesThePresses()
 
 void tst_ClubViews::searchFormAndResults()
 {
-    auto *form = new ClubSearchViewController(test_->context());
-    test_->context().navigation().setViewControllers({form}, false);
+    auto *form = new ClubSearchViewController(test().context());
+    test().context().navigation().setViewControllers({form}, false);
     screenshot(QStringLiteral("ClubSearchViewForm"));
     QVERIFY(
         click(find([](QQuickItem *item) { return item->property("label").toString() == "城市"; })));
@@ -140,10 +131,10 @@ void tst_ClubViews::searchFormAndResults()
     QVERIFY(click(labelled(QStringLiteral("完成"))));
     QVERIFY(!form->isPickerShown());
 
-    test_->reply("club.php", ScriptedReply::json(fixture("clubs_nearby.json")));
+    test().reply("club.php", ScriptedReply::json(fixture("clubs_nearby.json")));
     auto *results =
-        new ClubSearchResultsViewController(test_->context(), QStringLiteral("Club"), 0, 0);
-    test_->context().navigation().pushViewController(results, false);
+        new ClubSearchResultsViewController(test().context(), QStringLiteral("Club"), 0, 0);
+    test().context().navigation().pushViewController(results, false);
     QTRY_COMPARE(results->records()->count(), 10);
     screenshot(QStringLiteral("ClubSearchResultsViewFound"));
 }
@@ -154,8 +145,8 @@ void tst_ClubViews::mapAndAlbum()
     club.name = QStringLiteral("千图馆 Gallery Lounge");
     club.address = QStringLiteral("衡山路8号");
     club.coordinate = QGeoCoordinate(31.2240, 121.4660);
-    auto *map = new BLKMapViewController(test_->context(), ClubAnnotation(club));
-    test_->context().navigation().setViewControllers({map}, false);
+    auto *map = new BLKMapViewController(test().context(), ClubAnnotation(club));
+    test().context().navigation().setViewControllers({map}, false);
     QVERIFY(map->isUserLocationVisible());
     // The pin drops onto the club, then its callout shows.
     QQuickItem *pin = named(QStringLiteral("pin"));
@@ -167,9 +158,9 @@ void tst_ClubViews::mapAndAlbum()
     QVERIFY(!map->isCalloutShown());
     QTRY_VERIFY(!named(QStringLiteral("callout")));
 
-    test_->reply("club_photo.php", ScriptedReply::json(fixture("club_photo_31.json")));
-    auto *album = new ClubAlbumsViewController(test_->context(), club);
-    test_->context().navigation().pushViewController(album, false);
+    test().reply("club_photo.php", ScriptedReply::json(fixture("club_photo_31.json")));
+    auto *album = new ClubAlbumsViewController(test().context(), club);
+    test().context().navigation().pushViewController(album, false);
     QTRY_COMPARE(album->records()->count(), 18);
     screenshot(QStringLiteral("ClubAlbumsViewPhotos"));
     // The second thumbnail of the first row.
@@ -178,7 +169,7 @@ void tst_ClubViews::mapAndAlbum()
                && item->parentItem()->property("index").toInt() == 0;
     });
     QVERIFY(click(thumbnail));
-    QCOMPARE(test_->router().last(), QStringLiteral("photoViewer 2 of 18"));
+    QCOMPARE(test().router().last(), QStringLiteral("photoViewer 2 of 18"));
 }
 
 QTEST_MAIN(tst_ClubViews)

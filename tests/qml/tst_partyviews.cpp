@@ -59,17 +59,17 @@ private:
 
 void tst_PartyViews::listTabsAndBanner()
 {
-    test_->reply("party.php", ScriptedReply::json(fixture("partys_current.json")));
-    test_->reply("my_party_join.php",
+    test().reply("party.php", ScriptedReply::json(fixture("partys_current.json")));
+    test().reply("my_party_join.php",
                  ScriptedReply::json(fixture("partys_current.json")
                                          .replace("\"pid\": \"1\"", "\"pid\": \"41\"")
                                          .replace("\"pid\": \"2\"", "\"pid\": \"42\"")
                                          .replace("\"pid\": \"3\"", "\"pid\": \"43\"")));
-    test_->context().session().setAds(Advertisement(*nuvora::json::JsonReader().objectWithData(
+    test().context().session().setAds(Advertisement(*nuvora::json::JsonReader().objectWithData(
         R"({"club":[],"party":[{"img":"","id":"31"},{"img":"","id":"8"}]})")));
-    auto *list = new PartyListViewController(test_->context());
+    auto *list = new PartyListViewController(test().context());
     list->setFilterBarTimings(60000, 60000);
-    test_->context().navigation().setViewControllers({list}, false);
+    test().context().navigation().setViewControllers({list}, false);
     QTRY_COMPARE(list->records()->count(), 3);
     QVERIFY(named(QStringLiteral("adScroll")));
     screenshot(QStringLiteral("PartyListViewCurrent"));
@@ -81,26 +81,26 @@ void tst_PartyViews::listTabsAndBanner()
     screenshot(QStringLiteral("PartyListViewMine"));
     QVERIFY(click(named(QStringLiteral("filter9999"))));
     QCOMPARE(list->partyType(), int(PartyListViewController::Current));
-    QCOMPARE(test_->requestsTo("party.php"), 1);
+    QCOMPARE(test().requestsTo("party.php"), 1);
 
     // A row opens its party; the banner opens the advertised one.
     QQuickItem *row = find([](QQuickItem *item) {
         return item->property("title").toString() == QStringLiteral("复古迪斯科之夜");
     });
     QVERIFY(click(row));
-    QCOMPARE(test_->router().last(), QStringLiteral("partyDetail 2"));
+    QCOMPARE(test().router().last(), QStringLiteral("partyDetail 2"));
     QVERIFY(click(named(QStringLiteral("adScroll"))));
-    QCOMPARE(test_->router().last(), QStringLiteral("party 31"));
+    QCOMPARE(test().router().last(), QStringLiteral("party 31"));
     QVERIFY(click(named(QStringLiteral("refreshButton"))));
-    QTRY_COMPARE(test_->requestsTo("party.php"), 2);
+    QTRY_COMPARE(test().requestsTo("party.php"), 2);
 }
 
 void tst_PartyViews::signUpAndWithdrawQuestion()
 {
-    test_->reply("party_show.php", ScriptedReply::json(fixture("party_show_31.json")));
-    test_->reply("party_join_post.php", ScriptedReply::json(R"({"status":1,"message":""})"));
-    auto *detail = new PartyDetailViewController(test_->context(), Party::withId(31));
-    test_->context().navigation().setViewControllers({detail}, false);
+    test().reply("party_show.php", ScriptedReply::json(fixture("party_show_31.json")));
+    test().reply("party_join_post.php", ScriptedReply::json(R"({"status":1,"message":""})"));
+    auto *detail = new PartyDetailViewController(test().context(), Party::withId(31));
+    test().context().navigation().setViewControllers({detail}, false);
     QTRY_VERIFY(!detail->isLoading());
     screenshot(QStringLiteral("PartyDetailViewLoaded"));
 
@@ -114,17 +114,17 @@ void tst_PartyViews::signUpAndWithdrawQuestion()
     QPointer<QQuickItem> favor = named(QStringLiteral("favorButton"));
     QVERIFY(favor);
     QVERIFY(click(named(QStringLiteral("joinedButton"))));
-    AlertPresenter &alerts = test_->context().alerts();
+    AlertPresenter &alerts = test().context().alerts();
     QCOMPARE(alerts.alertTitle(), QStringLiteral("将为您取消报名，是否继续？"));
     screenshot(QStringLiteral("PartyDetailViewWithdrawQuestion"));
     QVERIFY(click(favor));
-    QCOMPARE(test_->requestsTo("party_favor_post.php"), 0);
+    QCOMPARE(test().requestsTo("party_favor_post.php"), 0);
     QVERIFY(click(labelled(QStringLiteral("否"))));
     QTRY_VERIFY(!alerts.alertVisible());
     QVERIFY(detail->isJoined());
-    QCOMPARE(test_->requestsTo("party_join_out.php"), 0);
+    QCOMPARE(test().requestsTo("party_join_out.php"), 0);
 
-    test_->reply("party_join_out.php", ScriptedReply::json(R"({"status":1,"message":""})"));
+    test().reply("party_join_out.php", ScriptedReply::json(R"({"status":1,"message":""})"));
     QVERIFY(click(named(QStringLiteral("joinedButton"))));
     QVERIFY(click(labelled(QStringLiteral("是"))));
     QTRY_VERIFY(!detail->isJoined());
@@ -144,11 +144,11 @@ void tst_PartyViews::signUpAndWithdrawQuestion()
 void tst_PartyViews::formChecksAndKeys()
 {
     // The form over the party's page.
-    test_->reply("party_show.php", ScriptedReply::json(fixture("party_show_31.json")));
-    auto *below = new PartyDetailViewController(test_->context(), Party::withId(31));
-    auto *form = new PartyJoinViewController(test_->context(), 31);
-    test_->context().navigation().setViewControllers({below, form}, false);
-    QVERIFY(phone_->waitUntilIdle());
+    test().reply("party_show.php", ScriptedReply::json(fixture("party_show_31.json")));
+    auto *below = new PartyDetailViewController(test().context(), Party::withId(31));
+    auto *form = new PartyJoinViewController(test().context(), 31);
+    test().context().navigation().setViewControllers({below, form}, false);
+    QVERIFY(client_->phone().waitUntilIdle());
     // The cursor stands in the name field.
     QTRY_VERIFY(input(QStringLiteral("nameField"))
                 && input(QStringLiteral("nameField"))->hasActiveFocus());
@@ -166,17 +166,17 @@ void tst_PartyViews::formChecksAndKeys()
     QTest::keyClick(window_, Qt::Key_Backspace);
     QCOMPARE(form->count(), QString());
 
-    AlertPresenter &alerts = test_->context().alerts();
+    AlertPresenter &alerts = test().context().alerts();
     QVERIFY(click(named(QStringLiteral("commitButton"))));
     QCOMPARE(alerts.alertTitle(), QStringLiteral("请提供出席人数"));
     screenshot(QStringLiteral("PartyJoinViewCheck"));
     QVERIFY(click(labelled(AlertPresenter::kOkButton)));
     QTRY_VERIFY(!alerts.alertVisible());
-    QCOMPARE(test_->requestsTo("party_join_post.php"), 0);
+    QCOMPARE(test().requestsTo("party_join_post.php"), 0);
 
     ScriptedReply ok = ScriptedReply::json(R"({"status":1,"message":"报名成功"})");
     ok.delayMs = 400;
-    test_->reply("party_join_post.php", ok);
+    test().reply("party_join_post.php", ok);
     QVERIFY(click(input(QStringLiteral("countField"))));
     type(QStringLiteral("2"));
     QVERIFY(click(named(QStringLiteral("commitButton"))));
@@ -186,22 +186,22 @@ void tst_PartyViews::formChecksAndKeys()
     QTRY_COMPARE(alerts.alertTitle(), QStringLiteral("报名成功！"));
     screenshot(QStringLiteral("PartyJoinViewJoined"));
     QVERIFY(click(labelled(AlertPresenter::kOkButton)));
-    QTRY_COMPARE(test_->context().navigation().topViewController(), below);
+    QTRY_COMPARE(test().context().navigation().topViewController(), below);
 }
 
 void tst_PartyViews::ownPartiesAndAlbum()
 {
     User demo;
     demo.userId = 2;
-    test_->reply("my_party_join.php", ScriptedReply::json(fixture("partys_current.json")));
-    auto *mine = new MyPartyListViewController(test_->context(), demo);
-    test_->context().navigation().setViewControllers({mine}, false);
+    test().reply("my_party_join.php", ScriptedReply::json(fixture("partys_current.json")));
+    auto *mine = new MyPartyListViewController(test().context(), demo);
+    test().context().navigation().setViewControllers({mine}, false);
     QTRY_COMPARE(mine->records()->count(), 3);
     screenshot(QStringLiteral("MyPartyListView"));
 
-    test_->reply("party_photo.php", ScriptedReply::json(fixture("party_show_31.json")));
-    auto *album = new PartyAlbumsViewController(test_->context(), Party::withId(31));
-    test_->context().navigation().pushViewController(album, false);
+    test().reply("party_photo.php", ScriptedReply::json(fixture("party_show_31.json")));
+    auto *album = new PartyAlbumsViewController(test().context(), Party::withId(31));
+    test().context().navigation().pushViewController(album, false);
     QTRY_COMPARE(album->records()->count(), 3);
     screenshot(QStringLiteral("PartyAlbumsView"));
     QQuickItem *thumbnail = find([](QQuickItem *item) {
@@ -209,7 +209,7 @@ void tst_PartyViews::ownPartiesAndAlbum()
                && item->parentItem()->property("index").toInt() == 0;
     });
     QVERIFY(click(thumbnail));
-    QCOMPARE(test_->router().last(), QStringLiteral("photoViewer 3 of 3"));
+    QCOMPARE(test().router().last(), QStringLiteral("photoViewer 3 of 3"));
 }
 
 QTEST_MAIN(tst_PartyViews)

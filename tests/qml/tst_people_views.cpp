@@ -3,7 +3,7 @@
 // shows above the first row, and a double tap zooms a photo in the viewer while a
 // single tap brings its bars back. Any QML warning fails; screenshots are taken.
 
-#include "ClientTestContext.h"
+#include "ClientWindow.h"
 #include "PhoneWindow.h"
 #include "app/AppShell.h"
 #include "model/Session.h"
@@ -41,43 +41,36 @@ private:
     QPoint centreOf(QQuickItem *item) const;
     void screenshot(const QString &name);
 
-    std::unique_ptr<ClientTestContext> test_;
-    std::unique_ptr<AppShell> shell_;
-    std::unique_ptr<PhoneWindow> phone_;
+    ClientTestContext &test() { return client_->test(); }
+
+    std::unique_ptr<ClientWindow> client_;
     QQuickWindow *window_ = nullptr;
 };
 
 void tst_PeopleViews::init()
 {
-    test_ = std::make_unique<ClientTestContext>();
-    (*test_)->session().userLocation = QGeoCoordinate(31.2310, 121.4745);
-    shell_ = std::make_unique<AppShell>(test_->context());
-    phone_ = std::make_unique<PhoneWindow>(*shell_);
-    window_ = phone_->window();
-    QVERIFY2(window_, qPrintable(phone_->warningText()));
-    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    client_ = std::make_unique<ClientWindow>();
+    test()->session().userLocation = QGeoCoordinate(31.2310, 121.4745);
+    client_->open();
+    window_ = client_->window();
 }
 
 void tst_PeopleViews::cleanup()
 {
     window_ = nullptr;
-    phone_->close();
-    const QString warnings = phone_->warningText();
-    phone_.reset();
-    shell_.reset();
-    test_.reset();
-    QVERIFY2(warnings.isEmpty(), qPrintable(warnings));
+    client_->close();
+    client_.reset();
 }
 
 void tst_PeopleViews::show(ViewController *controller)
 {
-    (*test_)->navigation().setViewControllers({controller}, false);
+    test()->navigation().setViewControllers({controller}, false);
 }
 
 UserListViewController *tst_PeopleViews::showNearby()
 {
-    test_->replyFixture("user_nearby.php", "user_nearby_full_page.json");
-    auto *nearby = new UserListViewController(test_->context());
+    test().replyFixture("user_nearby.php", "user_nearby_full_page.json");
+    auto *nearby = new UserListViewController(test().context());
     nearby->setFilterBarTimings(600, 10000);
     show(nearby);
     return nearby;
@@ -119,7 +112,7 @@ void tst_PeopleViews::screenshot(const QString &name)
 {
     // Images and animations settle.
     QTest::qWait(500);
-    QVERIFY(phone_->saveScreenshot(name));
+    QVERIFY(client_->phone().saveScreenshot(name));
 }
 
 void tst_PeopleViews::swipeFlipsTheNearbyTable()
@@ -151,7 +144,7 @@ void tst_PeopleViews::swipeFlipsTheNearbyTable()
     QTest::mouseRelease(window_, Qt::LeftButton, {}, start, 10);
     QTRY_COMPARE(nearby->tableStyle(), int(UserListViewController::GridStyle));
     QVERIFY(!nearby->flipFromRight());
-    QCOMPARE(test_->requestsTo("user_nearby.php"), 1);
+    QCOMPARE(test().requestsTo("user_nearby.php"), 1);
     QCOMPARE(nearby->records()->count(), 20);
 }
 
@@ -174,43 +167,43 @@ void tst_PeopleViews::gridAvatarOpensItsUser()
     QVERIFY(avatar);
     QTest::mouseClick(window_, Qt::LeftButton, {}, centreOf(avatar));
     // Row 1, column 2: the seventh user of the reply.
-    QTRY_COMPARE(test_->router().last(),
+    QTRY_COMPARE(test().router().last(),
                  QStringLiteral("userHome %1").arg(nearby->userAt(6)->userId));
     screenshot(QStringLiteral("UserListGrid"));
 }
 
 void tst_PeopleViews::homePageFromTheReply()
 {
-    test_->replyFixture("home.php", "home_user67.json");
+    test().replyFixture("home.php", "home_user67.json");
     User user;
     user.userId = 67;
     user.nickname = QStringLiteral("相册达人Ava");
-    auto *home = new UserHomeViewController(test_->context(), user);
+    auto *home = new UserHomeViewController(test().context(), user);
     show(home);
     QTRY_COMPARE(home->photos().size(), 8);
     QQuickItem *follow = nullptr;
     QTRY_VERIFY((follow = item(QStringLiteral("followButton"))));
     screenshot(QStringLiteral("UserHomeView"));
 
-    test_->reply("home_follow_post.php",
+    test().reply("home_follow_post.php",
                  ScriptedReply::json(R"({"status":1,"message":"关注成功"})"));
     QTest::mouseClick(window_, Qt::LeftButton, {}, centreOf(follow));
     QTRY_VERIFY(home->followed());
-    QTRY_COMPARE((*test_)->alerts().alertTitle(), QStringLiteral("关注成功"));
+    QTRY_COMPARE(test()->alerts().alertTitle(), QStringLiteral("关注成功"));
     screenshot(QStringLiteral("UserHomeFollowedAlert"));
     QQuickItem *ok = nullptr;
     QTRY_VERIFY((ok = itemOfType("AlertButton")));
     QTest::mouseClick(window_, Qt::LeftButton, {}, centreOf(ok));
-    QTRY_VERIFY(!(*test_)->alerts().alertVisible());
+    QTRY_VERIFY(!test()->alerts().alertVisible());
     QTRY_VERIFY(item(QStringLiteral("followedButton")));
 
-    show(new UserInfoViewController(test_->context(), home->user()));
+    show(new UserInfoViewController(test().context(), home->user()));
     screenshot(QStringLiteral("UserInfoView"));
 }
 
 void tst_PeopleViews::searchFormWithThePanel()
 {
-    auto *search = new UserSearchViewController(test_->context());
+    auto *search = new UserSearchViewController(test().context());
     show(search);
     QQuickItem *city = nullptr;
     QTRY_VERIFY((city = item(QStringLiteral("cityChoice"))));
@@ -240,7 +233,7 @@ void tst_PeopleViews::searchFormWithThePanel()
 void tst_PeopleViews::viewerDoubleTapZoomsAndSingleTapShowsTheBars()
 {
     auto *viewer = new KTPhotoScrollViewController(
-        test_->context(),
+        test().context(),
         std::make_unique<ImageDataSource>(ImageDataSource::fromAddresses(
             {QStringLiteral("a.jpg"), QStringLiteral("b.jpg"), QStringLiteral("c.jpg")})),
         1);
@@ -280,7 +273,7 @@ void tst_PeopleViews::viewerDoubleTapZoomsAndSingleTapShowsTheBars()
     QVERIFY(!viewer->isChromeHidden());
 
     // The window turned on its side: the viewer lays itself out anew on the same photo.
-    QVERIFY(shell_->isTurnable());
+    QVERIFY(client_->shell().isTurnable());
     window_->resize(480, 320);
     QTRY_COMPARE(viewer->stripWidth(), 480.0 + 40);
     QCOMPARE(viewer->stripHeight(), 300.0);
@@ -289,9 +282,9 @@ void tst_PeopleViews::viewerDoubleTapZoomsAndSingleTapShowsTheBars()
     screenshot(QStringLiteral("PhotoViewerTurned"));
 
     // Leaving it, the window stands upright again.
-    show(new UserSearchViewController(test_->context()));
+    show(new UserSearchViewController(test().context()));
     QTRY_COMPARE(window_->size(), QSize(320, 480));
-    QVERIFY(!shell_->isTurnable());
+    QVERIFY(!client_->shell().isTurnable());
 }
 
 QTEST_MAIN(tst_PeopleViews)

@@ -3,7 +3,7 @@
 // region picker, driven through the controllers as a user's taps would. Any QML
 // warning fails; screenshots go beside the smoke test's.
 
-#include "ClientTestContext.h"
+#include "ClientWindow.h"
 #include "PhoneWindow.h"
 #include "app/AppShell.h"
 #include "app/RegisterStepThreeViewController.h"
@@ -39,9 +39,9 @@ private:
     QList<QObject *> shown(const char *className) const;
     bool wheelsRestAt(double panelY) const;
 
-    std::unique_ptr<ClientTestContext> test_;
-    std::unique_ptr<AppShell> shell_;
-    std::unique_ptr<PhoneWindow> phone_;
+    ClientTestContext &test() { return client_->test(); }
+
+    std::unique_ptr<ClientWindow> client_;
     QQuickWindow *window_ = nullptr;
 };
 
@@ -52,35 +52,28 @@ void tst_RegisterViews::initTestCase()
 
 void tst_RegisterViews::init()
 {
-    test_ = std::make_unique<ClientTestContext>();
-    shell_ = std::make_unique<AppShell>(test_->context());
-    phone_ = std::make_unique<PhoneWindow>(*shell_);
-    window_ = phone_->window();
-    QVERIFY2(window_, qPrintable(phone_->warningText()));
-    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    client_ = std::make_unique<ClientWindow>();
+    client_->open();
+    window_ = client_->window();
 }
 
 void tst_RegisterViews::cleanup()
 {
     window_ = nullptr;
-    phone_->close();
-    const QString warnings = phone_->warningText();
-    phone_.reset();
-    shell_.reset();
-    test_.reset();
-    QVERIFY2(warnings.isEmpty(), qPrintable(warnings));
+    client_->close();
+    client_.reset();
 }
 
 void tst_RegisterViews::settle(std::optional<double> panelY)
 {
-    QVERIFY(phone_->waitUntilIdle());
+    QVERIFY(client_->phone().waitUntilIdle());
     if (panelY)
         QTRY_VERIFY(wheelsRestAt(*panelY));
 }
 
 void tst_RegisterViews::screenshot(const QString &name)
 {
-    QVERIFY(phone_->saveScreenshot(name));
+    QVERIFY(client_->phone().saveScreenshot(name));
 }
 
 bool tst_RegisterViews::wheelsRestAt(double panelY) const
@@ -111,9 +104,9 @@ QList<QObject *> tst_RegisterViews::shown(const char *className) const
 
 void tst_RegisterViews::imagePickerDialogAndCrop()
 {
-    auto *stepTwo = new RegisterStepTwoViewController(test_->context());
-    (*test_)->navigation().setViewControllers({stepTwo}, false);
-    AlertPresenter &alerts = (*test_)->alerts();
+    auto *stepTwo = new RegisterStepTwoViewController(test().context());
+    test()->navigation().setViewControllers({stepTwo}, false);
+    AlertPresenter &alerts = test()->alerts();
     QVERIFY(alerts.isActionSheet());
     alerts.answer(1);
     QVERIFY(stepTwo->imagePicker()->isChoosingFile());
@@ -141,8 +134,8 @@ void tst_RegisterViews::imagePickerDialogAndCrop()
 
 void tst_RegisterViews::datePanelSlidesUp()
 {
-    auto *stepThree = new RegisterStepThreeViewController(test_->context(), "jpeg");
-    (*test_)->navigation().setViewControllers({stepThree}, false);
+    auto *stepThree = new RegisterStepThreeViewController(test().context(), "jpeg");
+    test()->navigation().setViewControllers({stepThree}, false);
     stepThree->setNickname(QStringLiteral("夜行者"));
     stepThree->selectGender(2);
     stepThree->selectBirthday();
@@ -173,9 +166,9 @@ void tst_RegisterViews::datePanelSlidesUp()
 
 void tst_RegisterViews::regionPickerFollowsTheWheels()
 {
-    test_->replyFixture(LocationViewController::kScript, "lbs_unknown_place.json");
-    auto *location = new LocationViewController(test_->context());
-    (*test_)->navigation().presentViewController(location, false);
+    test().replyFixture(LocationViewController::kScript, "lbs_unknown_place.json");
+    auto *location = new LocationViewController(test().context());
+    test()->navigation().presentViewController(location, false);
     QTRY_VERIFY(!location->isRunning());
     location->manualToSelectCity();
     settle(location->pickerY());
