@@ -91,7 +91,6 @@ void PartiesE2ETest::init()
     QTRY_VERIFY(qobject_cast<MainViewController *>(context.navigation().bottomViewController()));
     hub_ = qobject_cast<MainViewController *>(context.navigation().bottomViewController());
     QTRY_VERIFY_WITH_TIMEOUT(session.ads(), kWait);
-    // The reminder pop-up of the seed is not in the way of anything here.
 }
 
 void PartiesE2ETest::cleanup()
