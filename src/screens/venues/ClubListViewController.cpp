@@ -33,8 +33,7 @@ void ClubListViewController::viewDidLoad()
 void ClubListViewController::viewWillAppear(bool animated)
 {
     BLKTableViewController::viewWillAppear(animated);
-    if (records()->count() == 0 && !query()->busy())
-        query()->reload();
+    loadShownQueryIfEmpty();
 }
 
 void ClubListViewController::performFilter(int tag)
@@ -51,8 +50,7 @@ void ClubListViewController::performFilter(int tag)
     clubType_ = type;
     emit clubTypeChanged();
     setQuery(lists_.at(size_t(type)));
-    if (records()->count() == 0 && !query()->busy())
-        query()->reload();
+    loadShownQueryIfEmpty();
 }
 
 void ClubListViewController::refreshButtonTapped()

@@ -43,9 +43,7 @@ void PartyListViewController::performFilter(int tag)
     partyType_ = type;
     emit partyTypeChanged();
     setQuery(lists_.at(size_t(type)));
-    // A list shown before keeps its rows; the first visit asks for its first page.
-    if (records()->count() == 0 && !query()->busy())
-        query()->reload();
+    loadShownQueryIfEmpty();
 }
 
 void PartyListViewController::refreshButtonTapped()

@@ -48,6 +48,15 @@ QList<QPair<QString, QString>> ClientTestContext::lastFormOf(const QString &scri
     return {};
 }
 
+QString ClientTestContext::formValue(const QList<QPair<QString, QString>> &form, const QString &key)
+{
+    for (const auto &[name, value] : form) {
+        if (name == key)
+            return value;
+    }
+    return {};
+}
+
 int ClientTestContext::requestsInFlight(const QObject &owner)
 {
     int running = 0;

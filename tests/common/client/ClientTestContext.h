@@ -21,6 +21,8 @@ public:
     // Requests that reached the script so far, and the form of the last one.
     int requestsTo(const QString &script) const;
     QList<QPair<QString, QString>> lastFormOf(const QString &script) const;
+    // The value of `key` in a form; a null text when the form has no such field.
+    static QString formValue(const QList<QPair<QString, QString>> &form, const QString &key);
     // Requests `owner` (a screen, a slot) has out now: how a test sees at once that a
     // second tap sent nothing, without waiting for what the server might receive.
     static int requestsInFlight(const QObject &owner);

@@ -59,11 +59,7 @@ UserListViewController *tst_UserList::open(const QByteArray &firstPage)
 
 QString tst_UserList::formValue(const QString &key) const
 {
-    for (const auto &[name, value] : test_->lastFormOf("user_nearby.php")) {
-        if (name == key)
-            return value;
-    }
-    return {};
+    return ClientTestContext::formValue(test_->lastFormOf("user_nearby.php"), key);
 }
 
 void tst_UserList::filterChangeDropsTheSlowerPage()

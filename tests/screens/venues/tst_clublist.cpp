@@ -39,15 +39,6 @@ Advertisement adsWithClubs(const QByteArray &clubItems)
     return Advertisement(*value);
 }
 
-QString formValue(const QList<QPair<QString, QString>> &form, const QString &key)
-{
-    for (const auto &[name, value] : form) {
-        if (name == key)
-            return value;
-    }
-    return QStringLiteral("<none>");
-}
-
 } // namespace
 
 class ClubListTest : public QObject {
@@ -66,8 +57,8 @@ private slots:
         ClubListViewController *list = show();
         QTRY_COMPARE(list->records()->count(), 10);
         const auto form = test_->lastFormOf("club.php");
-        QCOMPARE(formValue(form, "sort"), QStringLiteral("nearby"));
-        QCOMPARE(formValue(form, "page"), QStringLiteral("1"));
+        QCOMPARE(ClientTestContext::formValue(form, "sort"), QStringLiteral("nearby"));
+        QCOMPARE(ClientTestContext::formValue(form, "page"), QStringLiteral("1"));
         const Club first = *list->records()->recordAt<Club>(0);
         QCOMPARE(first.name, QStringLiteral("Myst"));
         QCOMPARE(first.distance, QStringLiteral("1.38km"));
@@ -91,7 +82,8 @@ private slots:
         test_->reply("club.php", ScriptedReply::json(clubsReply(2, 200)));
         list->loadMore();
         QTRY_COMPARE(list->records()->count(), 4);
-        QCOMPARE(formValue(test_->lastFormOf("club.php"), "page"), QStringLiteral("2"));
+        QCOMPARE(ClientTestContext::formValue(test_->lastFormOf("club.php"), "page"),
+                 QStringLiteral("2"));
 
         // The popular list starts at its own page 1.
         list->performFilter(ClubListViewController::TopTag);
@@ -99,13 +91,14 @@ private slots:
         QCOMPARE(list->records()->count(), 0);
         QTRY_COMPARE(list->records()->count(), 2);
         auto form = test_->lastFormOf("club.php");
-        QCOMPARE(formValue(form, "sort"), QStringLiteral("top"));
-        QCOMPARE(formValue(form, "page"), QStringLiteral("1"));
+        QCOMPARE(ClientTestContext::formValue(form, "sort"), QStringLiteral("top"));
+        QCOMPARE(ClientTestContext::formValue(form, "page"), QStringLiteral("1"));
 
         list->performFilter(ClubListViewController::FavoritesTag);
         QTRY_COMPARE(list->records()->count(), 1);
         QCOMPARE(test_->requestsTo("my_club_favor.php"), 1);
-        QCOMPARE(formValue(test_->lastFormOf("my_club_favor.php"), "page"), QStringLiteral("1"));
+        QCOMPARE(ClientTestContext::formValue(test_->lastFormOf("my_club_favor.php"), "page"),
+                 QStringLiteral("1"));
 
         // Back to the nearby list: its rows at once, no request, and its page kept.
         const int sent = test_->requestsTo("club.php");
@@ -116,8 +109,8 @@ private slots:
         list->loadMore();
         QTRY_COMPARE(list->records()->count(), 5);
         form = test_->lastFormOf("club.php");
-        QCOMPARE(formValue(form, "sort"), QStringLiteral("nearby"));
-        QCOMPARE(formValue(form, "page"), QStringLiteral("3"));
+        QCOMPARE(ClientTestContext::formValue(form, "sort"), QStringLiteral("nearby"));
+        QCOMPARE(ClientTestContext::formValue(form, "page"), QStringLiteral("3"));
 
         // The filter shown already does nothing.
         list->performFilter(ClubListViewController::NearbyTag);
@@ -156,7 +149,8 @@ private slots:
         list->refreshButtonTapped();
         QVERIFY(list->busy());
         QTRY_COMPARE(list->records()->count(), 2);
-        QCOMPARE(formValue(test_->lastFormOf("club.php"), "page"), QStringLiteral("1"));
+        QCOMPARE(ClientTestContext::formValue(test_->lastFormOf("club.php"), "page"),
+                 QStringLiteral("1"));
         QCOMPARE(list->records()->recordAt<Club>(0)->clid, 400);
     }
 

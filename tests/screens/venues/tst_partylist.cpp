@@ -40,15 +40,6 @@ Advertisement adsWithParties(const QByteArray &partyItems)
     return Advertisement(*value);
 }
 
-QString formValue(const QList<QPair<QString, QString>> &form, const QString &key)
-{
-    for (const auto &[name, value] : form) {
-        if (name == key)
-            return value;
-    }
-    return QStringLiteral("<none>");
-}
-
 } // namespace
 
 class PartyListTest : public QObject {
@@ -83,7 +74,8 @@ private slots:
         test_->reply("party.php", ScriptedReply::json(partiesReply(2, 200)));
         list->loadMore();
         QTRY_COMPARE(list->records()->count(), 4);
-        QCOMPARE(formValue(test_->lastFormOf("party.php"), "page"), QStringLiteral("2"));
+        QCOMPARE(ClientTestContext::formValue(test_->lastFormOf("party.php"), "page"),
+                 QStringLiteral("2"));
 
         // Mine: its own first page, without a user named.
         list->performFilter(PartyListViewController::MineTag);
@@ -101,7 +93,8 @@ private slots:
         test_->reply("party.php", ScriptedReply::json(partiesReply(1, 300)));
         list->loadMore();
         QTRY_COMPARE(list->records()->count(), 5);
-        QCOMPARE(formValue(test_->lastFormOf("party.php"), "page"), QStringLiteral("3"));
+        QCOMPARE(ClientTestContext::formValue(test_->lastFormOf("party.php"), "page"),
+                 QStringLiteral("3"));
 
         // Mine again keeps its row; the shown filter and other tags do nothing.
         list->performFilter(PartyListViewController::MineTag);
@@ -154,7 +147,8 @@ private slots:
         test_->reply("party.php", ScriptedReply::json(partiesReply(2, 400)));
         list->refreshButtonTapped();
         QTRY_COMPARE(list->records()->count(), 2);
-        QCOMPARE(formValue(test_->lastFormOf("party.php"), "page"), QStringLiteral("1"));
+        QCOMPARE(ClientTestContext::formValue(test_->lastFormOf("party.php"), "page"),
+                 QStringLiteral("1"));
         QVERIFY(list->canLoadMore());
     }
 
@@ -211,12 +205,14 @@ private slots:
         test_->reply("my_party_join.php", ScriptedReply::json(partiesReply(1, 300)));
         list->loadMore();
         QTRY_COMPARE(list->records()->count(), 3);
-        QCOMPARE(formValue(test_->lastFormOf("my_party_join.php"), "page"), QStringLiteral("2"));
+        QCOMPARE(ClientTestContext::formValue(test_->lastFormOf("my_party_join.php"), "page"),
+                 QStringLiteral("2"));
         // Pulling it asks for the first page.
         test_->reply("my_party_join.php", ScriptedReply::json(partiesReply(1, 700)));
         list->refresh();
         QTRY_COMPARE(list->records()->count(), 1);
-        QCOMPARE(formValue(test_->lastFormOf("my_party_join.php"), "page"), QStringLiteral("1"));
+        QCOMPARE(ClientTestContext::formValue(test_->lastFormOf("my_party_join.php"), "page"),
+                 QStringLiteral("1"));
         list->selectRow(0);
         QCOMPARE(test_->router().last(), QStringLiteral("partyDetail 700"));
     }
