@@ -155,30 +155,24 @@ void AppRouter::openUserInfo(const User &user)
 
 // The timeline, the friend and favourite lists, the albums and the photo comments come
 // with the feed, relationship and photo screens.
-void AppRouter::openUserTimeLine(const User &user)
+void AppRouter::openUserTimeLine(const User &)
 {
-    Q_UNUSED(user)
 }
 
-void AppRouter::openUserFriendList(const User &user)
+void AppRouter::openUserFriendList(const User &)
 {
-    Q_UNUSED(user)
 }
 
-void AppRouter::openFavorList(const User &user)
+void AppRouter::openFavorList(const User &)
 {
-    Q_UNUSED(user)
 }
 
-void AppRouter::openUserAlbums(const User &user)
+void AppRouter::openUserAlbums(const User &)
 {
-    Q_UNUSED(user)
 }
 
-void AppRouter::openPictureComment(const User &user, const Picture &picture)
+void AppRouter::openPictureComment(const User &, const Picture &)
 {
-    Q_UNUSED(user)
-    Q_UNUSED(picture)
 }
 
 void AppRouter::openPartyWithId(int partyId)
@@ -218,20 +212,16 @@ void AppRouter::openClubAlbum(const Club &club)
     push(new ClubAlbumsViewController(context_, club));
 }
 
-void AppRouter::openClubBoard(const Club &club)
+void AppRouter::openClubBoard(const Club &)
 {
-    Q_UNUSED(club)
 }
 
-void AppRouter::openClubFans(const Club &club)
+void AppRouter::openClubFans(const Club &)
 {
-    Q_UNUSED(club)
 }
 
-void AppRouter::openClubShare(const Club &club, int service)
+void AppRouter::openClubShare(const Club &, int)
 {
-    Q_UNUSED(club)
-    Q_UNUSED(service)
 }
 
 void AppRouter::openParty(const Party &party)
@@ -251,20 +241,16 @@ void AppRouter::openPartyAlbum(const Party &party)
 
 // The party's board, its fans and sharing come with the board, relationship and sharing
 // screens.
-void AppRouter::openPartyBoard(const Party &party)
+void AppRouter::openPartyBoard(const Party &)
 {
-    Q_UNUSED(party)
 }
 
-void AppRouter::openPartyFans(const Party &party)
+void AppRouter::openPartyFans(const Party &)
 {
-    Q_UNUSED(party)
 }
 
-void AppRouter::openPartyShare(const Party &party, int service)
+void AppRouter::openPartyShare(const Party &, int)
 {
-    Q_UNUSED(party)
-    Q_UNUSED(service)
 }
 
 void AppRouter::openUserParties(const User &user)
