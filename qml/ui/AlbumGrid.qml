@@ -9,7 +9,6 @@ PagedList {
     readonly property AlbumTableViewController album: controller as AlbumTableViewController
 
     model: album.grid
-    refreshHeaderView: album.refreshHeaderView
     Accessible.name: "相册"
 
     delegate: AlbumsCell {

@@ -3,12 +3,11 @@ import Nuvora
 
 // The one table of a list screen: it reports its scroll events to the controller and
 // binds the controller's insets, pull-down header and load-more footer. A screen gives
-// it a model and a delegate; `refreshHeaderView` is set on screens that refresh by pulling.
+// it a model and a delegate; the header shows on every list that refreshes by pulling.
 ListView {
     id: list
 
     required property BLKLoadMoreTableViewController controller
-    property EGORefreshTableHeaderView refreshHeaderView: null
 
     clip: true
     boundsBehavior: Flickable.DragAndOvershootBounds
@@ -29,13 +28,13 @@ ListView {
 
     // Above row 0, seen only while the list is pulled down.
     Loader {
-        id: headerLoader
         parent: list.contentItem
         y: list.originY - height
         width: list.width
-        Component.onCompleted: {
-            if (list.refreshHeaderView)
-                headerLoader.setSource("RefreshHeader.qml", { view: list.refreshHeaderView })
+        active: list.controller.pullRefreshHeader !== null
+        sourceComponent: RefreshHeader {
+            objectName: "refreshHeader"
+            view: list.controller.pullRefreshHeader
         }
     }
 

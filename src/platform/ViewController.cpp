@@ -17,6 +17,11 @@ QString ViewController::viewName() const
     return name;
 }
 
+bool ViewController::isInFront() const
+{
+    return navigationController_ && navigationController_->visibleViewController() == this;
+}
+
 void ViewController::back()
 {
     if (navigationController_)

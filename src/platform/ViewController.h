@@ -18,6 +18,9 @@ public:
     AppContext &context() const { return context_; }
     // Whether a stack holds this screen (pushed or presented, and not yet removed).
     bool isOnStack() const { return navigationController_ != nullptr; }
+    // Whether this screen is the one the user sees: the modal screen, or else the top of
+    // its stack. A hub section kept between visits is not, once the hub is back.
+    bool isInFront() const;
 
     // The QML view drawing this controller: its class name without "Controller"
     // (LaunchingViewController -> LaunchingView).

@@ -3,6 +3,7 @@
 // footer telling whether more can be loaded. The table shows one PagedQuery at a time
 // (screens with tabs switch between theirs); a screen without one overrides loadMore().
 
+#include "EGORefreshTableHeaderView.h"
 #include "LoadMoreFooterView.h"
 #include "PagedQuery.h"
 #include "TableScroll.h"
@@ -21,6 +22,10 @@ class BLKLoadMoreTableViewController : public ViewController {
     Q_PROPERTY(PagedQuery *query READ query NOTIFY queryChanged)
     Q_PROPERTY(RecordListModel *records READ records NOTIFY queryChanged)
     Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
+    // The header a pull down shows; set exactly when a pull refreshes the list, so that
+    // no list refreshes on a pull the user cannot see.
+    Q_PROPERTY(EGORefreshTableHeaderView *pullRefreshHeader READ pullRefreshHeader NOTIFY
+                   pullRefreshHeaderChanged)
 public:
     // The visible height of a table below the navigation bar.
     static constexpr double kTableHeight = 416;
@@ -42,6 +47,8 @@ public:
     virtual void loadMore();
     void loadMoreCompleted();
 
+    virtual EGORefreshTableHeaderView *pullRefreshHeader() const { return nullptr; }
+
     // Scroll events the view reports besides the offset and drag state.
     Q_INVOKABLE virtual void scrollViewDidEndDragging(bool willDecelerate);
     Q_INVOKABLE virtual void scrollViewWillBeginDragging() {}
@@ -51,6 +58,7 @@ signals:
     void canLoadMoreChanged();
     void queryChanged();
     void busyChanged();
+    void pullRefreshHeaderChanged();
 
 protected:
     // Shows `query` in the table (a screen with tabs calls it on every switch); the

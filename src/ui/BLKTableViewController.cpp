@@ -19,6 +19,14 @@ void BLKTableViewController::setFilterBarTimings(int firstShowMs, int pulledShow
     filterBarPulledShowMs_ = pulledShowMs;
 }
 
+void BLKTableViewController::setRevealsFilterBar(bool reveals)
+{
+    if (reveals == revealsFilterBar_)
+        return;
+    revealsFilterBar_ = reveals;
+    emit pullRefreshHeaderChanged();
+}
+
 void BLKTableViewController::viewDidLoad()
 {
     header_->setDelegate(this);

@@ -23,6 +23,10 @@ public:
     explicit BLKTableViewController(AppContext &context, QObject *parent = nullptr);
 
     EGORefreshTableHeaderView *refreshHeaderView() const { return header_; }
+    EGORefreshTableHeaderView *pullRefreshHeader() const override
+    {
+        return revealsFilterBar_ ? nullptr : header_;
+    }
 
     // Reloads the list shown; a filter-bar list only shows its bar a while.
     virtual void refresh();
@@ -38,7 +42,7 @@ public:
     void setFilterBarTimings(int firstShowMs, int pulledShowMs);
 
 protected:
-    void setRevealsFilterBar(bool reveals) { revealsFilterBar_ = reveals; }
+    void setRevealsFilterBar(bool reveals);
     void viewDidLoad() override;
     void scrollViewDidScroll() override;
     void listRequestFinished(bool succeeded) override;

@@ -2,6 +2,7 @@
 
 #include "RequestSlot.h"
 #include "api/JSONFetcher.h"
+#include "model/JsonFields.h"
 
 namespace json = nuvora::json;
 
@@ -17,6 +18,11 @@ PagedQuery::PagedQuery(AppContext &context, QMetaType recordType, Request reques
 }
 
 PagedQuery::~PagedQuery() = default;
+
+QString PagedQuery::feedCursorOf(const json::Value &lastElement)
+{
+    return JsonFields::text(JsonFields::child(lastElement, "feed"), "feedid");
+}
 
 bool PagedQuery::busy() const
 {
@@ -47,9 +53,25 @@ void PagedQuery::cancel()
     slot_->cancel();
 }
 
+void PagedQuery::startAfresh()
+{
+    shownParameters_.reset();
+    keys_.clear();
+    page_ = 1;
+    cursor_ = kFirstCursor;
+    model_->clear();
+    setCanLoadMore(true);
+}
+
 void PagedQuery::fetch(bool firstPage)
 {
     QVariantMap parameters = request_.parameters ? request_.parameters() : QVariantMap();
+    if (shownParameters_ && *shownParameters_ != parameters)
+        startAfresh();
+    // A later page of rows never shown would be read as a continuation of other rows.
+    if (!shownParameters_)
+        firstPage = true;
+    const QVariantMap sentParameters = parameters;
     const int sentPage = firstPage ? 1 : page_ + 1;
     const QString sentCursor = firstPage ? kFirstCursor : cursor_;
     if (request_.paging == Paging::ByPage)
@@ -58,7 +80,9 @@ void PagedQuery::fetch(bool firstPage)
         parameters.insert(request_.cursorParameter, sentCursor);
     slot_->post(
         request_.script, parameters,
-        [this, firstPage, sentPage, sentCursor](const JSONFetcher &reply) {
+        [this, firstPage, sentPage, sentCursor, sentParameters](const JSONFetcher &reply) {
+            if (firstPage)
+                shownParameters_ = sentParameters;
             apply(reply.reply(), firstPage, sentPage, sentCursor);
             emit finished(true);
         },
@@ -80,7 +104,7 @@ void PagedQuery::apply(const json::Value &reply, bool firstPage, int sentPage,
     QVariantList rows;
     rows.reserve(qsizetype(elements.size()));
     for (const json::Value &element : elements) {
-        if (!element.isObject())
+        if (!element.isObject() || (request_.accepts && !request_.accepts(element)))
             continue;
         QVariant record = request_.makeRecord(element);
         const QString key = request_.keyOf ? request_.keyOf(record) : QString();

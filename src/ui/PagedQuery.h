@@ -3,7 +3,8 @@
 // more may exist, and whether a request is out. A screen holds one per list (one per
 // tab). A reply applies to the page it was asked for; reloading cancels the request in
 // flight; a failed load-more keeps the page number; a later page skips records already
-// listed, while `canLoadMore` follows the reply's own count.
+// listed, and rows of kinds the screen does not show, while `canLoadMore` and the cursor
+// follow the reply's own list. New parameters (a filter, a search) start paging afresh.
 
 #include "RecordListModel.h"
 #include "api/json/JsonValue.h"
@@ -14,6 +15,7 @@
 #include <QtQml/qqmlregistration.h>
 
 #include <functional>
+#include <optional>
 
 class AppContext;
 class JSONFetcher;
@@ -39,6 +41,8 @@ public:
         std::function<QVariant(const nuvora::json::Value &element)> makeRecord;
         // The identity of a row, for skipping repeats across pages; empty never repeats.
         std::function<QString(const QVariant &record)> keyOf;
+        // Whether an element becomes a row; a list without it shows every object.
+        std::function<bool(const nuvora::json::Value &element)> accepts;
         Paging paging = Paging::ByPage;
         QString cursorParameter = QStringLiteral("feedid");
         // Cursor lists: where the next page starts, read from the reply's last element.
@@ -64,6 +68,17 @@ public:
         return request;
     }
 
+    // A feed: entries paged by the "feedid" of the "feed" object inside each element.
+    template <class Record, class Make>
+    static Request feedOf(QString script, QString replyKey, Make make)
+    {
+        Request request = listOf<Record>(std::move(script), std::move(replyKey), std::move(make));
+        request.paging = Paging::ByCursor;
+        request.cursorOf = feedCursorOf;
+        return request;
+    }
+    static QString feedCursorOf(const nuvora::json::Value &lastElement);
+
     PagedQuery(AppContext &context, QMetaType recordType, Request request,
                QObject *parent = nullptr);
     template <class Record>
@@ -81,9 +96,11 @@ public:
     QString cursor() const { return cursor_; }
     const Request &request() const { return request_; }
 
-    // Asks for the first page again, dropping a request in flight.
+    // Asks for the first page again, dropping a request in flight. When the screen's
+    // parameters changed since the rows shown were asked for, those rows go at once.
     void reload();
-    // Asks for the next page; false when a request is out or paging has ended.
+    // Asks for the next page; false when a request is out or paging has ended. Until a
+    // first page of the current parameters has arrived, that page is asked for.
     bool loadMore();
     // Drops the request in flight.
     void cancel();
@@ -104,6 +121,8 @@ private:
     void apply(const nuvora::json::Value &reply, bool firstPage, int sentPage,
                const QString &sentCursor);
     void setCanLoadMore(bool canLoadMore);
+    // Forgets the rows and paging of parameters no longer asked for.
+    void startAfresh();
 
     Request request_;
     RecordListModel *model_;
@@ -112,4 +131,6 @@ private:
     int page_ = 1;
     QString cursor_ = QStringLiteral("0");
     bool canLoadMore_ = true;
+    // The parameters the rows shown were asked with; none before a first page arrived.
+    std::optional<QVariantMap> shownParameters_;
 };

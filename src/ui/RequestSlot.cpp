@@ -4,6 +4,7 @@
 #include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
+#include "platform/ViewController.h"
 
 RequestSlot::RequestSlot(AppContext &context, QObject *owner) : QObject(owner), context_(context)
 {
@@ -72,7 +73,20 @@ void RequestSlot::cancel()
 
 void RequestSlot::alertFailure(const JSONFetcher &reply)
 {
+    if (!ownerIsInFront())
+        return;
     context_.alerts().showCommonAlert(reply.message(), QString());
+}
+
+bool RequestSlot::ownerIsInFront() const
+{
+    // Slots sit on their screen or on a list the screen holds. A slot of no screen (the
+    // application's own requests) always speaks.
+    for (QObject *owner = parent(); owner; owner = owner->parent()) {
+        if (auto *screen = qobject_cast<ViewController *>(owner))
+            return screen->isInFront();
+    }
+    return true;
 }
 
 void RequestSlot::finished(JSONFetcher *fetcher)

@@ -2,7 +2,9 @@
 // One outstanding request per purpose, the routine every screen follows: starting
 // while busy is ignored; `busy` drives the view's indicator; on status 1 the success
 // handler reads the reply, otherwise the screen's failure handler runs or the common
-// alert shows the reply's message as its title. The request goes with its owner.
+// alert shows the reply's message as its title. The request goes with its owner. A
+// screen that is not in front lets its requests complete quietly: its rows are there
+// when the user comes back, and no alert of it shows over another screen.
 
 #include "api/JSONFetcher.h"
 
@@ -38,7 +40,8 @@ public:
     // A plain GET of a JSON document outside the API (the start-up configuration).
     bool getDocument(const QString &url, Handler onSuccess, Handler onFailure = {});
 
-    // The common alert for a failed reply: its message as the title.
+    // The common alert for a failed reply, its message as the title; none while the
+    // screen owning this slot is not in front.
     void alertFailure(const JSONFetcher &reply);
 
     // Drops the request in flight; no handler runs.
@@ -52,6 +55,7 @@ signals:
 
 private:
     bool start(JSONFetcher *fetcher, Handler onSuccess, Handler onFailure);
+    bool ownerIsInFront() const;
     void finished(JSONFetcher *fetcher);
 
     AppContext &context_;

@@ -53,16 +53,11 @@ public:
 
 PagedQuery::Request feedRequest()
 {
-    PagedQuery::Request request = PagedQuery::listOf<FeedEntry>(
+    return PagedQuery::feedOf<FeedEntry>(
         kFeed, QStringLiteral("feeds"), [](const json::Value &element) {
             const json::Value &feed = JsonFields::child(element, "feed");
             return FeedEntry{JsonFields::text(feed, "feedid"), JsonFields::text(feed, "type")};
         });
-    request.paging = PagedQuery::Paging::ByCursor;
-    request.cursorOf = [](const json::Value &last) {
-        return JsonFields::text(JsonFields::child(last, "feed"), "feedid");
-    };
-    return request;
 }
 
 void watch(QAbstractItemModel *model)
@@ -159,6 +154,8 @@ private slots:
     void refreshDuringALoadMoreKeepsPageOne();
     void repeatsAcrossPagesAreSkipped();
     void cursorComesFromTheFeedInsideEachElement();
+    void droppedKindsStillPageTheFeed();
+    void newParametersStartPagingAfreshEvenWhenTheirPageFails();
     void pagingStopsWhenTheCursorStays();
     void malformedListsGiveAnEmptyPage_data();
     void malformedListsGiveAnEmptyPage();
@@ -311,6 +308,68 @@ void tst_PagedQuery::cursorComesFromTheFeedInsideEachElement()
     QCOMPARE(lastFormValue(kFeed, "feedid"), QStringLiteral("0"));
     QCOMPARE(feed->model()->count(), 3);
     QCOMPARE(feed->cursor(), QStringLiteral("734"));
+}
+
+void tst_PagedQuery::droppedKindsStillPageTheFeed()
+{
+    // A feed that shows no photo uploads: the newest page ends with one.
+    PagedQuery::Request request = feedRequest();
+    request.fullPageSize = 3;
+    request.accepts = [](const json::Value &element) {
+        return JsonFields::text(JsonFields::child(element, "feed"), "type")
+               != QStringLiteral("photoupload");
+    };
+    PagedQuery *feed = query<FeedEntry>(request);
+    QSignalSpy finished(feed, &PagedQuery::finished);
+    test_->replyFixture(kFeed, "my_feed_follow_newest.json");
+    feed->reload();
+    QVERIFY(finished.wait());
+    QCOMPARE(feedIdsOf(feed->model()), (QStringList{"742", "740"}));
+    // Three entries came, so more may exist, and they continue after the dropped one.
+    QVERIFY(feed->canLoadMore());
+    QCOMPARE(feed->cursor(), QStringLiteral("734"));
+
+    test_->replyFixture(kFeed, "my_feed_follow_older.json");
+    QVERIFY(feed->loadMore());
+    QVERIFY(finished.wait());
+    QCOMPARE(lastFormValue(kFeed, "feedid"), QStringLiteral("734"));
+    QCOMPARE(feedIdsOf(feed->model()), (QStringList{"742", "740", "621", "613"}));
+    QVERIFY(!feed->canLoadMore());
+}
+
+void tst_PagedQuery::newParametersStartPagingAfreshEvenWhenTheirPageFails()
+{
+    QString gender = QStringLiteral("0");
+    PagedQuery::Request request = usersOf(kNearby);
+    request.parameters = [&gender] { return QVariantMap{{QStringLiteral("gender"), gender}}; };
+    PagedQuery *users = query<User>(request);
+    QSignalSpy finished(users, &PagedQuery::finished);
+    test_->replyFixture(kNearby, "user_nearby_page1.json");
+    users->reload();
+    QVERIFY(finished.wait());
+    test_->replyFixture(kNearby, "user_nearby_page2.json");
+    QVERIFY(users->loadMore());
+    QVERIFY(finished.wait());
+    QCOMPARE(users->page(), 2);
+
+    // Another filter while the server fails: the other filter's rows go at once.
+    gender = QStringLiteral("2");
+    test_->replyFixture(kNearby, "not_signed_in.json");
+    users->reload();
+    QCOMPARE(users->model()->count(), 0);
+    QVERIFY(finished.wait());
+    context().alerts().answer(0);
+    QCOMPARE(users->model()->count(), 0);
+    QVERIFY(users->canLoadMore());
+
+    // Scrolling on asks for the new filter's first page, and every user of it is listed.
+    test_->replyFixture(kNearby, "user_nearby_page2.json");
+    QVERIFY(users->loadMore());
+    QVERIFY(finished.wait());
+    QCOMPARE(lastFormValue(kNearby, "page"), QStringLiteral("1"));
+    QCOMPARE(lastFormValue(kNearby, "gender"), QStringLiteral("2"));
+    QCOMPARE(idsOf(users->model()), (QList<int>{51, 65, 47}));
+    QCOMPARE(users->page(), 1);
 }
 
 void tst_PagedQuery::pagingStopsWhenTheCursorStays()

@@ -1,10 +1,13 @@
 // The request routine of every screen, against the strict loopback API: one request per
 // purpose, busy for the view, the success handler on status 1, the common alert or the
 // screen's own handler on failure, nothing after the owner went, the fetcher released
-// after its callback, and a handler that starts the next request of its own slot.
+// after its callback, a handler that starts the next request of its own slot, and no
+// alert from a screen that is not in front.
 
 #include "ClientTestContext.h"
 #include "platform/AlertPresenter.h"
+#include "platform/NavigationController.h"
+#include "platform/ViewController.h"
 #include "ui/RequestSlot.h"
 
 #include <QPointer>
@@ -15,7 +18,12 @@ Q_DECLARE_METATYPE(ScriptedReply)
 
 namespace {
 const QString kScript = QStringLiteral("lbs.php");
-}
+
+class PlainScreen : public ViewController {
+public:
+    using ViewController::ViewController;
+};
+} // namespace
 
 class tst_RequestSlot : public QObject {
     Q_OBJECT
@@ -27,6 +35,7 @@ private slots:
     void failureAlertsUnlessTheScreenHandlesIt();
     void destroyedOwnerHearsNothing();
     void handlerMayStartTheNextRequest();
+    void screenNotInFrontFailsQuietly();
 
 private:
     AppContext &context() { return test_->context(); }
@@ -160,6 +169,43 @@ void tst_RequestSlot::handlerMayStartTheNextRequest()
     QCOMPARE(test_->requestsTo(kScript), 2);
     QCOMPARE(test_->lastFormOf(kScript), (QList<QPair<QString, QString>>{{"step", "2"}}));
     QVERIFY(!slot->busy());
+}
+
+void tst_RequestSlot::screenNotInFrontFailsQuietly()
+{
+    // A hub section kept between visits: opened, left at once, its page failing later.
+    NavigationController &navigation = context().navigation();
+    auto *hub = new PlainScreen(context());
+    navigation.setViewControllers({hub}, false);
+    // The hub keeps it; its list sits under it, as a screen's paged query does.
+    auto *section = new PlainScreen(context(), owner_.get());
+    auto *slot = new RequestSlot(context(), new QObject(section));
+    ScriptedReply late = ScriptedReply::fixture("not_signed_in.json");
+    late.delayMs = 200;
+    test_->reply(kScript, late);
+    navigation.pushViewController(section, false);
+    slot->post(kScript, {}, {});
+    navigation.popViewController(false);
+    QVERIFY(!section->isInFront());
+    QTRY_VERIFY(!slot->busy());
+    QCOMPARE(context().alerts().alertCount(), 0);
+
+    // Covered by another screen pushed over it: quiet too.
+    navigation.pushViewController(section, false);
+    navigation.pushViewController(new PlainScreen(context()), false);
+    test_->reply(kScript, late);
+    slot->post(kScript, {}, {});
+    QTRY_VERIFY(!slot->busy());
+    QCOMPARE(context().alerts().alertCount(), 0);
+
+    // Back in front, its failure is told.
+    navigation.popViewController(false);
+    QVERIFY(section->isInFront());
+    test_->replyFixture(kScript, "not_signed_in.json");
+    slot->post(kScript, {}, {});
+    QTRY_VERIFY(context().alerts().alertVisible());
+    QCOMPARE(context().alerts().alertTitle(), QStringLiteral("请先登录"));
+    navigation.setViewControllers({new PlainScreen(context())}, false);
 }
 
 QTEST_GUILESS_MAIN(tst_RequestSlot)

@@ -14,6 +14,5 @@ Screen {
     UserSearchResultsList {
         anchors.fill: parent
         controller: view.controller
-        refreshHeaderView: view.controller.refreshHeaderView
     }
 }

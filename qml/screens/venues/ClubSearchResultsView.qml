@@ -15,7 +15,6 @@ Screen {
         anchors.fill: parent
         controller: view.controller
         model: view.controller.records
-        refreshHeaderView: view.controller.refreshHeaderView
         rowHeight: view.controller.rowHeight
         onRowSelected: row => view.controller.selectRow(row)
     }

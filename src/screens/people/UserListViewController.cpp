@@ -44,10 +44,9 @@ void UserListViewController::performFilter(int gender)
 {
     if (gender == filterGender_)
         return;
-    records()->clear();
     filterGender_ = gender;
     emit filterGenderChanged();
-    // A page still on its way for the old filter is dropped with the reload.
+    // The old filter's rows, and a page still on its way for it, go with the reload.
     query()->reload();
     refreshCompleted();
 }
