@@ -58,6 +58,9 @@ const char *const kNewestLocalId =
     "select max(localmsgid) from message where senderuid = ?1 or receiveruid = ?1";
 const char *const kClearConversation =
     "delete from message where senderuid = ?1 or receiveruid = ?1";
+// The conversation stays listed, but shows no text that is no longer stored.
+const char *const kEmptyMessageBox =
+    "update messagebox set message = '', count = 0 where senderuid = ?1";
 
 // Messages written on a device all carry "0"; only server ids are unique.
 bool isServerMessageId(const QString &msgid)
@@ -340,8 +343,11 @@ qint64 Database::newestLocalId(int uid)
 
 void Database::clearConversation(int uid)
 {
-    if (database_)
-        executeOrClose(statement(kClearConversation).bind(1, uid));
+    if (!database_ || !exec("begin immediate"))
+        return;
+    const bool cleared = executeOrClose(statement(kClearConversation).bind(1, uid))
+                         && executeOrClose(statement(kEmptyMessageBox).bind(1, uid));
+    finishTransaction(cleared);
 }
 
 SqliteStatement &Database::statement(const char *sql)

@@ -79,7 +79,8 @@ public:
     QList<ChatMessage> conversationPage(int uid, int offset, qint64 ceiling = kNoCeiling);
     // The newest local id of the conversation with `uid`; 0 when it has none.
     qint64 newestLocalId(int uid);
-    // Clearing a conversation that fails closes the store.
+    // Deletes the conversation's messages and empties its summary's text and unread
+    // count, both or neither; clearing a conversation that fails closes the store.
     void clearConversation(int uid);
 
 private:

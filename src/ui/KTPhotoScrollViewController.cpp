@@ -36,7 +36,7 @@ QString KTPhotoScrollViewController::title() const
 {
     if (photoCount_ == 0)
         return {};
-    return tr("%1 of %2").arg(currentIndex_ + 1).arg(photoCount_);
+    return QStringLiteral("%1/%2").arg(currentIndex_ + 1).arg(photoCount_);
 }
 
 bool KTPhotoScrollViewController::isChromeHideTimerActive() const

@@ -1,6 +1,6 @@
 #pragma once
 // The full-screen photo viewer: a horizontally paged strip of zoomable photos with a
-// 20-point gutter between pages, a title "n of count", previous and next buttons, and
+// 20-point gutter between pages, a title "n/count", previous and next buttons, and
 // bars that fade out on their own. Only the current page and its neighbours are kept.
 // The view reports the strip's offset and the gestures; the controller decides pages,
 // zoom, paging at a zoomed photo's edge, the bars and the taps' timing.

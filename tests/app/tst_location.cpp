@@ -32,7 +32,7 @@ private slots:
     void serverNamesTheCityOfThePosition();
     void unknownPlaceNeedsAManualPick();
     void manualPickOverridesTheServer();
-    void provinceWithoutCityConfirmsTheEmptyName();
+    void incompleteChoiceSaysWhatIsMissing();
     void samePlaceIsStoredWithoutNotification();
     void cancelStoresNothing();
     void badRepliesReadAsNotLocated_data();
@@ -91,6 +91,10 @@ void tst_Location::serverNamesTheCityOfThePosition()
     QCOMPARE(location->sheng(), 25);
     QCOMPARE(location->shi(), 1);
     QCOMPARE(location->infoText(), QStringLiteral("上海"));
+    // The wheels start on the city found.
+    QCOMPARE(location->selectedProvinceRow(), 25);
+    QCOMPARE(location->selectedCityRow(), 1);
+    QCOMPARE(location->cities(), (QStringList{QString(), QStringLiteral("上海")}));
     QCOMPARE(test_->lastFormOf(LocationViewController::kScript),
              (QList<QPair<QString, QString>>{{"lat", "31.230400"}, {"lng", "121.473700"}}));
 
@@ -113,15 +117,9 @@ void tst_Location::unknownPlaceNeedsAManualPick()
     QCOMPARE(location->infoText(), LocationViewController::kCannotLocate);
     QCOMPARE((*test_)->alerts().alertCount(), 0);
 
-    location->confirmLocation();
-    QVERIFY(opener_->answers.empty());
-    QVERIFY(!(*test_)->settings().contains(SettingsKeys::shi));
-
-    // Row 0 of the provinces is no choice either.
+    // Row 0 of the provinces is no choice.
     location->pickerViewDidSelectRow(0, LocationViewController::ProvinceComponent);
     QVERIFY(!location->manualLocated());
-    location->confirmLocation();
-    QVERIFY(opener_->answers.empty());
 
     QCOMPARE(location->pickerY(), LocationViewController::kPickerHiddenY);
     location->manualToSelectCity();
@@ -153,15 +151,35 @@ void tst_Location::manualPickOverridesTheServer()
     QCOMPARE((*test_)->settings().string(SettingsKeys::shi), QStringLiteral("15"));
 }
 
-void tst_Location::provinceWithoutCityConfirmsTheEmptyName()
+void tst_Location::incompleteChoiceSaysWhatIsMissing()
 {
+    // Confirming an empty name would leave the sign-in waiting with nothing said.
     LocationViewController *location = open("0", "-30", "lbs_unknown_place.json");
     QTRY_VERIFY(!location->isRunning());
+    AlertPresenter &alerts = (*test_)->alerts();
+    location->confirmLocation();
+    QCOMPARE(alerts.alertTitle(), LocationViewController::kChooseProvince);
+    alerts.answer(0);
     location->pickerViewDidSelectRow(3, LocationViewController::ProvinceComponent);
     location->confirmLocation();
-    QCOMPARE(opener_->answers.back(), std::optional<QString>(QString()));
-    QCOMPARE((*test_)->settings().string(SettingsKeys::sheng), QStringLiteral("3"));
-    QCOMPARE((*test_)->settings().string(SettingsKeys::shi), QStringLiteral("0"));
+    QCOMPARE(alerts.alertTitle(), LocationViewController::kChooseCity);
+    alerts.answer(0);
+    QVERIFY(opener_->answers.empty());
+    QVERIFY(!(*test_)->settings().contains(SettingsKeys::sheng));
+
+    location->pickerViewDidSelectRow(1, LocationViewController::CityComponent);
+    location->confirmLocation();
+    QCOMPARE(opener_->answers.back(), std::optional<QString>(QStringLiteral("北京")));
+
+    // A city of the province found, turned on the wheels the screen started with.
+    (*test_)->navigation().dismissViewController(false);
+    LocationViewController *again = open("31.230400", "121.473700");
+    QTRY_VERIFY(again->autoLocatedSuccess());
+    again->pickerViewDidSelectRow(0, LocationViewController::CityComponent);
+    again->confirmLocation();
+    QCOMPARE(alerts.alertTitle(), LocationViewController::kChooseCity);
+    alerts.answer(0);
+    QCOMPARE(opener_->answers.size(), size_t(1));
 }
 
 void tst_Location::samePlaceIsStoredWithoutNotification()

@@ -120,7 +120,7 @@ void tst_PeopleE2e::nearbyHomeFollowAndViewer()
     info->avatarButtonTapped();
     auto *avatarViewer = top<KTPhotoScrollViewController>();
     QVERIFY(avatarViewer);
-    QCOMPARE(avatarViewer->title(), QStringLiteral("1 of 1"));
+    QCOMPARE(avatarViewer->title(), QStringLiteral("1/1"));
     QTRY_VERIFY_WITH_TIMEOUT(avatarViewer->photoViewAt(0)->hasImage(), kTimeoutMs);
     navigation.popViewController(false);
     navigation.popViewController(false);
@@ -133,7 +133,7 @@ void tst_PeopleE2e::nearbyHomeFollowAndViewer()
     context.router().openPhotoViewer(addresses, 0);
     auto *viewer = top<KTPhotoScrollViewController>();
     QVERIFY(viewer);
-    QCOMPARE(viewer->title(), QStringLiteral("1 of 8"));
+    QCOMPARE(viewer->title(), QStringLiteral("1/8"));
     KTPhotoView *page = viewer->photoViewAt(0);
     QTRY_VERIFY_WITH_TIMEOUT(page->hasImage(), kTimeoutMs);
     QCOMPARE(page->image().size(), QSize(3024, 4032));

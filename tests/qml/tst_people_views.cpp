@@ -243,7 +243,7 @@ void tst_PeopleViews::viewerDoubleTapZoomsAndSingleTapShowsTheBars()
     photo.fill(QColor(60, 30, 120));
     KTPhotoView *page = viewer->photoViewAt(1);
     page->setImage(photo);
-    QCOMPARE(viewer->title(), QStringLiteral("2 of 3"));
+    QCOMPARE(viewer->title(), QStringLiteral("2/3"));
     screenshot(QStringLiteral("PhotoViewer"));
 
     QQuickItem *gestures = item(QStringLiteral("photoGestures"));
@@ -268,7 +268,7 @@ void tst_PeopleViews::viewerDoubleTapZoomsAndSingleTapShowsTheBars()
     QVERIFY(next);
     QTest::mouseClick(window_, Qt::LeftButton, {}, centreOf(next));
     QTRY_COMPARE(viewer->currentIndex(), 2);
-    QCOMPARE(viewer->title(), QStringLiteral("3 of 3"));
+    QCOMPARE(viewer->title(), QStringLiteral("3/3"));
     QVERIFY(!viewer->nextEnabled());
     QVERIFY(!viewer->isChromeHidden());
 

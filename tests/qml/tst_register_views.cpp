@@ -10,6 +10,8 @@
 #include "app/RegisterStepTwoViewController.h"
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
+#include "platform/SettingsKeys.h"
+#include "platform/SettingsStore.h"
 #include "screens/people/LocationViewController.h"
 
 #include <QDir>
@@ -30,6 +32,7 @@ private slots:
     void imagePickerDialogAndCrop();
     void datePanelSlidesUp();
     void regionPickerFollowsTheWheels();
+    void regionPickerFitsAndStartsOnTheCityFound();
 
 private:
     // Waits until no screen slides and the shown wheels rest on a panel at `panelY`.
@@ -81,6 +84,14 @@ bool tst_RegisterViews::wheelsRestAt(double panelY) const
     const QList<QObject *> wheels = shown("QQuickTumbler");
     for (QObject *wheel : wheels) {
         if (wheel->property("moving").toBool())
+            return false;
+        // A wheel turned by a binding glides to its row after the flick has ended.
+        auto *current = wheel->property("currentItem").value<QQuickItem *>();
+        auto *wheelItem = qobject_cast<QQuickItem *>(wheel);
+        if (current
+            && std::abs(current->mapToItem(wheelItem, current->boundingRect().center()).y()
+                        - wheelItem->height() / 2)
+                   > 1)
             return false;
         // The panel holding the wheel has slid to its place.
         bool placed = false;
@@ -185,6 +196,33 @@ void tst_RegisterViews::regionPickerFollowsTheWheels()
     settle(location->pickerY());
     screenshot(QStringLiteral("LocationPicker"));
     location->confirmLocation();
+}
+
+void tst_RegisterViews::regionPickerFitsAndStartsOnTheCityFound()
+{
+    test().replyFixture(LocationViewController::kScript, "lbs_shanghai.json");
+    auto *location = new LocationViewController(test().context());
+    test()->navigation().presentViewController(location, false);
+    QTRY_VERIFY(!location->isRunning());
+    location->manualToSelectCity();
+    settle(location->pickerY());
+    screenshot(QStringLiteral("LocationPickerFound"));
+    QList<QObject *> wheels = shown("QQuickTumbler");
+    QCOMPARE(wheels.size(), 2);
+    if (wheels[0]->property("count").toInt() != 35)
+        std::swap(wheels[0], wheels[1]);
+    QCOMPARE(wheels[0]->property("currentIndex").toInt(), 25);
+    QCOMPARE(wheels[1]->property("currentIndex").toInt(), 1);
+    // Both wheels end within the window, not under its bottom edge.
+    for (QObject *wheel : wheels) {
+        auto *item = qobject_cast<QQuickItem *>(wheel);
+        const QPointF bottom = item->mapToScene(QPointF(0, item->height()));
+        QVERIFY2(bottom.y() <= window_->contentItem()->height(),
+                 qPrintable(QString::number(bottom.y())));
+    }
+    location->confirmLocation();
+    QCOMPARE(test()->settings().string(SettingsKeys::shi), QStringLiteral("1"));
+    QCOMPARE(test()->alerts().alertCount(), 0);
 }
 
 QTEST_MAIN(tst_RegisterViews)

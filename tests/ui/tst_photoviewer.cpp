@@ -96,12 +96,12 @@ void tst_PhotoViewer::indexesAreKeptWithinThePhotos_data()
     QTest::addColumn<bool>("previous");
     QTest::addColumn<bool>("next");
     QTest::addColumn<QList<int>>("loaded");
-    QTest::newRow("last of five") << 5 << 4 << "5 of 5" << true << false << QList<int>{3, 4};
-    QTest::newRow("stale index") << 5 << 5 << "5 of 5" << true << false << QList<int>{3, 4};
-    QTest::newRow("far past the end") << 5 << 40 << "5 of 5" << true << false << QList<int>{3, 4};
-    QTest::newRow("negative") << 5 << -1 << "1 of 5" << false << true << QList<int>{0, 1};
-    QTest::newRow("middle") << 10 << 2 << "3 of 10" << true << true << QList<int>{1, 2, 3};
-    QTest::newRow("one photo") << 1 << 0 << "1 of 1" << false << false << QList<int>{0};
+    QTest::newRow("last of five") << 5 << 4 << "5/5" << true << false << QList<int>{3, 4};
+    QTest::newRow("stale index") << 5 << 5 << "5/5" << true << false << QList<int>{3, 4};
+    QTest::newRow("far past the end") << 5 << 40 << "5/5" << true << false << QList<int>{3, 4};
+    QTest::newRow("negative") << 5 << -1 << "1/5" << false << true << QList<int>{0, 1};
+    QTest::newRow("middle") << 10 << 2 << "3/10" << true << true << QList<int>{1, 2, 3};
+    QTest::newRow("one photo") << 1 << 0 << "1/1" << false << false << QList<int>{0};
     QTest::newRow("no photos") << 0 << 0 << "" << false << false << QList<int>{};
 }
 
@@ -134,18 +134,18 @@ void tst_PhotoViewer::scrollingLoadsNeighboursAndDropsTheRest()
     viewer->scrollViewDidScroll(2.5 * page);
     QCOMPARE(viewer->currentIndex(), 2);
     viewer->scrollViewDidScroll(3 * page);
-    QCOMPARE(viewer->title(), QStringLiteral("4 of 10"));
+    QCOMPARE(viewer->title(), QStringLiteral("4/10"));
     QCOMPARE(viewer->loadedIndexes(), QList<int>({2, 3, 4}));
 
     // A bounce past the first page reads as the first page.
     KTPhotoScrollViewController *first = open(5, 0);
     first->scrollViewDidScroll(-40);
     QCOMPARE(first->currentIndex(), 0);
-    QCOMPARE(first->title(), QStringLiteral("1 of 5"));
+    QCOMPARE(first->title(), QStringLiteral("1/5"));
     QCOMPARE(first->loadedIndexes(), QList<int>({0, 1}));
     // And one past the last page as the last.
     first->scrollViewDidScroll(4 * page + 50);
-    QCOMPARE(first->title(), QStringLiteral("5 of 5"));
+    QCOMPARE(first->title(), QStringLiteral("5/5"));
     QCOMPARE(first->loadedIndexes(), QList<int>({3, 4}));
 }
 
@@ -311,7 +311,7 @@ void tst_PhotoViewer::zoomedPhotoPansToItsEdgeBeforeTheStripPages()
     QCOMPARE(viewer->scrollTargetX(), 2 * viewer->stripWidth());
     QVERIFY(viewer->scrollAnimated());
     viewer->scrollViewDidScroll(viewer->scrollTargetX());
-    QCOMPARE(viewer->title(), QStringLiteral("3 of 3"));
+    QCOMPARE(viewer->title(), QStringLiteral("3/3"));
 
     // A short, slow drag on a fitted photo springs back; a fast one turns the page.
     viewer->scrollViewWillBeginDragging();

@@ -36,6 +36,12 @@ Item {
         onTapped: cell.confirming ? cell.confirming = false : cell.clicked()
     }
 
+    // A sideways swipe takes the press from the tap, so that it opens nothing.
+    DragHandler {
+        target: null
+        yAxis.enabled: false
+    }
+
     Rectangle {
         id: deleteControl
         objectName: "deleteControl"

@@ -65,7 +65,11 @@ Screen {
         }
     }
 
+    // The picker's frame is the screen's own, navigation bar included, so that it rests
+    // on the screen's bottom edge.
     Rectangle {
+        parent: view
+        z: 1
         y: view.controller.pickerY
         width: view.controller.pickerWidth
         height: view.controller.pickerHeight

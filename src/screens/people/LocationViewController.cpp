@@ -3,6 +3,7 @@
 #include "model/CityList.h"
 #include "model/JsonFields.h"
 #include "model/Session.h"
+#include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
@@ -45,10 +46,12 @@ void LocationViewController::receivedLocationResponse(const JSONFetcher &reply)
     if (autoLocatedSuccess_) {
         sheng_ = JsonFields::integer(reply.reply(), "sheng_id");
         shi_ = JsonFields::integer(reply.reply(), "shi_id");
-        if (sheng_ == 0 && shi_ == 0)
+        if (sheng_ == 0 && shi_ == 0) {
             setInfoText(kCannotLocate);
-        else
+        } else {
             setInfoText(CityList::shiWithShiIndexShengIndex(shi_, sheng_).value_or(QString()));
+            showInPicker(sheng_, shi_);
+        }
     } else {
         setInfoText(kCannotLocate);
     }
@@ -60,6 +63,18 @@ void LocationViewController::manualToSelectCity()
         return;
     pickerShown_ = true;
     emit pickerShownChanged();
+}
+
+void LocationViewController::showInPicker(int sheng, int shi)
+{
+    const std::optional<QStringList> list = CityList::shiInShengIndex(sheng);
+    if (!list || shi < 0 || shi >= list->size())
+        return;
+    cities_ = *list;
+    selectedRows_[ProvinceComponent] = sheng;
+    selectedRows_[CityComponent] = shi;
+    emit citiesChanged();
+    emit selectionChanged();
 }
 
 void LocationViewController::pickerViewDidSelectRow(int row, int component)
@@ -75,8 +90,12 @@ void LocationViewController::pickerViewDidSelectRow(int row, int component)
         cities_ = *list;
         emit citiesChanged();
     } else if (component == CityComponent) {
-        if (row < 0 || row >= cities_.size())
+        if (row < 0 || row >= cities_.size() || row == selectedCityRow())
             return;
+        // The wheels may start on the city found; turning the city wheel of that province
+        // is a choice of the user's as much as turning the province wheel.
+        if (selectedProvinceRow() != 0)
+            manualLocated_ = true;
         selectedRows_[CityComponent] = row;
         setInfoText(
             CityList::shiWithShiIndexShengIndex(row, selectedProvinceRow()).value_or(QString()));
@@ -88,12 +107,15 @@ void LocationViewController::pickerViewDidSelectRow(int row, int component)
 
 void LocationViewController::confirmLocation()
 {
-    if (!autoLocatedSuccess_ && !manualLocated_)
+    const int sheng = manualLocated_ ? selectedProvinceRow() : autoLocatedSuccess_ ? sheng_ : 0;
+    const int shi = manualLocated_ ? selectedCityRow() : autoLocatedSuccess_ ? shi_ : 0;
+    // An empty name would leave the sign-in waiting with nothing said.
+    if (sheng == 0 || shi == 0) {
+        context().alerts().showCommonAlert(sheng == 0 ? kChooseProvince : kChooseCity, QString());
         return;
-    if (manualLocated_) {
-        sheng_ = selectedProvinceRow();
-        shi_ = selectedCityRow();
     }
+    sheng_ = sheng;
+    shi_ = shi;
     const QString cityName = CityList::shiWithShiIndexShengIndex(shi_, sheng_).value_or(QString());
     SettingsStore &settings = context().settings();
     if (settings.integer(SettingsKeys::sheng) != sheng_

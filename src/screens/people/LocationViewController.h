@@ -1,7 +1,8 @@
 #pragma once
 // The region screen, shown modally: asks the server which city the stored
 // position lies in, lets the user confirm it or pick another in a two-column
-// picker, stores the place and tells its delegate the city's name.
+// picker (which starts on the city found), stores the place and tells its delegate the
+// city's name. A choice without a city says so instead of confirming.
 
 #include "platform/ViewController.h"
 #include "ui/RequestSlot.h"
@@ -28,6 +29,8 @@ class LocationViewController : public ViewController {
 public:
     static inline const QString kScript = QStringLiteral("lbs.php");
     static inline const QString kCannotLocate = QStringLiteral("无法定位您的城市，请手动选择");
+    static inline const QString kChooseProvince = QStringLiteral("请选择省份和城市");
+    static inline const QString kChooseCity = QStringLiteral("请选择城市");
     // The picker's frame once shown; before that it rests below the screen.
     static constexpr int kPickerShownY = 244;
     static constexpr int kPickerHiddenY = 460;
@@ -78,6 +81,8 @@ protected:
 
 private:
     void setInfoText(const QString &text);
+    // Turns the wheels to a place.
+    void showInPicker(int sheng, int shi);
     void tellDelegate(const std::optional<QString> &cityName);
 
     int sheng_ = 0;

@@ -1,6 +1,6 @@
 // The messaging screens in the real window with real input: typing and Return
 // sends, the emoji keyboard's keys, its delete key and its pages, the menu, the
-// conversation list's edit button and closing a row, the chat log's pages; with
+// conversation list's edit button, closing a row and swiping one, the chat log's pages; with
 // screenshots of each screen holding Chinese text and emoji.
 
 #include "../../qml/PhoneWindow.h"
@@ -274,6 +274,26 @@ private slots:
         QTRY_COMPARE(screen->dataSource()->count(), 2);
         tap("rightTurningButton");
         QVERIFY(!screen->isEditing());
+    }
+
+    void aSidewaysSwipeOnARowOpensNothing()
+    {
+        QVERIFY(fixture_->receive({{"m1", MessagingFixture::kPartner, kConversation[0]}}));
+        showWindow();
+        context().navigation().setViewControllers({new MessageBoxViewController(context())}, false);
+        QVERIFY(phone_->waitUntilIdle());
+        QQuickItem *avatar = item("avatarButton");
+        QVERIFY(avatar);
+        // Across the row's text, quickly, as a thumb flicks.
+        const QPoint start = avatar->mapToScene(QPointF(avatar->width() + 150, 20)).toPoint();
+        QTest::mousePress(window_, Qt::LeftButton, {}, start);
+        for (int step = 1; step <= 6; ++step)
+            QTest::mouseMove(window_, start - QPoint(step * 20, 0), 5);
+        QTest::mouseRelease(window_, Qt::LeftButton, {}, start - QPoint(120, 0), 5);
+        QVERIFY(phone_->waitUntilIdle());
+        QCOMPARE(fixture_->test.router().opened, QStringList());
+        tap(start);
+        QCOMPARE(fixture_->test.router().last(), QString("chat 17"));
     }
 
     void theChatLogPages()
