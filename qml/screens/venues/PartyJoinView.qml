@@ -54,7 +54,8 @@ Screen {
             label: "人数"
             placeholder: "出席人数"
             text: view.controller.count
-            maximumLength: 2
+            // Long enough that a number out of range is seen and refused, not cut.
+            maximumLength: 6
             inputMethodHints: Qt.ImhDigitsOnly
             validator: RegularExpressionValidator {
                 regularExpression: new RegExp("^" + view.controller.countCharacters + "$")

@@ -3,6 +3,8 @@
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
 
+#include <algorithm>
+
 namespace {
 
 // Digits, blanks and the signs of telephone numbers and extensions.
@@ -71,14 +73,21 @@ void PartyJoinViewController::setCount(const QString &count)
 }
 
 QString PartyJoinViewController::firstFailure(const QString &name, const QString &tel,
-                                              int people) const
+                                              const QString &count) const
 {
     if (name.isEmpty())
         return kNoName;
     if (tel.isEmpty())
         return kNoTel;
-    if (people <= 0)
+    if (std::count_if(tel.begin(), tel.end(), [](QChar c) { return c.isDigit(); }) < kMinTelDigits)
+        return kShortTel;
+    if (count.isEmpty()
+        || std::all_of(count.begin(), count.end(), [](QChar c) { return c == u'0'; }))
         return kNoCount;
+    bool whole = false;
+    const int people = count.toInt(&whole);
+    if (!whole || people > kMaxCount)
+        return kCountRange;
     return {};
 }
 
@@ -87,9 +96,8 @@ void PartyJoinViewController::commit()
     // Blanks around a field are no answer; the number must count somebody.
     const QString name = name_.trimmed();
     const QString tel = tel_.trimmed();
-    bool whole = false;
-    const int people = count_.trimmed().toInt(&whole);
-    const QString failure = firstFailure(name, tel, whole ? people : 0);
+    const QString count = count_.trimmed();
+    const QString failure = firstFailure(name, tel, count);
     if (!failure.isEmpty()) {
         context().alerts().showCommonAlert(failure, QString());
         return;
@@ -98,7 +106,7 @@ void PartyJoinViewController::commit()
                    {{QStringLiteral("name"), name},
                     {QStringLiteral("tel"), tel},
                     {QStringLiteral("pid"), QString::number(pid_)},
-                    {QStringLiteral("count"), QString::number(people)}},
+                    {QStringLiteral("count"), QString::number(count.toInt())}},
                    [this](const JSONFetcher &) {
                        context().alerts().showAlert(kJoined, QString(), QStringLiteral("确定"), {},
                                                     0, this, [this](int) { back(); });

@@ -25,6 +25,10 @@ public:
     static inline const QString kNoName = QStringLiteral("请提供联系人姓名");
     static inline const QString kNoTel = QStringLiteral("请提供联系电话");
     static inline const QString kNoCount = QStringLiteral("请提供出席人数");
+    static inline const QString kShortTel = QStringLiteral("联系电话至少需要7位数字");
+    static inline const QString kCountRange = QStringLiteral("出席人数请填写1到99");
+    static constexpr int kMinTelDigits = 7;
+    static constexpr int kMaxCount = 99;
     static inline const QString kJoined = QStringLiteral("报名成功！");
 
     PartyJoinViewController(AppContext &context, int pid, QObject *parent = nullptr);
@@ -59,7 +63,7 @@ protected:
 
 private:
     // The first field that fails its check, by its alert text; empty when all pass.
-    QString firstFailure(const QString &name, const QString &tel, int people) const;
+    QString firstFailure(const QString &name, const QString &tel, const QString &count) const;
 
     int pid_;
     QString name_;

@@ -51,10 +51,18 @@ private slots:
                                      << "13800138000"
                                      << "00"
                                      << "请提供出席人数";
+        QTest::newRow("more than a party holds") << "小王"
+                                                 << "13800138000"
+                                                 << "100"
+                                                 << "出席人数请填写1到99";
         QTest::newRow("too many to count") << "小王"
                                            << "13800138000"
                                            << "99999999999"
-                                           << "请提供出席人数";
+                                           << "出席人数请填写1到99";
+        QTest::newRow("telephone too short") << "小王"
+                                             << "+86 123"
+                                             << "2"
+                                             << "联系电话至少需要7位数字";
     }
 
     void checksInTheirOrder()
