@@ -9,6 +9,8 @@
 #include "ui/RequestSlot.h"
 #include "ui/Router.h"
 
+#include <algorithm>
+
 UserHomeViewController::UserHomeViewController(AppContext &context, User user, QObject *parent)
     : ViewController(context, parent), user_(std::move(user)),
       photoTiles_(RecordListModel::of<PhotoTile>(this)), fetcher_(new RequestSlot(context, this)),
@@ -121,12 +123,22 @@ void UserHomeViewController::postAction(const QString &script, std::function<voi
 
 void UserHomeViewController::follow()
 {
-    postAction(kFollowScript, [this] { setFollowed(true); });
+    postAction(kFollowScript, [this] { followingChanged(true); });
 }
 
 void UserHomeViewController::unfollow()
 {
-    postAction(kUnfollowScript, [this] { setFollowed(false); });
+    postAction(kUnfollowScript, [this] { followingChanged(false); });
+}
+
+void UserHomeViewController::followingChanged(bool followed)
+{
+    // The user's own follow counts among the fans shown, until the page is loaded again.
+    if (followed != followed_) {
+        user_.fans = std::max(0, user_.fans + (followed ? 1 : -1));
+        emit userChanged();
+    }
+    setFollowed(followed);
 }
 
 void UserHomeViewController::hi()

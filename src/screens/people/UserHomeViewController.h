@@ -120,6 +120,8 @@ protected:
 private:
     void refreshUserInfo();
     void setFollowed(bool followed);
+    // A follow or unfollow of the user's own succeeded.
+    void followingChanged(bool followed);
     // Follow, unfollow and greeting: the server's text either way; `succeeded` on success.
     void postAction(const QString &script, std::function<void()> succeeded);
 

@@ -174,6 +174,7 @@ void tst_UserHome::followUnfollowAndGreeting()
     home->follow();
     QTRY_COMPARE(alerts.alertTitle(), QStringLiteral("关注成功"));
     QVERIFY(home->followed());
+    QCOMPARE(home->fansText(), QStringLiteral("关注3 | 粉丝6"));
     QCOMPARE(test_->lastFormOf("home_follow_post.php"),
              (QList<QPair<QString, QString>>{{"uid", "67"}}));
     alerts.answer(0);
@@ -183,6 +184,7 @@ void tst_UserHome::followUnfollowAndGreeting()
     home->unfollow();
     QTRY_COMPARE(alerts.alertTitle(), QStringLiteral("网络繁忙"));
     QVERIFY(home->followed());
+    QCOMPARE(home->fansText(), QStringLiteral("关注3 | 粉丝6"));
     alerts.answer(0);
 
     test_->reply("my_follow_del.php",
@@ -190,6 +192,7 @@ void tst_UserHome::followUnfollowAndGreeting()
     home->unfollow();
     QTRY_COMPARE(alerts.alertTitle(), QStringLiteral("已取消关注"));
     QVERIFY(!home->followed());
+    QCOMPARE(home->fansText(), QStringLiteral("关注3 | 粉丝5"));
     alerts.answer(0);
 
     test_->reply("home_follow_post.php",
@@ -197,6 +200,7 @@ void tst_UserHome::followUnfollowAndGreeting()
     home->follow();
     QTRY_COMPARE(alerts.alertTitle(), QStringLiteral("你已经关注了TA"));
     QVERIFY(!home->followed());
+    QCOMPARE(home->fansText(), QStringLiteral("关注3 | 粉丝5"));
     alerts.answer(0);
 
     test_->reply("home_hi.php", ScriptedReply::json(R"({"status":1,"message":"招呼已送达"})"));
