@@ -37,7 +37,11 @@ Window {
         height: window.shell.statusBarHeight
     }
 
+    // The hub's reminder pop-up rests on it.
+    readonly property real frontBottomBarHeight: screens.frontBottomBarHeight
+
     ScreenStack {
+        id: screens
         anchors.top: statusBar.bottom
         width: parent.width
         height: parent.height - statusBar.height

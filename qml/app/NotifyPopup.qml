@@ -3,13 +3,15 @@ import QtQuick.Window
 import Nuvora
 
 // The reminder pop-up (NotifyPopView). It lives over the whole navigation area, so that
-// it shows above whatever screen is in front, and slides up from below its bottom edge.
+// it shows above whatever screen is in front, and slides up from below its bottom edge
+// to rest on the front screen's bottom bar, which stays free to use.
 Rectangle {
     id: pop
 
     required property MainViewController controller
     readonly property real hiddenY: parent ? parent.height : 0
     readonly property real shownY: hiddenY - height
+                                   - ((Window.window as Main)?.frontBottomBarHeight ?? 0)
 
     objectName: "notifyPopup"
     parent: Window.window ? Window.window.contentItem : null
@@ -18,6 +20,8 @@ Rectangle {
     y: hiddenY
     z: 1
     visible: y < hiddenY
+    // A bar that comes or goes under it (another screen, a keyboard) moves it along.
+    onShownYChanged: if (pop.controller.notifyShown) pop.slide(pop.y, pop.shownY)
     color: Theme.panelTop
     border.color: Theme.accent
     border.width: 1

@@ -16,6 +16,9 @@ Item {
     property string rightName
     property bool busy: false
     property string busyText: "加载中"
+    // How much of the screen's bottom a bar of its own takes (an input bar with its
+    // keyboard): the hub's reminder pop-up rests above it instead of covering it.
+    property real bottomBarHeight: 0
     default property alias content: body.data
     signal leftClicked
     signal rightClicked

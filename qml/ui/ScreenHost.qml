@@ -1,5 +1,7 @@
 import QtQuick
 import Nuvora
+// Apart from QtQuick's own Screen.
+import Nuvora as App
 
 // Holds one screen's view in the stack: loads the view for its controller and
 // hands the controller back to the stack once the view is gone.
@@ -9,6 +11,7 @@ Item {
     required property ViewController controller
     required property url viewUrl
     required property NavigationController navigation
+    readonly property real bottomBarHeight: (loader.item as App.Screen)?.bottomBarHeight ?? 0
 
     Loader {
         id: loader

@@ -11,6 +11,10 @@ Item {
     required property AppShell shell
     property bool covered: false
     readonly property NavigationController navigation: shell.navigation
+    // The bottom bar of the screen in front, which the hub's pop-up leaves uncovered.
+    readonly property real frontBottomBarHeight: modal.shown
+        ? (loader.item as ScreenHost)?.bottomBarHeight ?? 0
+        : (stack.currentItem as ScreenHost)?.bottomBarHeight ?? 0
 
     function entry(controller: ViewController): var {
         return { controller: controller, viewUrl: root.shell.viewUrl(controller.viewName),

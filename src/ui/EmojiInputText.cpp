@@ -49,13 +49,19 @@ void EmojiInputText::applyDisplayEdit(const QString &shown)
         return;
     // The edit lies between what both texts share at the start and at the end.
     const qsizetype limit = std::min(shown.size(), display_.size());
+    // Both are counted in whole code points: emoji sharing a high surrogate must not
+    // pass for one that is partly kept.
     qsizetype prefix = 0;
     while (prefix < limit && shown.at(prefix) == display_.at(prefix))
         ++prefix;
+    if (prefix > 0 && display_.at(prefix - 1).isHighSurrogate())
+        --prefix;
     qsizetype suffix = 0;
     while (suffix < limit - prefix
            && shown.at(shown.size() - 1 - suffix) == display_.at(display_.size() - 1 - suffix))
         ++suffix;
+    if (suffix > 0 && display_.at(display_.size() - suffix).isLowSurrogate())
+        --suffix;
 
     // Widened to whole characters of the text: an emoji the edit touched is replaced.
     const QList<qsizetype> offsets = displayOffsets();

@@ -87,9 +87,9 @@ public:
     }
     static bool send(ChatViewController *screen, const QString &text)
     {
-        screen->chatTextEdited(text);
-        screen->textFieldShouldReturn();
-        return screen->chatText().isEmpty();
+        screen->composer()->textEdited(text);
+        screen->composer()->send();
+        return screen->composer()->text().isEmpty();
     }
     static QStringList shown(const ChatViewController *screen)
     {

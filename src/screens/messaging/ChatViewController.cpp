@@ -6,9 +6,7 @@
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
 #include "platform/ClockTimer.h"
-#include "platform/Keyboard.h"
 #include "ui/ButtonRotation.h"
-#include "ui/InputBarLayout.h"
 #include "ui/PagedStoreModel.h"
 #include "ui/RequestSlot.h"
 #include "ui/Router.h"
@@ -25,7 +23,7 @@ const QString kChatLogButton = QStringLiteral("查看消息记录");
 } // namespace
 
 ChatViewController::ChatViewController(AppContext &context, const User &user, QObject *parent)
-    : ViewController(context, parent), user_(user), layout_(new InputBarLayout(this)),
+    : ViewController(context, parent), user_(user), composer_(new Composer(context, this)),
       moreButton_(new ButtonRotation(this)), popViewTimer_(new ClockTimer(context.clock(), this)),
       blacklistRequest_(new RequestSlot(context, this))
 {
@@ -40,6 +38,12 @@ ChatViewController::ChatViewController(AppContext &context, const User &user, QO
             return rows;
         },
         this);
+    composer_->setLimit(ChatMessenger::kMaxMessageLength, kCannotSend,
+                        [](qsizetype) { return kTooLong; });
+    // A message goes as typed, blanks and all.
+    composer_->setTrimsText(false);
+    composer_->setSend([this](const Composer::Draft &draft) { sendText(draft); });
+    connect(composer_, &Composer::keyboardMoved, this, &ChatViewController::scrollToLastRowIfAny);
     connect(popViewTimer_, &ClockTimer::timeout, this, [this] { showPopView(false); });
     connect(blacklistRequest_, &RequestSlot::busyChanged, this,
             &ChatViewController::blacklistingChanged);
@@ -69,9 +73,7 @@ void ChatViewController::viewDidLoad()
 void ChatViewController::viewWillAppear(bool animated)
 {
     Q_UNUSED(animated)
-    Keyboard &keyboard = context().keyboard();
-    connect(&keyboard, &Keyboard::willShow, this, &ChatViewController::keyboardWillShow);
-    connect(&keyboard, &Keyboard::willHide, this, &ChatViewController::restoreViews);
+    composer_->followKeyboard(true);
 }
 
 void ChatViewController::viewWillDisappear(bool animated)
@@ -80,7 +82,7 @@ void ChatViewController::viewWillDisappear(bool animated)
     Database &store = context().messageStore();
     store.resetUnreadCount(user_.userId);
     store.markConversationRead(user_.userId);
-    disconnect(&context().keyboard(), nullptr, this, nullptr);
+    composer_->followKeyboard(false);
 }
 
 void ChatViewController::loadChatLog()
@@ -118,16 +120,14 @@ void ChatViewController::messagesNotWritten(const QList<qint64> &localIds)
     }
 }
 
-void ChatViewController::textFieldShouldReturn()
-{
-    sendChatMessage();
-}
-
 void ChatViewController::sendChatMessage()
 {
-    if (chatText_.isEmpty())
-        return;
-    const ChatMessenger::Outcome outcome = context().messenger().send(user_, chatText_.text());
+    composer_->send();
+}
+
+void ChatViewController::sendText(const Composer::Draft &draft)
+{
+    const ChatMessenger::Outcome outcome = context().messenger().send(user_, draft.content());
     switch (outcome.result) {
     case ChatMessenger::SendResult::TooLong:
         refuseSending(kTooLong);
@@ -143,42 +143,14 @@ void ChatViewController::sendChatMessage()
     dataSource_->appendLive(
         {QVariant::fromValue(ChatRow(outcome.message, user_, ChatRow::kChatScreenLabel))});
     emit scrollToLastRow();
-    setChatText(QString());
+    composer_->sendSucceeded();
 }
 
 // The text stays for another try.
 void ChatViewController::refuseSending(const QString &message)
 {
     context().alerts().showCommonAlert(kCannotSend, message);
-}
-
-void ChatViewController::setChatText(const QString &text)
-{
-    chatText_.setText(text);
-    emit chatTextChanged();
-}
-
-void ChatViewController::chatTextEdited(const QString &shown)
-{
-    chatText_.applyDisplayEdit(shown);
-    emit chatTextChanged();
-}
-
-void ChatViewController::emojiViewDidSelect(const QString &emoji)
-{
-    chatText_.append(emoji);
-    emit chatTextChanged();
-}
-
-void ChatViewController::emojiViewShouldDelete()
-{
-    chatText_.removeLastCharacter();
-    emit chatTextChanged();
-}
-
-void ChatViewController::emojiViewShouldSend()
-{
-    sendChatMessage();
+    composer_->sendFailed();
 }
 
 void ChatViewController::more()
@@ -246,48 +218,4 @@ void ChatViewController::sendBlacklistRequest()
                                     QStringLiteral("成功加入黑名单"),
                                     QStringLiteral("你可以在系统设置里面管理黑名单列表"));
                             });
-}
-
-void ChatViewController::keyboardWillShow(double height)
-{
-    layout_->setEmojiButtonVisible(true);
-    raise(height);
-}
-
-void ChatViewController::raise(double height)
-{
-    layout_->raise(height);
-    scrollToLastRowIfAny();
-}
-
-void ChatViewController::restoreViews()
-{
-    scrollToLastRowIfAny();
-    layout_->lower();
-}
-
-void ChatViewController::tapOnTable()
-{
-    if (!layout_->tapClosesKeyboard())
-        return;
-    emit inputResignRequested();
-    restoreViews();
-}
-
-void ChatViewController::pickEmoji()
-{
-    layout_->setEmojiButtonVisible(false);
-    emit inputResignRequested();
-    if (!emojiView_) {
-        emojiView_ = new EmojiView(this, this);
-        emit emojiViewChanged();
-    }
-    raise(EmojiView::kHeight);
-}
-
-void ChatViewController::switchToKeyboard()
-{
-    layout_->setEmojiButtonVisible(true);
-    restoreViews();
-    emit inputFocusRequested();
 }

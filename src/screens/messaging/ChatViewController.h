@@ -8,9 +8,7 @@
 #include "model/User.h"
 #include "platform/ViewController.h"
 #include "ui/ButtonRotation.h"
-#include "ui/EmojiInputText.h"
-#include "ui/EmojiView.h"
-#include "ui/InputBarLayout.h"
+#include "ui/Composer.h"
 #include "ui/PagedStoreModel.h"
 
 #include <QList>
@@ -20,15 +18,13 @@
 class ClockTimer;
 class RequestSlot;
 
-class ChatViewController : public ViewController, public EmojiViewDelegate {
+class ChatViewController : public ViewController {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("made by the router")
     Q_PROPERTY(QString title READ title CONSTANT)
     Q_PROPERTY(PagedStoreModel *dataSource READ dataSource CONSTANT)
-    Q_PROPERTY(InputBarLayout *layout READ layout CONSTANT)
-    Q_PROPERTY(EmojiView *emojiView READ emojiView NOTIFY emojiViewChanged)
-    Q_PROPERTY(QString chatText READ chatText NOTIFY chatTextChanged)
+    Q_PROPERTY(Composer *composer READ composer CONSTANT)
     Q_PROPERTY(bool popViewShowed READ popViewShowed NOTIFY popViewChanged)
     Q_PROPERTY(double popViewY READ popViewY NOTIFY popViewChanged)
     Q_PROPERTY(double popViewHeight READ popViewHeight CONSTANT)
@@ -48,11 +44,7 @@ public:
     const User &user() const { return user_; }
     QString title() const { return user_.nickname; }
     PagedStoreModel *dataSource() const { return dataSource_; }
-    InputBarLayout *layout() const { return layout_; }
-    EmojiView *emojiView() const { return emojiView_; }
-    // The input line as shown; the text sent keeps the keyboard's own characters.
-    QString chatText() const { return chatText_.displayText(); }
-    const QString &chatTextToSend() const { return chatText_.text(); }
+    Composer *composer() const { return composer_; }
     bool popViewShowed() const { return popViewShowed_; }
     double popViewY() const { return popViewShowed_ ? kPopViewTop : kPopViewTop - kPopViewHeight; }
     double popViewHeight() const { return kPopViewHeight; }
@@ -66,33 +58,19 @@ public:
     Q_INVOKABLE void checkChatLog();
     Q_INVOKABLE void addToBlackList();
     Q_INVOKABLE void showActionSheet();
-    Q_INVOKABLE void pickEmoji();
-    Q_INVOKABLE void switchToKeyboard();
-    // The tap on the table while a keyboard is up.
-    Q_INVOKABLE void tapOnTable();
-    // The user changed the input line to `shown`.
-    Q_INVOKABLE void chatTextEdited(const QString &shown);
-    Q_INVOKABLE void textFieldShouldReturn();
-    Q_INVOKABLE void sendChatMessage();
+
+    // Sends what the input line holds, as the Return key and both send keys do.
+    void sendChatMessage();
 
     // The latest messages, oldest first.
     void loadChatLog();
     void dismissChatLogViewController();
 
-    void emojiViewDidSelect(const QString &emoji) override;
-    void emojiViewShouldDelete() override;
-    void emojiViewShouldSend() override;
-
 signals:
-    void emojiViewChanged();
-    void chatTextChanged();
     void popViewChanged();
     void blacklistingChanged();
     // The view scrolls its table to the last row.
     void scrollToLastRow();
-    // The view gives the input line the focus, or takes it away.
-    void inputFocusRequested();
-    void inputResignRequested();
 
 protected:
     void viewDidLoad() override;
@@ -102,20 +80,15 @@ protected:
 private:
     void receiveStoredMessages(const QList<ChatMessage> &messages);
     void messagesNotWritten(const QList<qint64> &localIds);
-    void keyboardWillShow(double height);
-    void raise(double height);
-    void restoreViews();
+    void sendText(const Composer::Draft &draft);
     void showPopView(bool shown);
     void sendBlacklistRequest();
-    void setChatText(const QString &text);
     void scrollToLastRowIfAny();
     void refuseSending(const QString &message);
 
     User user_;
     PagedStoreModel *dataSource_;
-    InputBarLayout *layout_;
-    EmojiView *emojiView_ = nullptr;
-    EmojiInputText chatText_;
+    Composer *composer_;
     bool popViewShowed_ = false;
     ButtonRotation *moreButton_;
     ClockTimer *popViewTimer_;

@@ -54,7 +54,7 @@ class TestChatView : public QObject {
         navigation.pushViewController(screen_, false);
         return *screen_;
     }
-    void type(const QString &text) { screen_->chatTextEdited(text); }
+    void type(const QString &text) { screen_->composer()->textEdited(text); }
     int storedRows()
     {
         sqlite3_stmt *statement = nullptr;
@@ -136,18 +136,18 @@ private slots:
 
         // No connection.
         type("hello");
-        screen.textFieldShouldReturn();
+        screen.composer()->send();
         QCOMPARE(alerts().alertTitle(), QStringLiteral("无法发送"));
         QCOMPARE(alerts().alertMessage(), QStringLiteral("网络连接异常,请稍后再试"));
         alerts().answer(0);
-        QCOMPARE(screen.chatText(), QString("hello"));
+        QCOMPARE(screen.composer()->text(), QString("hello"));
 
         // Connected, but the store has not opened yet: refused too, nothing sent.
         QVERIFY(fixture_->connect());
         screen.sendChatMessage();
         QCOMPARE(alerts().alertMessage(), QStringLiteral("网络连接异常,请稍后再试"));
         alerts().answer(0);
-        QCOMPARE(screen.chatText(), QString("hello"));
+        QCOMPARE(screen.composer()->text(), QString("hello"));
 
         // Too long, counted in UTF-16 units.
         QVERIFY(fixture_->serverSays("{\"command\":\"login\",\"status\":0}\r\n"));
@@ -156,7 +156,7 @@ private slots:
         screen.sendChatMessage();
         QCOMPARE(alerts().alertMessage(), QStringLiteral("您发送的消息太长"));
         alerts().answer(0);
-        QCOMPARE(screen.chatTextToSend().size(), 501);
+        QCOMPARE(screen.composer()->textToSend().size(), 501);
         QCOMPARE(storedRows(), 0);
         QCOMPARE(screen.dataSource()->count(), 0);
         QVERIFY(fixture_->sent("sendmessage").isEmpty());
@@ -172,12 +172,12 @@ private slots:
 
         // Exactly 500 units go, the keyboard's emoji as they are.
         const QString text = QString(499, QChar(u'好')) + pua(0xE415);
-        screen.emojiViewDidSelect(QString(499, QChar(u'好')));
-        screen.emojiViewDidSelect(pua(0xE415));
-        QCOMPARE(screen.chatText(), EmojiMapping::displayText(text));
-        screen.emojiViewShouldSend();
+        screen.composer()->emojiViewDidSelect(QString(499, QChar(u'好')));
+        screen.composer()->emojiViewDidSelect(pua(0xE415));
+        QCOMPARE(screen.composer()->text(), EmojiMapping::displayText(text));
+        screen.composer()->emojiViewShouldSend();
         QCOMPARE(alerts().alertCount(), 0);
-        QVERIFY(screen.chatText().isEmpty());
+        QVERIFY(screen.composer()->text().isEmpty());
 
         QCOMPARE(texts(*screen.dataSource()), (QStringList{QStringLiteral("在吗"), text}));
         QCOMPARE(resets.count(), 0);
@@ -392,12 +392,13 @@ private slots:
         QVERIFY(fixture_->signIn());
         fixture_->storeConversation(3);
         ChatViewController &screen = open();
-        InputBarLayout &layout = *screen.layout();
+        Composer &composer = *screen.composer();
+        InputBarLayout &layout = *composer.layout();
         QCOMPARE(layout.tableHeight(), 379.0);
         QCOMPARE(layout.inputBarY(), 373.0);
         QVERIFY(!layout.tapClosesKeyboard());
         QSignalSpy scrolled(&screen, &ChatViewController::scrollToLastRow);
-        QSignalSpy resigned(&screen, &ChatViewController::inputResignRequested);
+        QSignalSpy resigned(&composer, &Composer::inputResignRequested);
 
         Keyboard &keyboard = fixture_->context().keyboard();
         keyboard.show(253);
@@ -411,27 +412,27 @@ private slots:
         QVERIFY(!layout.tapClosesKeyboard());
 
         // The emoji keyboard, made on first use.
-        QVERIFY(!screen.emojiView());
-        screen.pickEmoji();
-        QVERIFY(screen.emojiView());
+        QVERIFY(!composer.emojiView());
+        composer.pickEmoji();
+        QVERIFY(composer.emojiView());
         QVERIFY(layout.keyboardButtonVisible());
         QCOMPARE(layout.tableHeight(), 379.0 - 216);
         QCOMPARE(layout.emojiKeyboardY(), 416.0 - 216);
         QCOMPARE(resigned.count(), 1);
         // A tap on the table closes it.
-        screen.tapOnTable();
+        composer.dismissKeyboard();
         QCOMPARE(resigned.count(), 2);
         QCOMPARE(layout.tableHeight(), 379.0);
         QCOMPARE(layout.emojiKeyboardY(), 416.0);
         // A tap with no keyboard up does nothing.
-        screen.tapOnTable();
+        composer.dismissKeyboard();
         QCOMPARE(resigned.count(), 2);
 
-        EmojiView *emoji = screen.emojiView();
-        screen.pickEmoji();
-        QCOMPARE(screen.emojiView(), emoji);
-        QSignalSpy focused(&screen, &ChatViewController::inputFocusRequested);
-        screen.switchToKeyboard();
+        EmojiView *emoji = composer.emojiView();
+        composer.pickEmoji();
+        QCOMPARE(composer.emojiView(), emoji);
+        QSignalSpy focused(&composer, &Composer::inputFocusRequested);
+        composer.switchToKeyboard();
         QCOMPARE(focused.count(), 1);
         QVERIFY(layout.emojiButtonVisible());
         QCOMPARE(layout.tableHeight(), 379.0);
@@ -445,20 +446,21 @@ private slots:
     void theEmojiKeysEditTheInputLine()
     {
         ChatViewController &screen = open();
-        screen.pickEmoji();
-        EmojiView &emoji = *screen.emojiView();
+        screen.composer()->pickEmoji();
+        EmojiView &emoji = *screen.composer()->emojiView();
         // Deleting an empty line leaves it empty.
         emoji.deleteKey();
-        QVERIFY(screen.chatText().isEmpty());
+        QVERIFY(screen.composer()->text().isEmpty());
         type(QStringLiteral("好") + QString::fromUcs4(U"\U0001F600"));
         emoji.selectKey(0);
-        QCOMPARE(screen.chatTextToSend(),
+        QCOMPARE(screen.composer()->textToSend(),
                  QStringLiteral("好") + QString::fromUcs4(U"\U0001F600") + pua(0xE415));
         emoji.deleteKey();
-        QCOMPARE(screen.chatTextToSend(), QStringLiteral("好") + QString::fromUcs4(U"\U0001F600"));
+        QCOMPARE(screen.composer()->textToSend(),
+                 QStringLiteral("好") + QString::fromUcs4(U"\U0001F600"));
         // A surrogate pair goes whole.
         emoji.deleteKey();
-        QCOMPARE(screen.chatTextToSend(), QStringLiteral("好"));
+        QCOMPARE(screen.composer()->textToSend(), QStringLiteral("好"));
     }
 };
 

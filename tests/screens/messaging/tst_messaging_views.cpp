@@ -1,11 +1,13 @@
 // The messaging screens in the real window with real input: typing and Return
-// sends, the emoji keyboard's keys, its delete key and its pages, the menu, the
-// conversation list's edit button, closing a row and swiping one, the chat log's pages; with
+// sends, the emoji keyboard's keys, its delete key and its pages, the input bar left
+// free by the hub's reminder pop-up, the menu, the conversation list's edit button,
+// closing a row and swiping one, the chat log's pages; with
 // screenshots of each screen holding Chinese text and emoji.
 
 #include "../../qml/PhoneWindow.h"
 #include "MessagingFixture.h"
 #include "app/AppShell.h"
+#include "app/MainViewController.h"
 #include "chat/ChatMessenger.h"
 #include "platform/AlertPresenter.h"
 #include "platform/Clock.h"
@@ -106,7 +108,7 @@ class TestMessagingViews : public QObject {
             store.insertChatMessage(message);
         }
     }
-    QString fieldText() { return item("chatTextField")->property("text").toString(); }
+    QString fieldText() { return item("composerField")->property("text").toString(); }
 
 private slots:
     void initTestCase() { AppShell::applyFont(); }
@@ -141,12 +143,12 @@ private slots:
         show(screen);
         screenshot("ChatView-conversation");
 
-        tap("chatTextField");
-        QTRY_VERIFY(item("chatTextField")->hasActiveFocus());
+        tap("composerField");
+        QTRY_VERIFY(item("composerField")->hasActiveFocus());
         for (QChar character : QStringLiteral("今晚见 it's"))
             QTest::sendKeyEvent(QTest::Click, window_, Qt::Key_unknown, QString(character),
                                 Qt::NoModifier);
-        QCOMPARE(screen->chatTextToSend(), QStringLiteral("今晚见 it's"));
+        QCOMPARE(screen->composer()->textToSend(), QStringLiteral("今晚见 it's"));
         QTest::keyClick(window_, Qt::Key_Return);
         QTRY_COMPARE(fieldText(), QString());
         QCOMPARE(screen->dataSource()
@@ -170,7 +172,7 @@ private slots:
         auto *screen = new ChatViewController(context(), MessagingFixture::partner());
         show(screen);
         tap("emojiButton");
-        QTRY_VERIFY(screen->emojiView());
+        QTRY_VERIFY(screen->composer()->emojiView());
         QQuickItem *keyboard = item("emojiKeyboard");
         QVERIFY(keyboard);
         QTRY_COMPARE(keyboard->y(), 416.0 - 216);
@@ -178,12 +180,12 @@ private slots:
         // The first key of the first page.
         const QRectF first = EmojiView::keyFrame(0, 0);
         tap(keyboard->mapToScene(first.center()).toPoint());
-        QCOMPARE(screen->chatTextToSend(), kSmile);
+        QCOMPARE(screen->composer()->textToSend(), kSmile);
         QCOMPARE(fieldText(), EmojiMapping::displayText(kSmile));
         tap(keyboard->mapToScene(EmojiView::keyFrame(0, 1).center()).toPoint());
         screenshot("ChatView-emoji-keyboard");
         tap("emojiDeleteKey");
-        QCOMPARE(screen->chatTextToSend(), kSmile);
+        QCOMPARE(screen->composer()->textToSend(), kSmile);
 
         // Dragged to the next page: its first key is the 29th.
         QQuickItem *pages = item("emojiPages");
@@ -192,10 +194,10 @@ private slots:
         for (int step = 1; step <= 12; ++step)
             QTest::mouseMove(window_, start - QPoint(step * 10, 0), 16);
         QTest::mouseRelease(window_, Qt::LeftButton, {}, start - QPoint(120, 0), 16);
-        QTRY_COMPARE(screen->emojiView()->currentPage(), 1);
+        QTRY_COMPARE(screen->composer()->emojiView()->currentPage(), 1);
         QTRY_COMPARE(pages->property("contentX").toDouble(), 320.0);
         tap(keyboard->mapToScene(EmojiView::keyFrame(0, 0).center()).toPoint());
-        QCOMPARE(screen->chatTextToSend(), kSmile + QChar(0xE059));
+        QCOMPARE(screen->composer()->textToSend(), kSmile + QChar(0xE059));
         screenshot("ChatView-emoji-page-2");
 
         tap("emojiSendKey");
@@ -204,7 +206,7 @@ private slots:
         // Back to the system keyboard: the emoji keyboard goes down.
         tap("keyboardButton");
         QTRY_COMPARE(keyboard->y(), 416.0);
-        QTRY_VERIFY(item("chatTextField")->hasActiveFocus());
+        QTRY_VERIFY(item("composerField")->hasActiveFocus());
     }
 
     void aSystemKeyboardLiftsTheBarAndATapLowersIt()
@@ -219,6 +221,42 @@ private slots:
         screenshot("ChatView-system-keyboard");
         tap(centreOf(item("chatTable")));
         QTRY_COMPARE(bar->y(), 373.0);
+    }
+
+    void theReminderPopUpLeavesTheInputBarFree()
+    {
+        fixture_->test.reply(
+            "option.php",
+            ScriptedReply::json(R"({"status":1,"feed_notify":{"feedremindcount":4}})"));
+        showWindow();
+        context().navigation().setViewControllers({new MainViewController(context())}, false);
+        QVERIFY(phone_->waitUntilIdle());
+        auto *pop = window_->findChild<QQuickItem *>(QStringLiteral("notifyPopup"));
+        QVERIFY(pop);
+        QTRY_VERIFY(pop->isVisible());
+        auto *screen = new ChatViewController(context(), MessagingFixture::partner());
+        context().navigation().pushViewController(screen, false);
+        QVERIFY(phone_->waitUntilIdle());
+        QTRY_COMPARE(pop->y(), pop->property("shownY").toReal());
+        screenshot("ChatView-reminder");
+
+        // A real click on the line focuses it, and typing reaches it.
+        tap("composerField");
+        QTRY_VERIFY(item("composerField")->hasActiveFocus());
+        for (QChar character : QStringLiteral("到了"))
+            QTest::sendKeyEvent(QTest::Click, window_, Qt::Key_unknown, QString(character),
+                                Qt::NoModifier);
+        QCOMPARE(screen->composer()->textToSend(), QStringLiteral("到了"));
+        QVERIFY2(fixture_->test.router().opened.isEmpty(),
+                 qPrintable(fixture_->test.router().opened.join(", ")));
+
+        // The pop-up rises with the bar over the emoji keyboard, and still takes its own press.
+        tap("emojiButton");
+        QQuickItem *bar = item("inputBar");
+        QTRY_COMPARE(pop->mapToScene(QPointF(0, pop->height())).y(),
+                     bar->mapToScene(QPointF(0, 0)).y());
+        tap(centreOf(pop));
+        QCOMPARE(fixture_->test.router().last(), QStringLiteral("reminderList"));
     }
 
     void theMenuAndItsSheets()
