@@ -118,13 +118,15 @@ Item {
             onAccepted: composerBar.composer.send()
         }
 
+        // The emoji keyboard brings its own send key; one "发送" at a time.
         Rectangle {
             id: sendButton
             objectName: "sendButton"
             anchors.right: parent.right
             anchors.rightMargin: 6
             anchors.verticalCenter: parent.verticalCenter
-            width: 52
+            visible: composerBar.composer.layout.emojiButtonVisible
+            width: visible ? 52 : 0
             height: 31
             radius: 4
             color: sendTap.pressed ? Theme.accentViolet : Theme.accent

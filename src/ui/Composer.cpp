@@ -45,7 +45,8 @@ void Composer::send()
     if (busy_ || !send_)
         return;
     const QString text = trims_ ? input_.text().trimmed() : input_.text();
-    if (text.isEmpty())
+    // Only blanks and line breaks would be an empty bubble; a text is sent as typed.
+    if (text.trimmed().isEmpty())
         return;
     if (maxUnits_ >= 0 && text.size() > maxUnits_) {
         // The text stays for the user to shorten.

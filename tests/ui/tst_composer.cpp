@@ -75,6 +75,15 @@ private slots:
         QVERIFY(composer.text().isEmpty());
         QCOMPARE(busy.count(), 4);
         QCOMPARE(alerts.alertCount(), 0);
+
+        // A screen that sends exactly as typed (the chat) still sends no blank bubble.
+        composer.setTrimsText(false);
+        composer.textEdited(QStringLiteral("\n \u3000"));
+        composer.send();
+        QCOMPARE(harness.drafts.size(), 2);
+        composer.textEdited(QStringLiteral(" 好\n"));
+        composer.send();
+        QCOMPARE(harness.drafts.last().content(), QStringLiteral(" 好\n"));
     }
 
     void replyModeAnswersOnePersonUntilLeft()

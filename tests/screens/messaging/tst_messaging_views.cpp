@@ -176,6 +176,9 @@ private slots:
         QQuickItem *keyboard = item("emojiKeyboard");
         QVERIFY(keyboard);
         QTRY_COMPARE(keyboard->y(), 416.0 - 216);
+        // The keyboard's own send key is the one "发送" shown.
+        QVERIFY(!item("sendButton"));
+        QVERIFY(item("emojiSendKey"));
 
         // The first key of the first page.
         const QRectF first = EmojiView::keyFrame(0, 0);
@@ -206,6 +209,7 @@ private slots:
         // Back to the system keyboard: the emoji keyboard goes down.
         tap("keyboardButton");
         QTRY_COMPARE(keyboard->y(), 416.0);
+        QVERIFY(item("sendButton"));
         QTRY_VERIFY(item("composerField")->hasActiveFocus());
     }
 
