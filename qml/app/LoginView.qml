@@ -51,6 +51,7 @@ Screen {
             inputMethodHints: Qt.ImhEmailCharactersOnly | Qt.ImhNoAutoUppercase
             wantsFocus: view.controller.focusedField === "email"
             onEdited: text => view.controller.email = text
+            onAccepted: view.controller.login()
         }
 
         FormField {
@@ -60,6 +61,7 @@ Screen {
             echoMode: TextInput.Password
             wantsFocus: view.controller.focusedField === "password"
             onEdited: text => view.controller.password = text
+            onAccepted: view.controller.login()
         }
 
         Item { width: 1; height: 6 }

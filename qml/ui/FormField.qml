@@ -2,7 +2,8 @@ import QtQuick
 import Nuvora
 
 // One row of a form: a label and a single-line text input on a rounded panel.
-// `readOnly` rows report taps instead of taking text.
+// `readOnly` rows report taps instead of taking text; Return in a row is `accepted`,
+// which single-line forms take as their submit.
 Rectangle {
     id: field
 
@@ -17,6 +18,7 @@ Rectangle {
     property bool wantsFocus: false
     signal edited(string text)
     signal tapped
+    signal accepted
 
     width: parent ? parent.width : 280
     height: 44
@@ -56,6 +58,7 @@ Rectangle {
         font.pixelSize: Theme.fontSize
         clip: true
         onTextEdited: field.edited(text)
+        onAccepted: field.accepted()
         Accessible.role: Accessible.EditableText
         Accessible.name: field.label
 

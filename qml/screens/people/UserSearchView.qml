@@ -34,6 +34,7 @@ Screen {
             placeholder: "输入要找的名字"
             text: view.controller.nickname
             onEdited: text => view.controller.nickname = text
+            onAccepted: view.controller.search()
         }
         FormField {
             objectName: "genderChoice"

@@ -38,6 +38,7 @@ Screen {
             placeholder: "夜店名称、标签或地址"
             text: view.controller.keyword
             onEdited: text => view.controller.keyword = text
+            onAccepted: view.controller.search()
         }
 
         FormField {

@@ -34,6 +34,7 @@ Screen {
             maximumLength: 20
             wantsFocus: view.controller.focusedField === "name"
             onEdited: text => view.controller.name = text
+            onAccepted: view.controller.commit()
         }
 
         FormField {
@@ -47,6 +48,7 @@ Screen {
                 regularExpression: new RegExp("^" + view.controller.telCharacters + "$")
             }
             onEdited: text => view.controller.tel = text
+            onAccepted: view.controller.commit()
         }
 
         FormField {
@@ -61,6 +63,7 @@ Screen {
                 regularExpression: new RegExp("^" + view.controller.countCharacters + "$")
             }
             onEdited: text => view.controller.count = text
+            onAccepted: view.controller.commit()
         }
 
         Item {
