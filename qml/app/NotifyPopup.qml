@@ -14,7 +14,7 @@ Rectangle {
                                    - ((Window.window as Main)?.frontBottomBarHeight ?? 0)
 
     objectName: "notifyPopup"
-    parent: Window.window ? Window.window.contentItem : null
+    parent: (Window.window as Main)?.phone ?? null
     width: parent ? parent.width : 0
     height: 44
     y: hiddenY
