@@ -2,11 +2,14 @@ import QtQuick
 import QtQuick.Controls
 import Nuvora
 
-// The footer of a paged list: whether more can be loaded, a spinner while loading.
+// The footer of a paged list: whether more can be loaded, a spinner while loading. A
+// list that came back empty says so once, in the screen's words.
 Item {
     id: footer
 
     required property LoadMoreFooterView view
+    // Set while the list has no rows and asks for none.
+    property string emptyText
 
     height: 44
 
@@ -25,7 +28,7 @@ Item {
 
         PlainText {
             anchors.verticalCenter: parent.verticalCenter
-            text: footer.view.infoText
+            text: footer.emptyText.length > 0 ? footer.emptyText : footer.view.infoText
             color: Theme.textDim
             font.family: Theme.fontFamily
             font.pixelSize: 13

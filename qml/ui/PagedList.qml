@@ -8,6 +8,8 @@ ListView {
     id: list
 
     required property BLKLoadMoreTableViewController controller
+    // What an empty list says in its footer, in place of "已加载完全部".
+    property string emptyText: "暂无内容"
 
     clip: true
     boundsBehavior: Flickable.DragAndOvershootBounds
@@ -23,7 +25,10 @@ ListView {
     footer: LoadMoreFooter {
         id: footerItem
         width: ListView.view.width
-        view: (footerItem.ListView.view as PagedList).controller.loadMoreFooterView
+        readonly property PagedList list: footerItem.ListView.view as PagedList
+        view: footerItem.list.controller.loadMoreFooterView
+        emptyText: footerItem.list.count === 0 && !footerItem.view.loading
+                   && !footerItem.list.controller.canLoadMore ? footerItem.list.emptyText : ""
     }
 
     // Above row 0, seen only while the list is pulled down.

@@ -37,8 +37,12 @@ void BLKLoadMoreTableViewController::setQuery(PagedQuery *query)
                                       &BLKLoadMoreTableViewController::listRequestFinished);
         canLoadMoreConnection_ = connect(query, &PagedQuery::canLoadMoreChanged, this,
                                          &BLKLoadMoreTableViewController::canLoadMoreChanged);
-        busyConnection_ = connect(query, &PagedQuery::busyChanged, this,
-                                  &BLKLoadMoreTableViewController::busyChanged);
+        busyConnection_ = connect(query, &PagedQuery::busyChanged, this, [this] {
+            // Every page on its way shows in the footer, the first one too.
+            if (query_ && query_->busy())
+                footer_->startLoading();
+            emit busyChanged();
+        });
         // The footer of the list now shown.
         if (query->busy())
             footer_->startLoading();

@@ -434,6 +434,8 @@ void tst_PagedQuery::listScreenLoadsPagesAndRefreshes()
     auto *list = show<NearbyUsersList>();
     LoadMoreFooterView *footer = list->loadMoreFooterView();
     QVERIFY(list->busy());
+    QVERIFY(footer->loading());
+    QCOMPARE(footer->infoText(), QStringLiteral("加载中..."));
     QTRY_VERIFY(!list->busy());
     QCOMPARE(idsOf(list->records()), kPageOne);
     QCOMPARE(list->records()->recordAt<User>(0)->nickname, QStringLiteral("晓梦在路上"));
