@@ -34,6 +34,16 @@ Window {
     color: Theme.background
     title: "Nuvora"
 
+    // Back: the front-most alert or sheet goes first, then the front screen goes back.
+    Shortcut {
+        sequences: ["Esc", "Alt+Left", "Back"]
+        context: Qt.WindowShortcut
+        onActivated: {
+            if (!window.shell.alerts.dismissByBackKey() && !window.shell.alerts.noticeVisible)
+                screens.goBack()
+        }
+    }
+
     Item {
         id: phoneFrame
         objectName: "phone"

@@ -19,5 +19,12 @@ Item {
         Component.onCompleted: loader.setSource(host.viewUrl, { controller: host.controller })
     }
 
+    // The back key does what the screen's left bar button does, where it has one.
+    function goBack(): void {
+        const view = loader.item as App.Screen
+        if (view && view.leftTitle.length > 0)
+            view.leftClicked()
+    }
+
     Component.onDestruction: host.navigation.releaseController(host.controller)
 }

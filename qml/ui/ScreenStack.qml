@@ -30,6 +30,14 @@ Item {
         return items
     }
 
+    // Goes back on the front screen, the modal one first; never while a screen slides.
+    function goBack(): void {
+        if (stack.busy || modal.sliding)
+            return
+        const front = (modal.shown ? modal.host : stack.currentItem) as ScreenHost
+        front?.goBack()
+    }
+
     Component {
         id: hostComponent
         ScreenHost {}
@@ -84,6 +92,7 @@ Item {
 
         readonly property bool shown: loader.active
         readonly property bool sliding: slideAnimation.running
+        readonly property ScreenHost host: loader.item as ScreenHost
 
         function show(controller: ViewController, animated: bool) {
             slide.enabled = animated

@@ -92,6 +92,20 @@ QStringList AlertPresenter::alertButtons() const
     return currentAlert() ? currentAlert()->buttons : QStringList();
 }
 
+bool AlertPresenter::dismissByBackKey()
+{
+    const Alert *alert = currentAlert();
+    if (!alert)
+        return false;
+    if (alert->cancelButtonIndex >= 0)
+        answer(alert->cancelButtonIndex);
+    else if (alert->buttons.size() == 1)
+        answer(0);
+    else
+        return false;
+    return true;
+}
+
 int AlertPresenter::cancelButtonIndex() const
 {
     return currentAlert() ? currentAlert()->cancelButtonIndex : -1;

@@ -58,6 +58,9 @@ public:
     int alertCount() const { return int(alerts_.size()); }
     // Taps a button of the top alert: the alert goes, then its callback runs.
     Q_INVOKABLE void answer(int buttonIndex);
+    // The back key's answer: the top alert's cancel button, or its only button; false,
+    // and nothing answered, when no alert shows or it asks for a choice.
+    Q_INVOKABLE bool dismissByBackKey();
 
     int noticeMilliseconds() const { return noticeMilliseconds_; }
     void setNoticeMilliseconds(int milliseconds) { noticeMilliseconds_ = milliseconds; }
