@@ -11,7 +11,7 @@
 #include "platform/NotificationNames.h"
 #include "platform/UrlOpener.h"
 #include "screens/venues/BLKMapViewController.h"
-#include "screens/venues/ClubAlbumsViewController.h"
+#include "screens/venues/VenueAlbumsViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
 #include "screens/venues/ClubListViewController.h"
 #include "screens/venues/ClubSearchResultsViewController.h"
@@ -42,11 +42,11 @@ void tst_ClubViews::listFiltersAndBanner()
     screenshot(QStringLiteral("ClubListViewNearby"));
 
     QVERIFY(click(named(QStringLiteral("filter1026"))));
-    QCOMPARE(list->clubType(), int(ClubListViewController::Favorites));
+    QCOMPARE(list->tabs()->shownTag(), int(ClubListViewController::FavoritesTag));
     QTRY_COMPARE(list->records()->count(), 1);
     screenshot(QStringLiteral("ClubListViewFavorites"));
     QVERIFY(click(named(QStringLiteral("filter1024"))));
-    QCOMPARE(list->clubType(), int(ClubListViewController::Nearby));
+    QCOMPARE(list->tabs()->shownTag(), int(ClubListViewController::NearbyTag));
     QCOMPARE(test().requestsTo("club.php"), 1);
     QVERIFY(click(named(QStringLiteral("filter1027"))));
     QCOMPARE(test().router().last(), QStringLiteral("clubSearch"));
@@ -110,7 +110,7 @@ void tst_ClubViews::callSheetTakesThePresses()
     test().reply("club_favor_post.php", ScriptedReply::json(R"({"status":1,"message":""})"));
     flickable->setProperty("contentY", 0);
     QVERIFY(click(named(QStringLiteral("favorButton"))));
-    QTRY_VERIFY(detail->isFavored());
+    QTRY_VERIFY(detail->club().isfavor);
     QTRY_VERIFY(named(QStringLiteral("favoredButton")));
     screenshot(QStringLiteral("ClubDetailViewLiked"));
 }
@@ -159,7 +159,7 @@ void tst_ClubViews::mapAndAlbum()
     QTRY_VERIFY(!named(QStringLiteral("callout")));
 
     test().reply("club_photo.php", ScriptedReply::json(fixture("club_photo_31.json")));
-    auto *album = new ClubAlbumsViewController(test().context(), club);
+    auto *album = VenueAlbumsViewController::ofClub(test().context(), club);
     test().context().navigation().pushViewController(album, false);
     QTRY_COMPARE(album->records()->count(), 18);
     screenshot(QStringLiteral("ClubAlbumsViewPhotos"));
