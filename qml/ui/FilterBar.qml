@@ -1,3 +1,5 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import Nuvora
 
@@ -22,7 +24,7 @@ Rectangle {
         Repeater {
             model: bar.tabs.buttons
 
-            FilterButton {
+            FilterBarButton {
                 required property var modelData
 
                 width: bar.buttonWidth

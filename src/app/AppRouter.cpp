@@ -21,7 +21,6 @@
 #include "screens/people/UserSearchResultsViewController.h"
 #include "screens/people/UserSearchViewController.h"
 #include "screens/venues/BLKMapViewController.h"
-#include "screens/venues/VenueAlbumsViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
 #include "screens/venues/ClubListViewController.h"
 #include "screens/venues/ClubSearchResultsViewController.h"
@@ -30,6 +29,7 @@
 #include "screens/venues/PartyDetailViewController.h"
 #include "screens/venues/PartyJoinViewController.h"
 #include "screens/venues/PartyListViewController.h"
+#include "screens/venues/VenueAlbumsViewController.h"
 #include "ui/ImageDataSource.h"
 #include "ui/KTPhotoScrollViewController.h"
 

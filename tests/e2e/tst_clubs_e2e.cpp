@@ -12,9 +12,9 @@
 #include "platform/NavigationController.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
-#include "screens/venues/VenueAlbumsViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
 #include "screens/venues/ClubListViewController.h"
+#include "screens/venues/VenueAlbumsViewController.h"
 
 #include <QTest>
 

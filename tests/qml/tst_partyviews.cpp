@@ -11,10 +11,10 @@
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
 #include "screens/venues/MyPartyListViewController.h"
-#include "screens/venues/VenueAlbumsViewController.h"
 #include "screens/venues/PartyDetailViewController.h"
 #include "screens/venues/PartyJoinViewController.h"
 #include "screens/venues/PartyListViewController.h"
+#include "screens/venues/VenueAlbumsViewController.h"
 
 #include <QGuiApplication>
 #include <QInputMethodEvent>

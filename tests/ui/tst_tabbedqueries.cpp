@@ -20,10 +20,9 @@ enum Tag { NearbyTag = 7, SearchTag = 8, MoreTag = 9 };
 
 PagedQuery::Request usersOf(const QString &script)
 {
-    return PagedQuery::listOf<User>(script, QStringLiteral("users"),
-                                    [](const nuvora::json::Value &element) {
-                                        return User(element, std::nullopt);
-                                    });
+    return PagedQuery::listOf<User>(
+        script, QStringLiteral("users"),
+        [](const nuvora::json::Value &element) { return User(element, std::nullopt); });
 }
 
 class TabbedList : public BLKTableViewController {

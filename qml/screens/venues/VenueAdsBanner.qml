@@ -8,7 +8,7 @@ Item {
     id: header
 
     required property VenueAdsHeader ads
-    readonly property ListView list: header.ListView.view
+    readonly property ListView list: header.ListView.view as ListView
     // The list's origin before the latest change, to tell whether it rested at its top.
     property real lastOriginY: 0
 

@@ -7,9 +7,11 @@
 
 ClubDetailViewController::ClubDetailViewController(AppContext &context, Club club, QObject *parent)
     : VenueDetailViewController(context,
-                                {QStringLiteral("club_show.php"), QStringLiteral("clid"),
+                                {QStringLiteral("club_show.php"),
+                                 QStringLiteral("clid"),
                                  QStringLiteral("club_favor_post.php"),
-                                 QStringLiteral("club_favor_out.php"), kFavoredNotice,
+                                 QStringLiteral("club_favor_out.php"),
+                                 kFavoredNotice,
                                  kUnfavoredNotice,
                                  {"clubphotos", "cpid", "clubfavors"},
                                  QStringLiteral("placeholder-60-45.png"),

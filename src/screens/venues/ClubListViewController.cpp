@@ -13,15 +13,15 @@ ClubListViewController::ClubListViewController(AppContext &context, QObject *par
             [this](int clubId) { this->context().router().openClubWithId(clubId); });
     const QString sort = QStringLiteral("sort");
     const QString clubs = QStringLiteral("club.php");
-    tabs_->addTab(QStringLiteral("附近"), NearbyTag,
-                  makeQuery<Club>(
-                      ClubRows::request(context, clubs, {{sort, QStringLiteral("nearby")}})));
+    tabs_->addTab(
+        QStringLiteral("附近"), NearbyTag,
+        makeQuery<Club>(ClubRows::request(context, clubs, {{sort, QStringLiteral("nearby")}})));
     tabs_->addTab(
         QStringLiteral("人气"), TopTag,
         makeQuery<Club>(ClubRows::request(context, clubs, {{sort, QStringLiteral("top")}})));
-    tabs_->addTab(QStringLiteral("我喜欢"), FavoritesTag,
-                  makeQuery<Club>(
-                      ClubRows::request(context, QStringLiteral("my_club_favor.php"), {})));
+    tabs_->addTab(
+        QStringLiteral("我喜欢"), FavoritesTag,
+        makeQuery<Club>(ClubRows::request(context, QStringLiteral("my_club_favor.php"), {})));
     tabs_->addButton(QStringLiteral("搜索"), SearchTag);
     connect(tabs_, &TabbedQueries::pressed, this,
             [this] { this->context().router().openClubSearch(); });

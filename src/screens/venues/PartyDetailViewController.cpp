@@ -13,9 +13,11 @@ const QString kPid = QStringLiteral("pid");
 PartyDetailViewController::PartyDetailViewController(AppContext &context, Party party,
                                                      QObject *parent)
     : VenueDetailViewController(context,
-                                {QStringLiteral("party_show.php"), kPid,
+                                {QStringLiteral("party_show.php"),
+                                 kPid,
                                  QStringLiteral("party_favor_post.php"),
-                                 QStringLiteral("party_favor_out.php"), kFavoredNotice,
+                                 QStringLiteral("party_favor_out.php"),
+                                 kFavoredNotice,
                                  kUnfavoredNotice,
                                  {"partyphotos", "ppid", "partyfavors"},
                                  QStringLiteral("placeholder-65-45.png"),

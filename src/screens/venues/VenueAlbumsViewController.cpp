@@ -40,12 +40,10 @@ VenueAlbumsViewController *VenueAlbumsViewController::ofClub(AppContext &context
 VenueAlbumsViewController *VenueAlbumsViewController::ofParty(AppContext &context,
                                                               const Party &party, QObject *parent)
 {
-    return new VenueAlbumsViewController(context, QStringLiteral("活动相册"),
-                                         photos(QStringLiteral("party_photo.php"),
-                                                QStringLiteral("partyphotos"),
-                                                QStringLiteral("pid"), party.pid,
-                                                [](const nuvora::json::Value &element) {
-                                                    return Picture(element);
-                                                }),
-                                         parent);
+    return new VenueAlbumsViewController(
+        context, QStringLiteral("活动相册"),
+        photos(QStringLiteral("party_photo.php"), QStringLiteral("partyphotos"),
+               QStringLiteral("pid"), party.pid,
+               [](const nuvora::json::Value &element) { return Picture(element); }),
+        parent);
 }

@@ -55,7 +55,8 @@ private slots:
         QCOMPARE(test_->lastFormOf("party_show.php"),
                  (QList<QPair<QString, QString>>{{"pid", "31"}}));
         QCOMPARE(detail->party().title, QStringLiteral("年度摄影派对"));
-        QCOMPARE(detail->party().displayTime, QStringLiteral("时间：12月11日 21:00~12月12日 02:00"));
+        QCOMPARE(detail->party().displayTime,
+                 QStringLiteral("时间：12月11日 21:00~12月12日 02:00"));
         QCOMPARE(detail->party().img_big, QStringLiteral("http://img.nuvora.cn/560/pt31.jpg"));
         QCOMPARE(detail->party().favor, 4);
         QCOMPARE(detail->party().count, 3);

@@ -7,8 +7,8 @@
 #include "model/Picture.h"
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
-#include "screens/venues/VenueAlbumsViewController.h"
 #include "screens/venues/PartyJoinViewController.h"
+#include "screens/venues/VenueAlbumsViewController.h"
 
 #include <QPointer>
 #include <QTest>
