@@ -97,11 +97,21 @@ void tst_PartyViews::listTabsAndBanner()
 
 void tst_PartyViews::signUpAndWithdrawQuestion()
 {
-    test().reply("party_show.php", ScriptedReply::json(fixture("party_show_31.json")));
-    test().reply("party_join_post.php", ScriptedReply::json(R"({"status":1,"message":""})"));
+    // A failed load leaves the page offering another; a press on it brings the party.
+    test().reply("party_show.php", ScriptedReply::json(R"({"status":0,"message":"网络错误"})"));
     auto *detail = new PartyDetailViewController(test().context(), Party::withId(31));
     test().context().navigation().setViewControllers({detail}, false);
-    QTRY_VERIFY(!detail->isLoading());
+    QTRY_VERIFY(test().context().alerts().alertVisible());
+    QVERIFY(click(labelled(AlertPresenter::kOkButton)));
+    QTRY_VERIFY(named(QStringLiteral("reloadButton")));
+    QCOMPARE(named(QStringLiteral("reloadButton"))->property("label").toString(),
+             QStringLiteral("重新加载"));
+    screenshot(QStringLiteral("PartyDetailViewReloadOffered"));
+    test().reply("party_show.php", ScriptedReply::json(fixture("party_show_31.json")));
+    test().reply("party_join_post.php", ScriptedReply::json(R"({"status":1,"message":""})"));
+    QVERIFY(click(named(QStringLiteral("reloadButton"))));
+    QTRY_VERIFY(detail->isLoaded());
+    QTRY_VERIFY(!named(QStringLiteral("reloadButton")));
     screenshot(QStringLiteral("PartyDetailViewLoaded"));
 
     QVERIFY(click(named(QStringLiteral("joinButton"))));
