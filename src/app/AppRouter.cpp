@@ -21,16 +21,15 @@
 #include "screens/people/UserSearchResultsViewController.h"
 #include "screens/people/UserSearchViewController.h"
 #include "screens/venues/BLKMapViewController.h"
-#include "screens/venues/ClubAlbumsViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
 #include "screens/venues/ClubListViewController.h"
 #include "screens/venues/ClubSearchResultsViewController.h"
 #include "screens/venues/ClubSearchViewController.h"
 #include "screens/venues/MyPartyListViewController.h"
-#include "screens/venues/PartyAlbumsViewController.h"
 #include "screens/venues/PartyDetailViewController.h"
 #include "screens/venues/PartyJoinViewController.h"
 #include "screens/venues/PartyListViewController.h"
+#include "screens/venues/VenueAlbumsViewController.h"
 #include "ui/ImageDataSource.h"
 #include "ui/KTPhotoScrollViewController.h"
 
@@ -209,7 +208,7 @@ void AppRouter::openClubMap(const Club &club)
 
 void AppRouter::openClubAlbum(const Club &club)
 {
-    push(new ClubAlbumsViewController(context_, club));
+    push(VenueAlbumsViewController::ofClub(context_, club));
 }
 
 void AppRouter::openClubBoard(const Club &)
@@ -236,7 +235,7 @@ void AppRouter::openPartyJoin(int partyId)
 
 void AppRouter::openPartyAlbum(const Party &party)
 {
-    push(new PartyAlbumsViewController(context_, party));
+    push(VenueAlbumsViewController::ofParty(context_, party));
 }
 
 // The party's board, its fans and sharing come with the board, relationship and sharing

@@ -12,9 +12,9 @@
 #include "platform/NavigationController.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
-#include "screens/venues/ClubAlbumsViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
 #include "screens/venues/ClubListViewController.h"
+#include "screens/venues/VenueAlbumsViewController.h"
 
 #include <QTest>
 
@@ -81,18 +81,18 @@ private slots:
         QCOMPARE(detail->club().clid, chosen.clid);
         QTRY_VERIFY_WITH_TIMEOUT(!detail->isLoading(), 10000);
         QVERIFY(detail->photoStrip()->count() > 0);
-        QVERIFY(!detail->isFavored());
+        QVERIFY(!detail->club().isfavor);
 
         // Liking it reaches the server.
         detail->favor();
-        QTRY_VERIFY_WITH_TIMEOUT(detail->isFavored(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(detail->club().isfavor, 10000);
         const ApiReply shown =
             api.call(QStringLiteral("club_show.php"), {{"clid", QString::number(chosen.clid)}});
         QCOMPARE(shown["club"]["isfavor"].toInteger(), int64_t(1));
 
         // The album and the viewer at its second photo.
         detail->photoStrip()->tailTapped();
-        auto *album = qobject_cast<ClubAlbumsViewController *>(navigation.topViewController());
+        auto *album = qobject_cast<VenueAlbumsViewController *>(navigation.topViewController());
         QVERIFY(album);
         QTRY_VERIFY_WITH_TIMEOUT(album->records()->count() > 1, 10000);
         album->pictureTapped(0, 1);

@@ -111,26 +111,26 @@ void PartiesE2ETest::listToFormSignUpToWithdraw()
     QVERIFY(list);
     QTRY_VERIFY_WITH_TIMEOUT(list->records()->count() > 0, kWait);
     // The banner of the seeded party advertisements.
-    QVERIFY(list->adsHeaderView());
-    QVERIFY(list->adsHeaderView()->pages() > 0);
+    QVERIFY(list->adsHeader()->view());
+    QVERIFY(list->adsHeader()->view()->pages() > 0);
 
     // The demo account's own sign-ups, more than a page of them.
-    list->performFilter(PartyListViewController::MineTag);
+    list->tabs()->press(PartyListViewController::MineTag);
     QTRY_COMPARE_WITH_TIMEOUT(list->records()->count(), 10, kWait);
     list->loadMore();
     QTRY_COMPARE_WITH_TIMEOUT(list->records()->count(), 12, kWait);
     QVERIFY(rowOf(*list->records(), kPastParty) >= 0);
     QCOMPARE(rowOf(*list->records(), kFormParty), -1);
 
-    list->performFilter(PartyListViewController::CurrentTag);
+    list->tabs()->press(PartyListViewController::CurrentTag);
     const int row = rowOf(*list->records(), kFormParty);
     QVERIFY(row >= 0);
     list->selectRow(row);
     QPointer<PartyDetailViewController> detail = topDetail();
     QVERIFY(detail);
     QTRY_VERIFY_WITH_TIMEOUT(!detail->isLoading(), kWait);
-    QVERIFY(!detail->isJoined());
-    const int joinedBefore = detail->joinCount().toInt();
+    QVERIFY(!detail->party().isjoin);
+    const int joinedBefore = detail->party().count;
 
     // The form, filled with blanks around the answers.
     detail->join();
@@ -146,14 +146,14 @@ void PartiesE2ETest::listToFormSignUpToWithdraw()
     alerts.answer(0);
     QCOMPARE(navigation.topViewController(), detail.data());
     // Back on the page, the reload brings the sign-up and the server's count.
-    QTRY_VERIFY_WITH_TIMEOUT(detail->isJoined(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(detail->party().isjoin, kWait);
     QTRY_VERIFY_WITH_TIMEOUT(!detail->isLoading(), kWait);
-    QCOMPARE(detail->joinCount().toInt(), joinedBefore + 3);
+    QCOMPARE(detail->party().count, joinedBefore + 3);
 
     detail->cancelJoin();
     QCOMPARE(alerts.alertTitle(), QStringLiteral("将为您取消报名，是否继续？"));
     alerts.answer(1);
-    QTRY_VERIFY_WITH_TIMEOUT(!detail->isJoined(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(!detail->party().isjoin, kWait);
     const ApiReply shown = api_->call("party_show.php", {{"pid", QString::number(kFormParty)}});
     QCOMPARE(shown["party"]["isjoin"].toInteger(), int64_t(0));
     QCOMPARE(shown["party"]["count"].toInteger(), int64_t(joinedBefore));
@@ -166,7 +166,7 @@ void PartiesE2ETest::pastPartyRefusesASecondSignUp()
     PartyDetailViewController *detail = topDetail();
     QVERIFY(detail);
     QTRY_VERIFY_WITH_TIMEOUT(!detail->isLoading(), kWait);
-    QVERIFY(detail->isJoined());
+    QVERIFY(detail->party().isjoin);
     QVERIFY(detail->party().joinsWithOneTap());
     // As if the page still offered the sign-up: the server's word is shown.
     const ApiReply again =
@@ -191,9 +191,9 @@ void PartiesE2ETest::pushOpensThePartyOverWhatIsShown()
     PartyDetailViewController *detail = topDetail();
     QVERIFY(detail);
     QCOMPARE(navigation.depth(), 3);
-    QCOMPARE(detail->content(), Party::kNoContent);
+    QCOMPARE(detail->party().content, Party::kNoContent);
     QTRY_VERIFY_WITH_TIMEOUT(!detail->isLoading(), kWait);
-    QCOMPARE(detail->partyTitle(), QStringLiteral("年度摄影派对"));
+    QCOMPARE(detail->party().title, QStringLiteral("年度摄影派对"));
     // More photos than the page's strip shows: the tail opens the album.
     QVERIFY(detail->photoStrip()->count() > 0);
     QVERIFY(detail->party().joinsWithOneTap());

@@ -50,7 +50,7 @@ Value clubAt(double metres)
 class VenueRecordsTest : public QObject {
     Q_OBJECT
 private slots:
-    void clubReadsNumbersAsTextAndKeepsEmptyImagesEmpty()
+    void recordsReadNumbersAsTextAndKeepTheirDefaults()
     {
         const Club club(objectOf({{"clid", "27"},
                                   {"name", "云端"},
@@ -95,6 +95,43 @@ private slots:
         const Party partyById = Party::withId(31);
         QCOMPARE(partyById.pid, 31);
         QCOMPARE(partyById.displayTime, QString());
+
+        // A party: numbers as text too, its default description and sign-up mode.
+        const Party party(objectOf({{"pid", "31"},
+                                    {"uid", "5"},
+                                    {"title", "摄影派对"},
+                                    {"cid", 12},
+                                    {"price", "免费"},
+                                    {"img", "http://img/p.jpg"},
+                                    {"addr", "衡山路8号"},
+                                    {"count", "40"},
+                                    {"tel", "021 139"},
+                                    {"favor", 3},
+                                    {"isfavor", "1"},
+                                    {"isjoin", 1},
+                                    {"joininfo", "1"},
+                                    {"ptimestart", "2012-05-01 21:00:00"},
+                                    {"ptimeend", "2012-05-02 02:00:00"}}));
+        QCOMPARE(party.pid, 31);
+        QCOMPARE(party.uid, 5);
+        QCOMPARE(party.cid, QStringLiteral("12"));
+        QCOMPARE(party.price, QStringLiteral("免费"));
+        QCOMPARE(party.img, QStringLiteral("http://img/p.jpg!200"));
+        QCOMPARE(party.img_big, QStringLiteral("http://img/p.jpg"));
+        QCOMPARE(party.count, 40);
+        QCOMPARE(party.isfavor, 1);
+        QVERIFY(party.joinsWithOneTap());
+        QCOMPARE(party.content, QStringLiteral("没有描述~"));
+        // Across midnight.
+        QCOMPARE(party.displayTime, QStringLiteral("时间：05月01日 21:00~05月02日 02:00"));
+
+        // The party push names only the id.
+        const Party pushed(objectOf({{"pid", 30}}));
+        QCOMPARE(pushed.pid, 30);
+        QCOMPARE(pushed.img, QString());
+        QCOMPARE(pushed.displayTime, QString());
+        QCOMPARE(pushed.content, QStringLiteral("没有描述~"));
+        QVERIFY(!pushed.joinsWithOneTap());
     }
 
     void clubTagLine()
@@ -148,45 +185,6 @@ private slots:
         QVERIFY(textual.distance.endsWith(QLatin1String("m")));
         QVERIFY(!textual.distance.endsWith(QLatin1String("km")));
         QVERIFY(std::abs(textual.coordinate.latitude() - target.latitude()) < 1e-5);
-    }
-
-    void partyFieldsAndDefaults()
-    {
-        const Party party(objectOf({{"pid", "31"},
-                                    {"uid", "5"},
-                                    {"title", "摄影派对"},
-                                    {"cid", 12},
-                                    {"price", "免费"},
-                                    {"img", "http://img/p.jpg"},
-                                    {"addr", "衡山路8号"},
-                                    {"count", "40"},
-                                    {"tel", "021 139"},
-                                    {"favor", 3},
-                                    {"isfavor", "1"},
-                                    {"isjoin", 1},
-                                    {"joininfo", "1"},
-                                    {"ptimestart", "2012-05-01 21:00:00"},
-                                    {"ptimeend", "2012-05-02 02:00:00"}}));
-        QCOMPARE(party.pid, 31);
-        QCOMPARE(party.uid, 5);
-        QCOMPARE(party.cid, QStringLiteral("12"));
-        QCOMPARE(party.price, QStringLiteral("免费"));
-        QCOMPARE(party.img, QStringLiteral("http://img/p.jpg!200"));
-        QCOMPARE(party.img_big, QStringLiteral("http://img/p.jpg"));
-        QCOMPARE(party.count, 40);
-        QCOMPARE(party.isfavor, 1);
-        QVERIFY(party.joinsWithOneTap());
-        QCOMPARE(party.content, QStringLiteral("没有描述~"));
-        // Across midnight.
-        QCOMPARE(party.displayTime, QStringLiteral("时间：05月01日 21:00~05月02日 02:00"));
-
-        // The party push names only the id.
-        const Party pushed(objectOf({{"pid", 30}}));
-        QCOMPARE(pushed.pid, 30);
-        QCOMPARE(pushed.img, QString());
-        QCOMPARE(pushed.displayTime, QString());
-        QCOMPARE(pushed.content, QStringLiteral("没有描述~"));
-        QVERIFY(!pushed.joinsWithOneTap());
     }
 
     void partyTimeLineIsWallTimeOnly_data()

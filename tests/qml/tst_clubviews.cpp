@@ -11,13 +11,15 @@
 #include "platform/NotificationNames.h"
 #include "platform/UrlOpener.h"
 #include "screens/venues/BLKMapViewController.h"
-#include "screens/venues/ClubAlbumsViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
 #include "screens/venues/ClubListViewController.h"
 #include "screens/venues/ClubSearchResultsViewController.h"
 #include "screens/venues/ClubSearchViewController.h"
+#include "screens/venues/VenueAlbumsViewController.h"
 
+#include <QGuiApplication>
 #include <QPointer>
+#include <QWheelEvent>
 
 class tst_ClubViews : public QObject, protected VenueViewHarness {
     Q_OBJECT
@@ -26,6 +28,7 @@ private slots:
     void init() { setUpWindow(); }
     void cleanup() { tearDownWindow(); }
     void listFiltersAndBanner();
+    void lateBannerKeepsAScrolledListInPlace();
     void callSheetTakesThePresses();
     void searchFormAndResults();
     void mapAndAlbum();
@@ -42,11 +45,11 @@ void tst_ClubViews::listFiltersAndBanner()
     screenshot(QStringLiteral("ClubListViewNearby"));
 
     QVERIFY(click(named(QStringLiteral("filter1026"))));
-    QCOMPARE(list->clubType(), int(ClubListViewController::Favorites));
+    QCOMPARE(list->tabs()->shownTag(), int(ClubListViewController::FavoritesTag));
     QTRY_COMPARE(list->records()->count(), 1);
     screenshot(QStringLiteral("ClubListViewFavorites"));
     QVERIFY(click(named(QStringLiteral("filter1024"))));
-    QCOMPARE(list->clubType(), int(ClubListViewController::Nearby));
+    QCOMPARE(list->tabs()->shownTag(), int(ClubListViewController::NearbyTag));
     QCOMPARE(test().requestsTo("club.php"), 1);
     QVERIFY(click(named(QStringLiteral("filter1027"))));
     QCOMPARE(test().router().last(), QStringLiteral("clubSearch"));
@@ -66,6 +69,48 @@ void tst_ClubViews::listFiltersAndBanner()
     screenshot(QStringLiteral("ClubListViewWithBanner"));
     QVERIFY(click(named(QStringLiteral("adScroll"))));
     QCOMPARE(test().router().last(), QStringLiteral("clubWithId 32"));
+}
+
+void tst_ClubViews::lateBannerKeepsAScrolledListInPlace()
+{
+    test().reply("club.php", ScriptedReply::json(fixture("clubs_nearby.json")));
+    auto *list = new ClubListViewController(test().context());
+    list->setFilterBarTimings(50, 50);
+    test().context().navigation().setViewControllers({list}, false);
+    QTRY_COMPARE(list->records()->count(), 10);
+    QTRY_COMPARE(list->scroll()->topInset(), 0.0);
+    QQuickItem *table = find([](QQuickItem *item) { return item->inherits("QQuickListView"); });
+    QVERIFY(table);
+    QTRY_VERIFY(!table->property("moving").toBool());
+
+    QVERIFY(client_->phone().waitUntilIdle());
+    // The user scrolls the list down by a few rows.
+    const QPointF centre = table->mapToScene(QPointF(table->width() / 2, table->height() / 2));
+    for (int notch = 0; notch < 20 && list->scroll()->contentOffsetY() < 200; ++notch) {
+        QWheelEvent wheel(centre, window_->mapToGlobal(centre), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        // Notches a second apart: each scrolls by itself.
+        wheel.setTimestamp(ulong(1000 * (notch + 1)));
+        QGuiApplication::sendEvent(window_, &wheel);
+        QTRY_VERIFY(!table->property("moving").toBool());
+    }
+    QVERIFY(list->scroll()->contentOffsetY() >= 200);
+    auto rowAtIndex = [this](int index) {
+        return find([index](QQuickItem *item) {
+            return item->property("index").toInt() == index && item->property("distance").isValid();
+        });
+    };
+    QQuickItem *row = rowAtIndex(4);
+    QVERIFY(row);
+    const double rowY = row->mapToScene(QPointF(0, 0)).y();
+
+    // The advertisements arrive: the banner heads the list, above the rows the user reads.
+    test().context().session().setAds(Advertisement(
+        *nuvora::json::JsonReader().objectWithData(R"({"club":[{"img":"","id":"32"}]})")));
+    test().context().notifications().post(NotificationNames::adReceived);
+    QTRY_VERIFY(named(QStringLiteral("adScroll")));
+    QVERIFY(client_->phone().waitUntilIdle());
+    QCOMPARE(rowAtIndex(4)->mapToScene(QPointF(0, 0)).y(), rowY);
 }
 
 void tst_ClubViews::callSheetTakesThePresses()
@@ -110,7 +155,7 @@ void tst_ClubViews::callSheetTakesThePresses()
     test().reply("club_favor_post.php", ScriptedReply::json(R"({"status":1,"message":""})"));
     flickable->setProperty("contentY", 0);
     QVERIFY(click(named(QStringLiteral("favorButton"))));
-    QTRY_VERIFY(detail->isFavored());
+    QTRY_VERIFY(detail->club().isfavor);
     QTRY_VERIFY(named(QStringLiteral("favoredButton")));
     screenshot(QStringLiteral("ClubDetailViewLiked"));
 }
@@ -159,7 +204,7 @@ void tst_ClubViews::mapAndAlbum()
     QTRY_VERIFY(!named(QStringLiteral("callout")));
 
     test().reply("club_photo.php", ScriptedReply::json(fixture("club_photo_31.json")));
-    auto *album = new ClubAlbumsViewController(test().context(), club);
+    auto *album = VenueAlbumsViewController::ofClub(test().context(), club);
     test().context().navigation().pushViewController(album, false);
     QTRY_COMPARE(album->records()->count(), 18);
     screenshot(QStringLiteral("ClubAlbumsViewPhotos"));

@@ -11,10 +11,10 @@
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
 #include "screens/venues/MyPartyListViewController.h"
-#include "screens/venues/PartyAlbumsViewController.h"
 #include "screens/venues/PartyDetailViewController.h"
 #include "screens/venues/PartyJoinViewController.h"
 #include "screens/venues/PartyListViewController.h"
+#include "screens/venues/VenueAlbumsViewController.h"
 
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -75,12 +75,12 @@ void tst_PartyViews::listTabsAndBanner()
     screenshot(QStringLiteral("PartyListViewCurrent"));
 
     QVERIFY(click(named(QStringLiteral("filter8888"))));
-    QCOMPARE(list->partyType(), int(PartyListViewController::Mine));
+    QCOMPARE(list->tabs()->shownTag(), int(PartyListViewController::MineTag));
     QTRY_COMPARE(list->records()->count(), 3);
     QCOMPARE(list->records()->recordAt<Party>(0)->pid, 41);
     screenshot(QStringLiteral("PartyListViewMine"));
     QVERIFY(click(named(QStringLiteral("filter9999"))));
-    QCOMPARE(list->partyType(), int(PartyListViewController::Current));
+    QCOMPARE(list->tabs()->shownTag(), int(PartyListViewController::CurrentTag));
     QCOMPARE(test().requestsTo("party.php"), 1);
 
     // A row opens its party; the banner opens the advertised one.
@@ -97,15 +97,25 @@ void tst_PartyViews::listTabsAndBanner()
 
 void tst_PartyViews::signUpAndWithdrawQuestion()
 {
-    test().reply("party_show.php", ScriptedReply::json(fixture("party_show_31.json")));
-    test().reply("party_join_post.php", ScriptedReply::json(R"({"status":1,"message":""})"));
+    // A failed load leaves the page offering another; a press on it brings the party.
+    test().reply("party_show.php", ScriptedReply::json(R"({"status":0,"message":"网络错误"})"));
     auto *detail = new PartyDetailViewController(test().context(), Party::withId(31));
     test().context().navigation().setViewControllers({detail}, false);
-    QTRY_VERIFY(!detail->isLoading());
+    QTRY_VERIFY(test().context().alerts().alertVisible());
+    QVERIFY(click(labelled(AlertPresenter::kOkButton)));
+    QTRY_VERIFY(named(QStringLiteral("reloadButton")));
+    QCOMPARE(named(QStringLiteral("reloadButton"))->property("label").toString(),
+             QStringLiteral("重新加载"));
+    screenshot(QStringLiteral("PartyDetailViewReloadOffered"));
+    test().reply("party_show.php", ScriptedReply::json(fixture("party_show_31.json")));
+    test().reply("party_join_post.php", ScriptedReply::json(R"({"status":1,"message":""})"));
+    QVERIFY(click(named(QStringLiteral("reloadButton"))));
+    QTRY_VERIFY(detail->isLoaded());
+    QTRY_VERIFY(!named(QStringLiteral("reloadButton")));
     screenshot(QStringLiteral("PartyDetailViewLoaded"));
 
     QVERIFY(click(named(QStringLiteral("joinButton"))));
-    QTRY_VERIFY(detail->isJoined());
+    QTRY_VERIFY(detail->party().isjoin);
     QTRY_VERIFY(named(QStringLiteral("joinedButton")));
     QVERIFY(named(QStringLiteral("notice")));
     QTRY_VERIFY(!named(QStringLiteral("notice")));
@@ -121,13 +131,13 @@ void tst_PartyViews::signUpAndWithdrawQuestion()
     QCOMPARE(test().requestsTo("party_favor_post.php"), 0);
     QVERIFY(click(labelled(QStringLiteral("否"))));
     QTRY_VERIFY(!alerts.alertVisible());
-    QVERIFY(detail->isJoined());
+    QVERIFY(detail->party().isjoin);
     QCOMPARE(test().requestsTo("party_join_out.php"), 0);
 
     test().reply("party_join_out.php", ScriptedReply::json(R"({"status":1,"message":""})"));
     QVERIFY(click(named(QStringLiteral("joinedButton"))));
     QVERIFY(click(labelled(QStringLiteral("是"))));
-    QTRY_VERIFY(!detail->isJoined());
+    QTRY_VERIFY(!detail->party().isjoin);
     QTRY_VERIFY(named(QStringLiteral("joinButton")));
     QTRY_VERIFY(!named(QStringLiteral("notice")));
 
@@ -200,7 +210,7 @@ void tst_PartyViews::ownPartiesAndAlbum()
     screenshot(QStringLiteral("MyPartyListView"));
 
     test().reply("party_photo.php", ScriptedReply::json(fixture("party_show_31.json")));
-    auto *album = new PartyAlbumsViewController(test().context(), Party::withId(31));
+    auto *album = VenueAlbumsViewController::ofParty(test().context(), Party::withId(31));
     test().context().navigation().pushViewController(album, false);
     QTRY_COMPARE(album->records()->count(), 3);
     screenshot(QStringLiteral("PartyAlbumsView"));

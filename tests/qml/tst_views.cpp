@@ -28,16 +28,15 @@
 #include "screens/people/UserSearchResultsViewController.h"
 #include "screens/people/UserSearchViewController.h"
 #include "screens/venues/BLKMapViewController.h"
-#include "screens/venues/ClubAlbumsViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
 #include "screens/venues/ClubListViewController.h"
 #include "screens/venues/ClubSearchResultsViewController.h"
 #include "screens/venues/ClubSearchViewController.h"
 #include "screens/venues/MyPartyListViewController.h"
-#include "screens/venues/PartyAlbumsViewController.h"
 #include "screens/venues/PartyDetailViewController.h"
 #include "screens/venues/PartyJoinViewController.h"
 #include "screens/venues/PartyListViewController.h"
+#include "screens/venues/VenueAlbumsViewController.h"
 #include "ui/ImageDataSource.h"
 #include "ui/KTPhotoScrollViewController.h"
 #include "ui/SDWebImageManager.h"
@@ -132,16 +131,14 @@ const std::map<QString, Factory> &screens()
          [](AppContext &c) { return new ClubDetailViewController(c, sampleClub()); }},
         {"BLKMapView",
          [](AppContext &c) { return new BLKMapViewController(c, ClubAnnotation(sampleClub())); }},
-        {"ClubAlbumsView",
-         [](AppContext &c) { return new ClubAlbumsViewController(c, sampleClub()); }},
+        {"VenueAlbumsView",
+         [](AppContext &c) { return VenueAlbumsViewController::ofClub(c, sampleClub()); }},
         {"PartyListView", [](AppContext &c) { return new PartyListViewController(c); }},
         {"MyPartyListView",
          [](AppContext &c) { return new MyPartyListViewController(c, someone()); }},
         {"PartyDetailView",
          [](AppContext &c) { return new PartyDetailViewController(c, Party::withId(31)); }},
         {"PartyJoinView", [](AppContext &c) { return new PartyJoinViewController(c, 31); }},
-        {"PartyAlbumsView",
-         [](AppContext &c) { return new PartyAlbumsViewController(c, Party::withId(31)); }},
         {"MessageBoxView", [](AppContext &c) { return new MessageBoxViewController(c); }},
         {"ChatView", [](AppContext &c) { return new ChatViewController(c, chatPartner()); }},
         {"ChatLogView", [](AppContext &c) { return new ChatLogViewController(c, chatPartner()); }},

@@ -9,40 +9,23 @@ Screen {
 
     required property ClubDetailViewController controller
 
-    title: view.controller.name || "夜店详情"
+    title: view.controller.club.name || "夜店详情"
     leftTitle: "返回"
     rightTitle: "分享"
     busy: view.controller.acting
     onLeftClicked: view.controller.back()
     onRightClicked: view.controller.weiboShare()
 
-    Flickable {
-        id: scrollView
-        anchors.fill: parent
-        contentWidth: view.controller.layout.contentWidth
-        contentHeight: view.controller.layout.contentHeight
-        boundsBehavior: Flickable.DragAndOvershootBounds
-        clip: true
-
-        WebImage {
-            id: pictureView
-            x: 10
-            y: 8
-            width: 300
-            height: 180
-            url: view.controller.picture
-            placeholder: Theme.image("placeholder-300-180.png")
-            fillMode: WebImage.PreserveAspectCrop
-            Accessible.role: Accessible.Graphic
-            Accessible.name: "夜店图片"
-            Accessible.description: view.controller.name
-
-            RunningIndicator {
-                anchors.centerIn: parent
-                running: view.controller.loading
-                Accessible.name: "加载中"
-            }
-        }
+    VenuePage {
+        controller: view.controller
+        picture: view.controller.club.img_big
+        venueName: view.controller.club.name
+        pictureName: "夜店图片"
+        description: view.controller.club.content
+        fansTitle: "喜欢这里的人"
+        fansPanelY: 350
+        albumTitle: "夜店相册"
+        boardTitle: "夜店讨论区"
 
         VenuePanel {
             id: titleStrip
@@ -54,7 +37,7 @@ Screen {
                 x: 12
                 y: 8
                 width: 200
-                text: view.controller.name
+                text: view.controller.club.name
                 font.pixelSize: 17
                 font.bold: true
                 elide: Text.ElideRight
@@ -64,7 +47,7 @@ Screen {
                 x: 12
                 y: 36
                 width: 200
-                text: view.controller.tags
+                text: view.controller.club.tags
                 color: Theme.textDim
                 font.pixelSize: 12
                 elide: Text.ElideRight
@@ -74,31 +57,22 @@ Screen {
                 anchors.right: parent.right
                 anchors.rightMargin: 12
                 y: 40
-                text: "♥ " + view.controller.favorCount
+                text: "♥ " + view.controller.club.favor
                 color: Theme.accent
                 font.pixelSize: 12
-                Accessible.name: "喜欢人数 " + view.controller.favorCount
+                Accessible.name: "喜欢人数 " + view.controller.club.favor
             }
-            PillButton {
-                id: favorButton
-                objectName: "favorButton"
+            PillToggle {
                 anchors.right: parent.right
                 anchors.rightMargin: 10
                 y: 7
-                visible: !view.controller.favored
-                label: "喜欢"
-                onClicked: view.controller.favor()
-            }
-            PillButton {
-                id: favoredButton
-                objectName: "favoredButton"
-                anchors.right: parent.right
-                anchors.rightMargin: 10
-                y: 7
-                visible: view.controller.favored
-                filled: true
-                label: "已喜欢"
-                onClicked: view.controller.cancelFavor()
+                taken: view.controller.club.isfavor !== 0
+                offerLabel: "喜欢"
+                takenLabel: "已喜欢"
+                offerObjectName: "favorButton"
+                takenObjectName: "favoredButton"
+                onTake: view.controller.favor()
+                onUndo: view.controller.cancelFavor()
             }
         }
 
@@ -107,7 +81,7 @@ Screen {
             objectName: "locationPanel"
             y: 266
             label: "地址"
-            text: view.controller.address
+            text: view.controller.club.address
             action: "地图 ›"
             actionable: view.controller.hasLocation
             onClicked: view.controller.showLocation()
@@ -118,81 +92,10 @@ Screen {
             objectName: "telephonePanel"
             y: 308
             label: "电话"
-            text: view.controller.tel
+            text: view.controller.club.tel
             action: "拨打 ›"
             actionable: view.controller.canCall
             onClicked: view.controller.makeACall()
-        }
-
-        VenuePanel {
-            id: peoplePanel
-            y: 350
-            height: 72
-
-            PlainText {
-                x: 10
-                y: 4
-                text: "喜欢这里的人"
-                color: Theme.textDim
-                font.pixelSize: 12
-            }
-            TileStripView {
-                x: 10
-                y: 22
-                width: 280
-                strip: view.controller.fansStrip
-            }
-        }
-
-        VenuePanel {
-            id: descriptionPanel
-            y: view.controller.layout.descriptionPanelY
-            height: view.controller.layout.descriptionPanelHeight
-        }
-
-        PlainText {
-            id: descriptionLabel
-            x: view.controller.layout.descriptionX
-            y: view.controller.layout.descriptionY
-            width: view.controller.layout.descriptionWidth
-            height: view.controller.layout.descriptionHeight
-            text: view.controller.content
-            font.pixelSize: view.controller.layout.descriptionFontSize
-            wrapMode: Text.Wrap
-        }
-
-        Item {
-            id: bottomBlock
-            y: view.controller.layout.bottomBlockY
-            width: view.controller.layout.contentWidth
-            height: view.controller.layout.bottomBlockHeight
-
-            VenuePanel {
-                id: photoPanel
-                height: 76
-
-                PlainText {
-                    x: 10
-                    y: 5
-                    text: "夜店相册"
-                    color: Theme.textDim
-                    font.pixelSize: 12
-                }
-                TileStripView {
-                    x: 10
-                    y: 24
-                    width: 280
-                    strip: view.controller.photoStrip
-                }
-            }
-
-            NeonButton {
-                x: 10
-                y: 84
-                width: 300
-                label: "夜店讨论区"
-                onClicked: view.controller.gotoDiscuss()
-            }
         }
     }
 }

@@ -3,44 +3,15 @@ import Nuvora
 
 // One row of the club lists: the club's picture, name, distance and popularity on the
 // row background, with the partner badge for partner clubs.
-Item {
+VenueCell {
     id: cell
 
     required property string name
     required property string distance
     required property int favor
-    required property string img
     required property int hezuo
-    signal clicked
 
-    Accessible.role: Accessible.Button
     Accessible.name: cell.name + "，距离" + cell.distance
-    Accessible.onPressAction: cell.clicked()
-
-    BorderImage {
-        id: backgroundImageView
-        x: 5
-        y: 3
-        width: parent.width - 10
-        height: parent.height - 6
-        source: Theme.image("club-group.png")
-        border.left: 100
-        border.top: 20
-        border.right: 209
-        border.bottom: 67
-    }
-
-    WebImage {
-        id: clubImageView
-        x: 15
-        y: (parent.height - height) / 2
-        width: 120
-        height: 80
-        url: cell.img
-        placeholder: Theme.image("placeholder-120-80.png")
-        fillMode: WebImage.PreserveAspectCrop
-        Accessible.ignored: true
-    }
 
     PlainText {
         id: nameLabel
@@ -93,9 +64,5 @@ Item {
         Accessible.role: Accessible.Graphic
         Accessible.name: "合作夜店"
         Accessible.description: "合作夜店"
-    }
-
-    ExclusiveTap {
-        onTapped: cell.clicked()
     }
 }

@@ -12,10 +12,6 @@ Screen {
     leftTitle: "返回"
     onLeftClicked: view.controller.back()
 
-    // A banner arriving after the rows pushes them down: once the list has laid it out
-    // above them, the list shows it from its top.
-    property bool bannerShown: false
-
     ClubTable {
         id: table
         anchors.fill: parent
@@ -23,29 +19,18 @@ Screen {
         model: view.controller.records
         rowHeight: view.controller.rowHeight
         onRowSelected: row => view.controller.selectRow(row)
-        onOriginYChanged: {
-            if (view.controller.adsHeaderView && !view.bannerShown) {
-                view.bannerShown = true
-                table.contentY = table.originY - table.topMargin
-            }
-        }
 
         header: VenueAdsBanner {
             id: adsHeader
-
-            readonly property ClubListViewController clubs:
-                (adsHeader.ListView.view as ClubTable).controller as ClubListViewController
-
-            banner: clubs.adsHeaderView
-            bannerWidth: clubs.adsHeaderWidth
-            bannerHeight: clubs.adsHeaderHeight
+            ads: ((adsHeader.ListView.view as ClubTable).controller as ClubListViewController)
+                     .adsHeader
         }
 
         // Above row 0 and the banner: seen while the list rests at its top inset.
-        ClubFilterBar {
+        FilterBar {
             parent: table.contentItem
             y: table.originY - height
-            controller: view.controller
+            tabs: view.controller.tabs
         }
     }
 }

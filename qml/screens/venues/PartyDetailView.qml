@@ -9,40 +9,23 @@ Screen {
 
     required property PartyDetailViewController controller
 
-    title: view.controller.partyTitle || "活动详情"
+    title: view.controller.party.title || "活动详情"
     leftTitle: "返回"
     rightTitle: "分享"
     busy: view.controller.acting
     onLeftClicked: view.controller.back()
     onRightClicked: view.controller.weiboShare()
 
-    Flickable {
-        id: scrollView
-        anchors.fill: parent
-        contentWidth: view.controller.layout.contentWidth
-        contentHeight: view.controller.layout.contentHeight
-        boundsBehavior: Flickable.DragAndOvershootBounds
-        clip: true
-
-        WebImage {
-            id: pictureView
-            x: 10
-            y: 8
-            width: 300
-            height: 180
-            url: view.controller.picture
-            placeholder: Theme.image("placeholder-300-180.png")
-            fillMode: WebImage.PreserveAspectCrop
-            Accessible.role: Accessible.Graphic
-            Accessible.name: "活动图片"
-            Accessible.description: view.controller.partyTitle
-
-            RunningIndicator {
-                anchors.centerIn: parent
-                running: view.controller.loading
-                Accessible.name: "加载中"
-            }
-        }
+    VenuePage {
+        controller: view.controller
+        picture: view.controller.party.img_big
+        venueName: view.controller.party.title
+        pictureName: "活动图片"
+        description: view.controller.party.content
+        fansTitle: "喜欢这个活动的人"
+        fansPanelY: 367
+        albumTitle: "活动相册"
+        boardTitle: "活动讨论区"
 
         VenuePanel {
             id: titleStrip
@@ -54,7 +37,7 @@ Screen {
                 x: 12
                 y: 8
                 width: 200
-                text: view.controller.partyTitle
+                text: view.controller.party.title
                 font.pixelSize: 17
                 font.bold: true
                 elide: Text.ElideRight
@@ -64,7 +47,7 @@ Screen {
                 x: 12
                 y: 35
                 width: 205
-                text: view.controller.displayTime
+                text: view.controller.party.displayTime
                 color: Theme.accentCyan
                 font.pixelSize: 11
                 elide: Text.ElideRight
@@ -80,11 +63,11 @@ Screen {
                 id: favorLabel
                 x: view.controller.favorLabelX
                 y: 56
-                text: view.controller.favorCount
+                text: view.controller.party.favor
                 color: Theme.accent
                 font.pixelSize: view.controller.countFontSize
                 font.bold: true
-                Accessible.name: "喜欢人数 " + view.controller.favorCount
+                Accessible.name: "喜欢人数 " + view.controller.party.favor
             }
             PlainText {
                 id: floatLabel
@@ -98,53 +81,35 @@ Screen {
                 id: joinLabel
                 x: floatLabel.x + floatLabel.width + 12
                 y: 56
-                text: view.controller.joinCount + "人已报名"
+                text: view.controller.party.count + "人已报名"
                 color: Theme.textDim
                 font.pixelSize: view.controller.countFontSize
-                Accessible.name: "报名人数 " + view.controller.joinCount
+                Accessible.name: "报名人数 " + view.controller.party.count
             }
-            PillButton {
-                id: favorButton
-                objectName: "favorButton"
+            PillToggle {
                 anchors.right: parent.right
                 anchors.rightMargin: 10
                 y: 5
-                visible: !view.controller.favored
-                label: "喜欢"
-                onClicked: view.controller.favor()
+                taken: view.controller.party.isfavor !== 0
+                offerLabel: "喜欢"
+                takenLabel: "已喜欢"
+                offerObjectName: "favorButton"
+                takenObjectName: "favoredButton"
+                onTake: view.controller.favor()
+                onUndo: view.controller.cancelFavor()
             }
-            PillButton {
-                id: favoredButton
-                objectName: "favoredButton"
-                anchors.right: parent.right
-                anchors.rightMargin: 10
-                y: 5
-                visible: view.controller.favored
-                filled: true
-                label: "已喜欢"
-                onClicked: view.controller.cancelFavor()
-            }
-            PillButton {
-                id: joinButton
-                objectName: "joinButton"
+            PillToggle {
                 anchors.right: parent.right
                 anchors.rightMargin: 10
                 y: 44
-                visible: !view.controller.joined
-                label: "报名"
-                onClicked: view.controller.join()
-            }
-            PillButton {
-                id: joinedButton
-                objectName: "joinedButton"
-                anchors.right: parent.right
-                anchors.rightMargin: 10
-                y: 44
-                visible: view.controller.joined
-                filled: true
-                label: "已报名"
-                Accessible.name: "已报名，取消报名"
-                onClicked: view.controller.cancelJoin()
+                taken: view.controller.party.isjoin !== 0
+                offerLabel: "报名"
+                takenLabel: "已报名"
+                takenAccessibleName: "已报名，取消报名"
+                offerObjectName: "joinButton"
+                takenObjectName: "joinedButton"
+                onTake: view.controller.join()
+                onUndo: view.controller.cancelJoin()
             }
         }
 
@@ -153,7 +118,7 @@ Screen {
             id: locationPanel
             y: 283
             label: "地点"
-            text: view.controller.addr
+            text: view.controller.party.addr
         }
 
         VenueInfoPanel {
@@ -161,81 +126,10 @@ Screen {
             objectName: "telephonePanel"
             y: 325
             label: "电话"
-            text: view.controller.tel
+            text: view.controller.party.tel
             action: "拨打 ›"
             actionable: view.controller.canCall
             onClicked: view.controller.makeACall()
-        }
-
-        VenuePanel {
-            id: peoplePanel
-            y: 367
-            height: 72
-
-            PlainText {
-                x: 10
-                y: 4
-                text: "喜欢这个活动的人"
-                color: Theme.textDim
-                font.pixelSize: 12
-            }
-            TileStripView {
-                x: 10
-                y: 22
-                width: 280
-                strip: view.controller.fansStrip
-            }
-        }
-
-        VenuePanel {
-            id: descriptionPanel
-            y: view.controller.layout.descriptionPanelY
-            height: view.controller.layout.descriptionPanelHeight
-        }
-
-        PlainText {
-            id: descriptionLabel
-            x: view.controller.layout.descriptionX
-            y: view.controller.layout.descriptionY
-            width: view.controller.layout.descriptionWidth
-            height: view.controller.layout.descriptionHeight
-            text: view.controller.content
-            font.pixelSize: view.controller.layout.descriptionFontSize
-            wrapMode: Text.Wrap
-        }
-
-        Item {
-            id: bottomBlock
-            y: view.controller.layout.bottomBlockY
-            width: view.controller.layout.contentWidth
-            height: view.controller.layout.bottomBlockHeight
-
-            VenuePanel {
-                id: photoPanel
-                height: 76
-
-                PlainText {
-                    x: 10
-                    y: 5
-                    text: "活动相册"
-                    color: Theme.textDim
-                    font.pixelSize: 12
-                }
-                TileStripView {
-                    x: 10
-                    y: 24
-                    width: 280
-                    strip: view.controller.photoStrip
-                }
-            }
-
-            NeonButton {
-                x: 10
-                y: 84
-                width: 300
-                label: "活动讨论区"
-                onClicked: view.controller.gotoDiscuss()
-            }
         }
     }
 }

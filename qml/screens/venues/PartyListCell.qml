@@ -4,7 +4,7 @@ import Nuvora
 // One row of the party lists: the party's picture, title, time line and place on the
 // row background; below them the fans count (sized to fit, its decoration right after
 // it) and the number of people signed up.
-Item {
+VenueCell {
     id: cell
 
     required property string title
@@ -12,41 +12,12 @@ Item {
     required property string addr
     required property int favor
     required property int count
-    required property string img
     property real favorLabelX: 145
     property real favorLabelWidth: 0
     property real floatLabelX: 0
     property int countFontSize: 13
-    signal clicked
 
-    Accessible.role: Accessible.Button
     Accessible.name: cell.title + "，" + cell.displayTime
-    Accessible.onPressAction: cell.clicked()
-
-    BorderImage {
-        id: backgroundImageView
-        x: 5
-        y: 3
-        width: parent.width - 10
-        height: parent.height - 6
-        source: Theme.image("club-group.png")
-        border.left: 100
-        border.top: 20
-        border.right: 209
-        border.bottom: 67
-    }
-
-    WebImage {
-        id: partyImageView
-        x: 15
-        y: (parent.height - height) / 2
-        width: 120
-        height: 80
-        url: cell.img
-        placeholder: Theme.image("placeholder-120-80.png")
-        fillMode: WebImage.PreserveAspectCrop
-        Accessible.ignored: true
-    }
 
     PlainText {
         id: nameLabel
@@ -122,9 +93,5 @@ Item {
             color: Theme.textDim
             font.pixelSize: cell.countFontSize
         }
-    }
-
-    ExclusiveTap {
-        onTapped: cell.clicked()
     }
 }

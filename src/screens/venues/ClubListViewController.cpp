@@ -6,22 +6,26 @@
 
 ClubListViewController::ClubListViewController(AppContext &context, QObject *parent)
     : BLKTableViewController(context, parent),
+      tabs_(new TabbedQueries([this](PagedQuery *query) { setQuery(query); }, this)),
       adsHeader_(new VenueAdsHeader(context, &Advertisement::clubs, this))
 {
-    connect(adsHeader_, &VenueAdsHeader::viewChanged, this,
-            &ClubListViewController::adsHeaderViewChanged);
     connect(adsHeader_, &VenueAdsHeader::venueTapped, this,
             [this](int clubId) { this->context().router().openClubWithId(clubId); });
-    // Each list has its own request, so a reply lands in the list and page that asked.
     const QString sort = QStringLiteral("sort");
-    lists_[Nearby] = makeQuery<Club>(
-        ClubRows::request(context, QStringLiteral("club.php"), {{sort, QStringLiteral("nearby")}}));
-    lists_[Top] = makeQuery<Club>(
-        ClubRows::request(context, QStringLiteral("club.php"), {{sort, QStringLiteral("top")}}));
-    lists_[Favorites] =
-        makeQuery<Club>(ClubRows::request(context, QStringLiteral("my_club_favor.php"), {}));
+    const QString clubs = QStringLiteral("club.php");
+    tabs_->addTab(
+        QStringLiteral("附近"), NearbyTag,
+        makeQuery<Club>(ClubRows::request(context, clubs, {{sort, QStringLiteral("nearby")}})));
+    tabs_->addTab(
+        QStringLiteral("人气"), TopTag,
+        makeQuery<Club>(ClubRows::request(context, clubs, {{sort, QStringLiteral("top")}})));
+    tabs_->addTab(
+        QStringLiteral("我喜欢"), FavoritesTag,
+        makeQuery<Club>(ClubRows::request(context, QStringLiteral("my_club_favor.php"), {})));
+    tabs_->addButton(QStringLiteral("搜索"), SearchTag);
+    connect(tabs_, &TabbedQueries::pressed, this,
+            [this] { this->context().router().openClubSearch(); });
     setRevealsFilterBar(true);
-    setQuery(lists_[Nearby]);
 }
 
 void ClubListViewController::viewDidLoad()
@@ -33,38 +37,11 @@ void ClubListViewController::viewDidLoad()
 void ClubListViewController::viewWillAppear(bool animated)
 {
     BLKTableViewController::viewWillAppear(animated);
-    loadShownQueryIfEmpty();
-}
-
-void ClubListViewController::performFilter(int tag)
-{
-    if (tag == SearchTag) {
-        context().router().openClubSearch();
-        return;
-    }
-    if (tag < NearbyTag || tag > FavoritesTag)
-        return;
-    const int type = tag - NearbyTag;
-    if (type == clubType_)
-        return;
-    clubType_ = type;
-    emit clubTypeChanged();
-    setQuery(lists_.at(size_t(type)));
-    loadShownQueryIfEmpty();
-}
-
-void ClubListViewController::refreshButtonTapped()
-{
-    query()->reload();
+    tabs_->loadShownIfEmpty();
 }
 
 void ClubListViewController::selectRow(int row)
 {
     if (const std::optional<Club> club = records()->recordAt<Club>(row))
         context().router().openClub(*club);
-}
-
-void ClubListViewController::clickWhichADButton(int index)
-{
-    adsHeader_->itemTapped(index);
 }

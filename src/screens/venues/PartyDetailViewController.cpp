@@ -1,66 +1,53 @@
 #include "PartyDetailViewController.h"
 
 #include "PartyCountLabel.h"
-#include "VenueShareSheet.h"
 #include "model/JsonFields.h"
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
 #include "ui/Router.h"
-#include "ui/TelephoneCall.h"
 
 namespace {
-const QString kPhotoPlaceholder = QStringLiteral("placeholder-65-45.png");
 const QString kPid = QStringLiteral("pid");
 } // namespace
 
 PartyDetailViewController::PartyDetailViewController(AppContext &context, Party party,
                                                      QObject *parent)
-    : ViewController(context, parent), party_(std::move(party)),
-      loadRequest_(new RequestSlot(context, this)), actionRequest_(new RequestSlot(context, this)),
-      joinRequest_(new RequestSlot(context, this)),
-      strips_(new VenueStrips(context, {"partyphotos", "ppid", "partyfavors"}, kPhotoPlaceholder,
-                              this)),
-      layout_(new VenuePageLayout(kDescriptionY, kBottomBlockHeight, this))
+    : VenueDetailViewController(context,
+                                {QStringLiteral("party_show.php"),
+                                 kPid,
+                                 QStringLiteral("party_favor_post.php"),
+                                 QStringLiteral("party_favor_out.php"),
+                                 kFavoredNotice,
+                                 kUnfavoredNotice,
+                                 {"partyphotos", "ppid", "partyfavors"},
+                                 QStringLiteral("placeholder-65-45.png"),
+                                 kDescriptionY,
+                                 kBottomBlockHeight},
+                                parent),
+      party_(std::move(party)), joinRequest_(new RequestSlot(context, this))
 {
-    connect(loadRequest_, &RequestSlot::busyChanged, this,
-            &PartyDetailViewController::loadingChanged);
-    connect(actionRequest_, &RequestSlot::busyChanged, this,
-            &PartyDetailViewController::actingChanged);
+    connect(this, &VenueDetailViewController::recordChanged, this,
+            &PartyDetailViewController::partyChanged);
     connect(joinRequest_, &RequestSlot::busyChanged, this,
             &PartyDetailViewController::actingChanged);
-    connect(strips_, &VenueStrips::fansRequested, this,
-            &PartyDetailViewController::gotoFavorUserList);
-    connect(strips_, &VenueStrips::albumRequested, this,
-            &PartyDetailViewController::gotoPartyAlbums);
-    displayPartyInfo();
+    displayRecord();
 }
 
 void PartyDetailViewController::viewWillAppear(bool animated)
 {
-    ViewController::viewWillAppear(animated);
-    // Back from the form, the album or the board, the party may have changed.
-    if (loadRequest_->busy())
-        return;
-    loadRequest_->post(QStringLiteral("party_show.php"), {{kPid, QString::number(party_.pid)}},
-                       [this](const JSONFetcher &reply) { receivedPartyShowResponse(reply); });
+    VenueDetailViewController::viewWillAppear(animated);
+    // Back from the form, the album or the board, the party may have changed; a load
+    // still out is not sent twice.
+    reload();
 }
 
-void PartyDetailViewController::receivedPartyShowResponse(const JSONFetcher &reply)
+bool PartyDetailViewController::takeRecord(const nuvora::json::Value &reply)
 {
-    const nuvora::json::Value &result = reply.reply();
-    const nuvora::json::Value &sent = result["party"];
-    // A reply without a party of its own would blank the page the user is reading.
-    if (sent.isObject() && JsonFields::integer(sent, "pid") != 0) {
-        party_ = Party(sent);
-        displayPartyInfo();
-    }
-    strips_->fill(result);
-}
-
-void PartyDetailViewController::displayPartyInfo()
-{
-    layout_->setDescription(party_.content);
-    emit partyChanged();
+    const nuvora::json::Value &sent = reply["party"];
+    if (!sent.isObject() || JsonFields::integer(sent, "pid") == 0)
+        return false;
+    party_ = Party(sent);
+    return true;
 }
 
 double PartyDetailViewController::floatLabelX() const
@@ -68,39 +55,15 @@ double PartyDetailViewController::floatLabelX() const
     return PartyCountLabel::decorationX(party_.favor, kFavorLabelX, kCountFontSize);
 }
 
-bool PartyDetailViewController::canCall() const
+bool PartyDetailViewController::isActing() const
 {
-    return TelephoneCall::dialableNumber(party_.tel).has_value();
-}
-
-void PartyDetailViewController::favor()
-{
-    setFavored(true);
-}
-
-void PartyDetailViewController::cancelFavor()
-{
-    setFavored(false);
-}
-
-void PartyDetailViewController::setFavored(bool favored)
-{
-    // Until the load answers, the page shows defaults, not the user's state.
-    if (loadRequest_->busy())
-        return;
-    actionRequest_->post(
-        favored ? QStringLiteral("party_favor_post.php") : QStringLiteral("party_favor_out.php"),
-        {{kPid, QString::number(party_.pid)}}, [this, favored](const JSONFetcher &) {
-            party_.isfavor = favored ? 1 : 0;
-            displayPartyInfo();
-            context().alerts().showAutoHiddenNotice(favored ? kFavoredNotice : kUnfavoredNotice);
-        });
+    return VenueDetailViewController::isActing() || joinRequest_->busy();
 }
 
 void PartyDetailViewController::join()
 {
-    // Until the load answers, the sign-up mode and state are defaults.
-    if (loadRequest_->busy())
+    // The sign-up mode and state are the user's own only once a load has brought them.
+    if (!canAct())
         return;
     if (!party_.joinsWithOneTap()) {
         context().router().openPartyJoin(party_.pid);
@@ -110,14 +73,14 @@ void PartyDetailViewController::join()
     joinRequest_->post(QStringLiteral("party_join_post.php"), {{kPid, QString::number(party_.pid)}},
                        [this](const JSONFetcher &) {
                            party_.isjoin = 1;
-                           displayPartyInfo();
+                           displayRecord();
                            context().alerts().showAutoHiddenNotice(kJoinedNotice);
                        });
 }
 
 void PartyDetailViewController::cancelJoin()
 {
-    if (loadRequest_->busy())
+    if (!canAct())
         return;
     context().alerts().showAlert(kWithdrawQuestion, QString(), QStringLiteral("否"),
                                  {QStringLiteral("是")}, 0, this, [this](int index) {
@@ -129,39 +92,32 @@ void PartyDetailViewController::cancelJoin()
 void PartyDetailViewController::withdraw()
 {
     // A load may have started while the question was up.
-    if (loadRequest_->busy())
+    if (!canAct())
         return;
-    actionRequest_->post(QStringLiteral("party_join_out.php"),
-                         {{kPid, QString::number(party_.pid)}}, [this](const JSONFetcher &) {
-                             party_.isjoin = 0;
-                             displayPartyInfo();
-                             context().alerts().showAutoHiddenNotice(kWithdrawnNotice);
-                         });
+    actionRequest()->post(QStringLiteral("party_join_out.php"),
+                          {{kPid, QString::number(party_.pid)}}, [this](const JSONFetcher &) {
+                              party_.isjoin = 0;
+                              displayRecord();
+                              context().alerts().showAutoHiddenNotice(kWithdrawnNotice);
+                          });
 }
 
-void PartyDetailViewController::makeACall()
-{
-    TelephoneCall::offer(context(), this, party_.tel);
-}
-
-void PartyDetailViewController::gotoDiscuss()
+void PartyDetailViewController::openBoard()
 {
     context().router().openPartyBoard(party_);
 }
 
-void PartyDetailViewController::gotoFavorUserList()
+void PartyDetailViewController::openFans()
 {
     context().router().openPartyFans(party_);
 }
 
-void PartyDetailViewController::gotoPartyAlbums()
+void PartyDetailViewController::openAlbum()
 {
     context().router().openPartyAlbum(party_);
 }
 
-void PartyDetailViewController::weiboShare()
+void PartyDetailViewController::openShare(int service)
 {
-    VenueShareSheet::offer(context(), this, [this](int service) {
-        context().router().openPartyShare(party_, service);
-    });
+    context().router().openPartyShare(party_, service);
 }

@@ -5,37 +5,19 @@
 // organiser, opens the album, the board, the fans and the sharing sheet. The party is
 // loaded again each time the page comes into view.
 
-#include "VenuePageLayout.h"
-#include "VenueStrips.h"
+#include "VenueDetailViewController.h"
 #include "model/Party.h"
-#include "platform/ViewController.h"
-#include "ui/RequestSlot.h"
 
 #include <QtQml/qqmlregistration.h>
 
-class PartyDetailViewController : public ViewController {
+class PartyDetailViewController : public VenueDetailViewController {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("made by the router")
-    Q_PROPERTY(QString partyTitle READ partyTitle NOTIFY partyChanged)
-    Q_PROPERTY(QString picture READ picture NOTIFY partyChanged)
-    Q_PROPERTY(QString displayTime READ displayTime NOTIFY partyChanged)
-    Q_PROPERTY(QString favorCount READ favorCount NOTIFY partyChanged)
+    Q_PROPERTY(Party party READ party NOTIFY partyChanged)
     Q_PROPERTY(double favorLabelX READ favorLabelX CONSTANT)
     Q_PROPERTY(int countFontSize READ countFontSize CONSTANT)
     Q_PROPERTY(double floatLabelX READ floatLabelX NOTIFY partyChanged)
-    Q_PROPERTY(QString joinCount READ joinCount NOTIFY partyChanged)
-    Q_PROPERTY(QString addr READ addr NOTIFY partyChanged)
-    Q_PROPERTY(QString tel READ tel NOTIFY partyChanged)
-    Q_PROPERTY(QString content READ content NOTIFY partyChanged)
-    Q_PROPERTY(bool favored READ isFavored NOTIFY partyChanged)
-    Q_PROPERTY(bool joined READ isJoined NOTIFY partyChanged)
-    Q_PROPERTY(bool canCall READ canCall NOTIFY partyChanged)
-    Q_PROPERTY(bool loading READ isLoading NOTIFY loadingChanged)
-    Q_PROPERTY(bool acting READ isActing NOTIFY actingChanged)
-    Q_PROPERTY(TileStrip *fansStrip READ fansStrip CONSTANT)
-    Q_PROPERTY(TileStrip *photoStrip READ photoStrip CONSTANT)
-    Q_PROPERTY(VenuePageLayout *layout READ layout CONSTANT)
 public:
     static inline const QString kFavoredNotice = QStringLiteral("活动已喜欢");
     static inline const QString kUnfavoredNotice = QStringLiteral("活动已取消喜欢");
@@ -53,60 +35,32 @@ public:
     PartyDetailViewController(AppContext &context, Party party, QObject *parent = nullptr);
 
     const Party &party() const { return party_; }
-    const std::vector<User> &favorUserList() const { return strips_->favorUserList(); }
-    const std::vector<Picture> &photoList() const { return strips_->photoList(); }
-
-    QString partyTitle() const { return party_.title; }
-    QString picture() const { return party_.img_big; }
-    QString displayTime() const { return party_.displayTime; }
-    QString favorCount() const { return QString::number(party_.favor); }
     double favorLabelX() const { return kFavorLabelX; }
     int countFontSize() const { return kCountFontSize; }
     double floatLabelX() const;
-    QString joinCount() const { return QString::number(party_.count); }
-    QString addr() const { return party_.addr; }
-    QString tel() const { return party_.tel; }
-    QString content() const { return party_.content; }
-    bool isFavored() const { return party_.isfavor != 0; }
-    bool isJoined() const { return party_.isjoin != 0; }
-    // Whether the telephone text holds a number to dial.
-    bool canCall() const;
-    bool isLoading() const { return loadRequest_->busy(); }
-    // An action (like, stop liking, withdraw, sign-up) is under way.
-    bool isActing() const { return actionRequest_->busy() || joinRequest_->busy(); }
-    TileStrip *fansStrip() const { return strips_->fansStrip(); }
-    TileStrip *photoStrip() const { return strips_->photoStrip(); }
-    VenuePageLayout *layout() const { return layout_; }
+    bool isActing() const override;
 
-    Q_INVOKABLE void favor();
-    Q_INVOKABLE void cancelFavor();
     Q_INVOKABLE void join();
     Q_INVOKABLE void cancelJoin();
-    Q_INVOKABLE void makeACall();
-    Q_INVOKABLE void gotoDiscuss();
-    Q_INVOKABLE void gotoFavorUserList();
-    Q_INVOKABLE void gotoPartyAlbums();
-    Q_INVOKABLE void weiboShare();
-
-    void receivedPartyShowResponse(const JSONFetcher &reply);
 
 signals:
     void partyChanged();
-    void loadingChanged();
-    void actingChanged();
 
 protected:
     void viewWillAppear(bool animated) override;
+    int venueId() const override { return party_.pid; }
+    QString tel() const override { return party_.tel; }
+    QString description() const override { return party_.content; }
+    void setFavoredFlag(bool favored) override { party_.isfavor = favored ? 1 : 0; }
+    bool takeRecord(const nuvora::json::Value &reply) override;
+    void openBoard() override;
+    void openFans() override;
+    void openAlbum() override;
+    void openShare(int service) override;
 
 private:
-    void displayPartyInfo();
-    void setFavored(bool favored);
     void withdraw();
 
     Party party_;
-    RequestSlot *loadRequest_;
-    RequestSlot *actionRequest_; // like, stop liking, withdraw
-    RequestSlot *joinRequest_;   // one-tap sign-up
-    VenueStrips *strips_;
-    VenuePageLayout *layout_;
+    RequestSlot *joinRequest_; // one-tap sign-up
 };

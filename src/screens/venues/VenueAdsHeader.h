@@ -7,12 +7,18 @@
 #include "model/Advertisement.h"
 
 #include <QObject>
+#include <QtQml/qqmlregistration.h>
 #include <vector>
 
 class AppContext;
 
 class VenueAdsHeader : public QObject {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("held by the venue lists")
+    Q_PROPERTY(ADsView *view READ view NOTIFY viewChanged)
+    Q_PROPERTY(double width READ width CONSTANT)
+    Q_PROPERTY(double height READ height CONSTANT)
 public:
     using Items = std::vector<AdItem> Advertisement::*;
 
@@ -23,6 +29,8 @@ public:
 
     // The banner; none until there are items.
     ADsView *view() const { return view_; }
+    double width() const { return kWidth; }
+    double height() const { return kHeight; }
 
     // Builds the banner now or when the advertisements arrive (the list's load).
     void build();

@@ -4,7 +4,7 @@
 #include "ClientTestContext.h"
 #include "model/Picture.h"
 #include "platform/NavigationController.h"
-#include "screens/venues/ClubAlbumsViewController.h"
+#include "screens/venues/VenueAlbumsViewController.h"
 
 #include <QAbstractItemModelTester>
 #include <QTest>
@@ -32,7 +32,7 @@ private slots:
     {
         ClientTestContext test;
         test.replyFixture("club_photo.php", "club_photo_31.json");
-        ClubAlbumsViewController *album = show(test, 31);
+        VenueAlbumsViewController *album = show(test, 31);
         QTRY_COMPARE(album->records()->count(), 18);
         QCOMPARE(test.lastFormOf("club_photo.php"),
                  (QList<QPair<QString, QString>>{{"clid", "31"}, {"page", "1"}}));
@@ -49,7 +49,7 @@ private slots:
     {
         ClientTestContext test;
         test.reply("club_photo.php", ScriptedReply::json(photosReply(7)));
-        ClubAlbumsViewController *album = show(test, 9);
+        VenueAlbumsViewController *album = show(test, 9);
         QTRY_COMPARE(album->records()->count(), 7);
         QCOMPARE(album->grid()->rowCount(), 3);
         QCOMPARE(album->grid()->data(album->grid()->index(2), Qt::UserRole).toList().size(), 1);
@@ -80,9 +80,9 @@ private slots:
     }
 
 private:
-    ClubAlbumsViewController *show(ClientTestContext &test, int clid)
+    VenueAlbumsViewController *show(ClientTestContext &test, int clid)
     {
-        auto *album = new ClubAlbumsViewController(test.context(), Club::withId(clid));
+        auto *album = VenueAlbumsViewController::ofClub(test.context(), Club::withId(clid));
         new QAbstractItemModelTester(album->grid(),
                                      QAbstractItemModelTester::FailureReportingMode::QtTest, album);
         new QAbstractItemModelTester(album->records(),

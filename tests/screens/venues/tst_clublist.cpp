@@ -1,6 +1,6 @@
-// The club list against a scripted API: the three lists with their own rows and pages
-// across switches, a reply that arrives after a switch, the refresh button, the footer,
-// and the advertisement banner, built at once or when the advertisements arrive.
+// The club list against a scripted API: the three tabs' own requests and the search
+// button, the footer, and the advertisement banner (built at once or when the
+// advertisements arrive) with its taps.
 
 #include "ClientTestContext.h"
 #include "api/json/JsonReader.h"
@@ -70,88 +70,27 @@ private slots:
         QCOMPARE(test_->router().opened.size(), 1);
     }
 
-    void listsKeepTheirRowsAndPagesAcrossSwitches()
+    void tabsAskTheirOwnListsAndSearchOpensTheForm()
     {
         test_->reply("club.php", ScriptedReply::json(clubsReply(2)));
         test_->replyFixture("my_club_favor.php", "clubs_favor.json");
         ClubListViewController *list = show();
         QTRY_COMPARE(list->records()->count(), 2);
-        QVERIFY(list->canLoadMore());
 
-        // Page 2 of the nearby list.
-        test_->reply("club.php", ScriptedReply::json(clubsReply(2, 200)));
-        list->loadMore();
-        QTRY_COMPARE(list->records()->count(), 4);
-        QCOMPARE(ClientTestContext::formValue(test_->lastFormOf("club.php"), "page"),
-                 QStringLiteral("2"));
-
-        // The popular list starts at its own page 1.
-        list->performFilter(ClubListViewController::TopTag);
-        QCOMPARE(list->clubType(), int(ClubListViewController::Top));
-        QCOMPARE(list->records()->count(), 0);
+        list->tabs()->press(ClubListViewController::TopTag);
         QTRY_COMPARE(list->records()->count(), 2);
-        auto form = test_->lastFormOf("club.php");
-        QCOMPARE(ClientTestContext::formValue(form, "sort"), QStringLiteral("top"));
-        QCOMPARE(ClientTestContext::formValue(form, "page"), QStringLiteral("1"));
-
-        list->performFilter(ClubListViewController::FavoritesTag);
+        QCOMPARE(ClientTestContext::formValue(test_->lastFormOf("club.php"), "sort"),
+                 QStringLiteral("top"));
+        list->tabs()->press(ClubListViewController::FavoritesTag);
         QTRY_COMPARE(list->records()->count(), 1);
-        QCOMPARE(test_->requestsTo("my_club_favor.php"), 1);
-        QCOMPARE(ClientTestContext::formValue(test_->lastFormOf("my_club_favor.php"), "page"),
-                 QStringLiteral("1"));
+        QCOMPARE(test_->lastFormOf("my_club_favor.php"),
+                 (QList<QPair<QString, QString>>{{"page", "1"}}));
 
-        // Back to the nearby list: its rows at once, no request, and its page kept.
-        const int sent = test_->requestsTo("club.php");
-        list->performFilter(ClubListViewController::NearbyTag);
-        QCOMPARE(list->records()->count(), 4);
-        QCOMPARE(test_->requestsTo("club.php"), sent);
-        test_->reply("club.php", ScriptedReply::json(clubsReply(1, 300)));
-        list->loadMore();
-        QTRY_COMPARE(list->records()->count(), 5);
-        form = test_->lastFormOf("club.php");
-        QCOMPARE(ClientTestContext::formValue(form, "sort"), QStringLiteral("nearby"));
-        QCOMPARE(ClientTestContext::formValue(form, "page"), QStringLiteral("3"));
-
-        // The filter shown already does nothing.
-        list->performFilter(ClubListViewController::NearbyTag);
-        QCOMPARE(test_->requestsTo("club.php"), sent + 1);
         // The search opens the form and leaves the list as it is.
-        list->performFilter(ClubListViewController::SearchTag);
+        list->tabs()->press(ClubListViewController::SearchTag);
         QCOMPARE(test_->router().last(), QStringLiteral("clubSearch"));
-        QCOMPARE(list->clubType(), int(ClubListViewController::Nearby));
-    }
-
-    void replyAfterASwitchLandsInItsOwnList()
-    {
-        test_->replyFixture("club.php", "clubs_nearby.json");
-        test_->replyFixture("my_club_favor.php", "clubs_favor.json");
-        ClubListViewController *list = show();
-        // The nearby page is still on its way when the user turns to the favourites.
-        QVERIFY(list->busy());
-        list->performFilter(ClubListViewController::FavoritesTag);
-        QTRY_VERIFY(!list->clubs(ClubListViewController::Nearby)->busy());
-        QTRY_VERIFY(!list->busy());
-        QCOMPARE(list->records()->count(), 1);
-        QCOMPARE(list->records()->recordAt<Club>(0)->name, QStringLiteral("粉红会所"));
-        QCOMPARE(list->clubs(ClubListViewController::Nearby)->model()->count(), 10);
-    }
-
-    void refreshButtonAsksForTheFirstPage()
-    {
-        test_->reply("club.php", ScriptedReply::json(clubsReply(3)));
-        ClubListViewController *list = show();
-        QTRY_COMPARE(list->records()->count(), 3);
-        test_->reply("club.php", ScriptedReply::json(clubsReply(3, 200)));
-        list->loadMore();
-        QTRY_COMPARE(list->records()->count(), 6);
-
-        test_->reply("club.php", ScriptedReply::json(clubsReply(2, 400)));
-        list->refreshButtonTapped();
-        QVERIFY(list->busy());
-        QTRY_COMPARE(list->records()->count(), 2);
-        QCOMPARE(ClientTestContext::formValue(test_->lastFormOf("club.php"), "page"),
-                 QStringLiteral("1"));
-        QCOMPARE(list->records()->recordAt<Club>(0)->clid, 400);
+        QCOMPARE(list->tabs()->shownTag(), int(ClubListViewController::FavoritesTag));
+        QCOMPARE(test_->requestsTo("club.php"), 2);
     }
 
     void emptyPageEndsPagingAndAFailureKeepsTheRows()
@@ -181,19 +120,19 @@ private slots:
                          R"({"img":"d","id":7}])"));
         test_->reply("club.php", ScriptedReply::json(clubsReply(1)));
         ClubListViewController *list = show();
-        QVERIFY(list->adsHeaderView());
-        QCOMPARE(list->adsHeaderView()->pages(), 4);
+        QVERIFY(list->adsHeader()->view());
+        QCOMPARE(list->adsHeader()->view()->pages(), 4);
 
-        emit list->adsHeaderView()->clickWhichADButton(0);
+        emit list->adsHeader()->view()->clickWhichADButton(0);
         QCOMPARE(test_->router().last(), QStringLiteral("clubWithId 5"));
         // Ids that are not positive whole numbers name no club.
-        emit list->adsHeaderView()->clickWhichADButton(1);
-        emit list->adsHeaderView()->clickWhichADButton(2);
+        emit list->adsHeader()->view()->clickWhichADButton(1);
+        emit list->adsHeader()->view()->clickWhichADButton(2);
         QCOMPARE(test_->router().opened.size(), 1);
         // The extra page stands for the first item.
-        list->adsHeaderView()->adButtonTapped(4);
+        list->adsHeader()->view()->adButtonTapped(4);
         QCOMPARE(test_->router().last(), QStringLiteral("clubWithId 5"));
-        list->clickWhichADButton(3);
+        list->adsHeader()->itemTapped(3);
         QCOMPARE(test_->router().last(), QStringLiteral("clubWithId 7"));
     }
 
@@ -201,22 +140,22 @@ private slots:
     {
         test_->reply("club.php", ScriptedReply::json(clubsReply(1)));
         ClubListViewController *list = show();
-        QVERIFY(!list->adsHeaderView());
+        QVERIFY(!list->adsHeader()->view());
 
         // An advertisement set without clubs still leaves the list without a banner.
         test_->context().session().setAds(adsWithClubs("[]"));
         test_->context().notifications().post(NotificationNames::adReceived);
-        QVERIFY(!list->adsHeaderView());
+        QVERIFY(!list->adsHeader()->view());
 
         test_->context().session().setAds(adsWithClubs(R"([{"img":"a","id":9}])"));
         test_->context().notifications().post(NotificationNames::adReceived);
-        QPointer<ADsView> banner = list->adsHeaderView();
+        QPointer<ADsView> banner = list->adsHeader()->view();
         QVERIFY(banner);
         QCOMPARE(banner->pages(), 1);
         // A second notification keeps the banner shown.
         test_->context().notifications().post(NotificationNames::adReceived);
-        QCOMPARE(list->adsHeaderView(), banner.data());
-        list->clickWhichADButton(0);
+        QCOMPARE(list->adsHeader()->view(), banner.data());
+        list->adsHeader()->itemTapped(0);
         QCOMPARE(test_->router().last(), QStringLiteral("clubWithId 9"));
     }
 
@@ -242,10 +181,9 @@ private:
     ClubListViewController *show()
     {
         auto *list = new ClubListViewController(test_->context());
-        for (ClubListViewController::ClubType type :
-             {ClubListViewController::Nearby, ClubListViewController::Top,
-              ClubListViewController::Favorites}) {
-            new QAbstractItemModelTester(list->clubs(type)->model(),
+        for (int tag : {ClubListViewController::NearbyTag, ClubListViewController::TopTag,
+                        ClubListViewController::FavoritesTag}) {
+            new QAbstractItemModelTester(list->tabs()->query(tag)->model(),
                                          QAbstractItemModelTester::FailureReportingMode::QtTest,
                                          list);
         }

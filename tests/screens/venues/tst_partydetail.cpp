@@ -48,20 +48,21 @@ private slots:
         test_->replyFixture("party_show.php", "party_show_31.json");
         // Opened from a push: the id alone, with defaults until the load answers.
         PartyDetailViewController *detail = show(Party::withId(31));
-        QCOMPARE(detail->partyTitle(), QString());
-        QCOMPARE(detail->content(), QStringLiteral("没有描述~"));
+        QCOMPARE(detail->party().title, QString());
+        QCOMPARE(detail->party().content, QStringLiteral("没有描述~"));
         QVERIFY(detail->isLoading());
         QTRY_VERIFY(!detail->isLoading());
         QCOMPARE(test_->lastFormOf("party_show.php"),
                  (QList<QPair<QString, QString>>{{"pid", "31"}}));
-        QCOMPARE(detail->partyTitle(), QStringLiteral("年度摄影派对"));
-        QCOMPARE(detail->displayTime(), QStringLiteral("时间：12月11日 21:00~12月12日 02:00"));
-        QCOMPARE(detail->picture(), QStringLiteral("http://img.nuvora.cn/560/pt31.jpg"));
-        QCOMPARE(detail->favorCount(), QStringLiteral("4"));
-        QCOMPARE(detail->joinCount(), QStringLiteral("3"));
-        QCOMPARE(detail->addr(), QStringLiteral("衡山路8号"));
-        QVERIFY(!detail->isJoined());
-        QVERIFY(!detail->isFavored());
+        QCOMPARE(detail->party().title, QStringLiteral("年度摄影派对"));
+        QCOMPARE(detail->party().displayTime,
+                 QStringLiteral("时间：12月11日 21:00~12月12日 02:00"));
+        QCOMPARE(detail->party().img_big, QStringLiteral("http://img.nuvora.cn/560/pt31.jpg"));
+        QCOMPARE(detail->party().favor, 4);
+        QCOMPARE(detail->party().count, 3);
+        QCOMPARE(detail->party().addr, QStringLiteral("衡山路8号"));
+        QVERIFY(!detail->party().isjoin);
+        QVERIFY(!detail->party().isfavor);
 
         TileStrip *photos = detail->photoStrip();
         QCOMPARE(photos->count(), 3);
@@ -89,8 +90,8 @@ private slots:
             ScriptedReply::json(R"({"status":1,"message":"","party":{"pid":31,"title":"改名",)"
                                 R"("favor":5},"partyphotos":[],"partyfavors":[]})"));
         coverAndUncover(test_->context());
-        QTRY_COMPARE(detail->partyTitle(), QStringLiteral("改名"));
-        QCOMPARE(detail->favorCount(), QStringLiteral("5"));
+        QTRY_COMPARE(detail->party().title, QStringLiteral("改名"));
+        QCOMPARE(detail->party().favor, 5);
         QCOMPARE(photos->count(), 3);
         QCOMPARE(detail->fansStrip()->count(), 2);
     }
@@ -114,7 +115,7 @@ private slots:
         coverAndUncover(test_->context());
         QTRY_VERIFY(!detail->isLoading());
         QCOMPARE(test_->requestsTo("party_show.php"), 3);
-        QVERIFY(detail->isJoined());
+        QVERIFY(detail->party().isjoin);
     }
 
     void replyWithoutAPartyKeepsThePage()
@@ -128,13 +129,13 @@ private slots:
             test_->reply("party_show.php", ScriptedReply::json(reply));
             coverAndUncover(test_->context());
             QTRY_VERIFY(!detail->isLoading());
-            QCOMPARE(detail->partyTitle(), QStringLiteral("年度摄影派对"));
+            QCOMPARE(detail->party().title, QStringLiteral("年度摄影派对"));
         }
         test_->reply("party_show.php",
                      ScriptedReply::json(R"({"status":0,"message":"活动不存在"})"));
         coverAndUncover(test_->context());
         QTRY_COMPARE(test_->context().alerts().alertTitle(), QStringLiteral("活动不存在"));
-        QCOMPARE(detail->partyTitle(), QStringLiteral("年度摄影派对"));
+        QCOMPARE(detail->party().title, QStringLiteral("年度摄影派对"));
     }
 
     void descriptionAndCountDriveTheLayout()
@@ -167,20 +168,20 @@ private slots:
         detail->favor();
         detail->favor();
         QVERIFY(detail->isActing());
-        QTRY_VERIFY(detail->isFavored());
+        QTRY_VERIFY(detail->party().isfavor);
         QCOMPARE(test_->requestsTo("party_favor_post.php"), 1);
         QCOMPARE(test_->lastFormOf("party_favor_post.php"),
                  (QList<QPair<QString, QString>>{{"pid", "31"}}));
         QCOMPARE(test_->context().alerts().noticeText(), QStringLiteral("活动已喜欢"));
         detail->cancelFavor();
-        QTRY_VERIFY(!detail->isFavored());
+        QTRY_VERIFY(!detail->party().isfavor);
         QCOMPARE(test_->context().alerts().noticeText(), QStringLiteral("活动已取消喜欢"));
 
         test_->reply("party_favor_post.php",
                      ScriptedReply::json(R"({"status":0,"message":"操作太频繁"})"));
         detail->favor();
         QTRY_COMPARE(test_->context().alerts().alertTitle(), QStringLiteral("操作太频繁"));
-        QVERIFY(!detail->isFavored());
+        QVERIFY(!detail->party().isfavor);
     }
 
     void oneTapSignUp()
@@ -191,13 +192,13 @@ private slots:
         QTRY_VERIFY(!detail->isLoading());
         detail->join();
         detail->join();
-        QTRY_VERIFY(detail->isJoined());
+        QTRY_VERIFY(detail->party().isjoin);
         QCOMPARE(test_->requestsTo("party_join_post.php"), 1);
         QCOMPARE(test_->lastFormOf("party_join_post.php"),
                  (QList<QPair<QString, QString>>{{"pid", "31"}}));
         QCOMPARE(test_->context().alerts().noticeText(), QStringLiteral("已报名活动"));
         // The count is the server's, brought by the next load.
-        QCOMPARE(detail->joinCount(), QStringLiteral("3"));
+        QCOMPARE(detail->party().count, 3);
         QVERIFY(test_->router().opened.isEmpty());
     }
 
@@ -210,7 +211,7 @@ private slots:
         QTRY_VERIFY(!detail->isLoading());
         detail->join();
         QTRY_COMPARE(test_->context().alerts().alertTitle(), QStringLiteral("活动已结束"));
-        QVERIFY(!detail->isJoined());
+        QVERIFY(!detail->party().isjoin);
     }
 
     void otherModesOpenTheForm_data()
@@ -237,7 +238,7 @@ private slots:
         test_->reply("party_join_out.php", ScriptedReply::json(kOk));
         PartyDetailViewController *detail = show(Party::withId(31));
         QTRY_VERIFY(!detail->isLoading());
-        QVERIFY(detail->isJoined());
+        QVERIFY(detail->party().isjoin);
         AlertPresenter &alerts = test_->context().alerts();
 
         detail->cancelJoin();
@@ -245,11 +246,11 @@ private slots:
         QCOMPARE(alerts.alertButtons(), (QStringList{"否", "是"}));
         alerts.answer(0);
         QCOMPARE(test_->requestsTo("party_join_out.php"), 0);
-        QVERIFY(detail->isJoined());
+        QVERIFY(detail->party().isjoin);
 
         detail->cancelJoin();
         alerts.answer(1);
-        QTRY_VERIFY(!detail->isJoined());
+        QTRY_VERIFY(!detail->party().isjoin);
         QCOMPARE(test_->lastFormOf("party_join_out.php"),
                  (QList<QPair<QString, QString>>{{"pid", "31"}}));
         QCOMPARE(alerts.noticeText(), QStringLiteral("活动已取消报名"));
@@ -267,9 +268,9 @@ private slots:
         detail->favor();
         detail->cancelJoin();
         test_->context().alerts().answer(1);
-        QTRY_VERIFY(detail->isFavored());
+        QTRY_VERIFY(detail->party().isfavor);
         QCOMPARE(test_->requestsTo("party_join_out.php"), 0);
-        QVERIFY(detail->isJoined());
+        QVERIFY(detail->party().isjoin);
     }
 
     void actionsWaitForTheLoad()
@@ -287,7 +288,7 @@ private slots:
         QVERIFY(test_->router().opened.isEmpty());
         QVERIFY(!detail->isActing());
         QTRY_VERIFY(!detail->isLoading());
-        QVERIFY(detail->isJoined());
+        QVERIFY(detail->party().isjoin);
 
         // A question answered after a new load began sends nothing.
         test_->reply("party_show.php", slow);
@@ -300,6 +301,46 @@ private slots:
         QCOMPARE(test_->requestsTo("party_favor_post.php"), 0);
         QCOMPARE(test_->requestsTo("party_join_out.php"), 0);
         QCOMPARE(test_->requestsTo("party_join_post.php"), 0);
+    }
+
+    void failedLoadLeavesThePageInertAndOffersAnother()
+    {
+        // Opened from a push; the load fails, so the page holds only defaults (sign-up
+        // through the form, not joined) for a one-tap party the user already joined.
+        test_->reply("party_show.php", ScriptedReply::json(R"({"status":0,"message":"网络错误"})"));
+        PartyDetailViewController *detail = show(Party::withId(31));
+        AlertPresenter &alerts = test_->context().alerts();
+        QVERIFY(!detail->isReloadOffered());
+        QTRY_VERIFY(alerts.alertVisible());
+        alerts.answer(0);
+        QVERIFY(!detail->isLoaded());
+        QVERIFY(detail->isReloadOffered());
+        detail->join();
+        detail->cancelJoin();
+        detail->favor();
+        detail->cancelFavor();
+        detail->makeACall();
+        detail->weiboShare();
+        detail->gotoDiscuss();
+        QVERIFY(!alerts.alertVisible());
+        QVERIFY(test_->router().opened.isEmpty());
+        QCOMPARE(ClientTestContext::requestsInFlight(*detail), 0);
+        QCOMPARE(test_->api().requests().size(), 1);
+
+        test_->reply("party_show.php", ScriptedReply::json(partyShow(1, 1)));
+        detail->reload();
+        QVERIFY(!detail->isReloadOffered());
+        QTRY_VERIFY(detail->isLoaded());
+        QVERIFY(!detail->isReloadOffered());
+        QVERIFY(detail->party().isjoin);
+        // A later failed load keeps the page the user has been reading live.
+        test_->reply("party_show.php", ScriptedReply::json(R"({"status":0,"message":"网络错误"})"));
+        coverAndUncover(test_->context());
+        QTRY_VERIFY(alerts.alertVisible());
+        alerts.answer(0);
+        QVERIFY(!detail->isReloadOffered());
+        detail->cancelJoin();
+        QCOMPARE(alerts.alertTitle(), PartyDetailViewController::kWithdrawQuestion);
     }
 
     void callBoardAndShare()

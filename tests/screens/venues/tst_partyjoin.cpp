@@ -7,8 +7,8 @@
 #include "model/Picture.h"
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
-#include "screens/venues/PartyAlbumsViewController.h"
 #include "screens/venues/PartyJoinViewController.h"
+#include "screens/venues/VenueAlbumsViewController.h"
 
 #include <QPointer>
 #include <QTest>
@@ -153,7 +153,7 @@ private slots:
                          R"({"pid":"7","ppid":"7","img":"img.nuvora.cn/p7.jpg","text":""},)"
                          R"({"pid":"8","ppid":"8","img":"img.nuvora.cn/p8.jpg","text":"现场"}]})"));
         Party party = Party::withId(31);
-        auto *album = new PartyAlbumsViewController(test_->context(), party);
+        auto *album = VenueAlbumsViewController::ofParty(test_->context(), party);
         test_->context().navigation().pushViewController(album, false);
         QTRY_COMPARE(album->records()->count(), 2);
         QCOMPARE(test_->lastFormOf("party_photo.php"), (Form{{"page", "1"}, {"pid", "31"}}));

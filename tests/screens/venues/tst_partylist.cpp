@@ -1,6 +1,5 @@
-// The party lists against a scripted API: the current and own lists with their own rows
-// and pages across switches, a reply that arrives after a switch, the refresh button and
-// the inert pull, the rows' sized fans count, the banner of party advertisements, and a
+// The party lists against a scripted API: the current parties, the own tab's request
+// and empty text, the rows' sized fans count, the banner of party advertisements, and a
 // user's own list sent with the user's id.
 
 #include "ClientTestContext.h"
@@ -9,8 +8,6 @@
 #include "model/Party.h"
 #include "model/Session.h"
 #include "platform/NavigationController.h"
-#include "platform/NotificationCenter.h"
-#include "platform/NotificationNames.h"
 #include "screens/venues/MyPartyListViewController.h"
 #include "screens/venues/PartyListViewController.h"
 #include "ui/TextMetrics.h"
@@ -65,91 +62,19 @@ private slots:
         QCOMPARE(test_->router().opened.size(), 1);
     }
 
-    void listsKeepTheirRowsAndPagesAcrossSwitches()
+    void ownTabAsksWithoutAUserAndSaysWhenEmpty()
     {
         test_->reply("party.php", ScriptedReply::json(partiesReply(2)));
-        test_->reply("my_party_join.php", ScriptedReply::json(partiesReply(1, 500)));
+        test_->reply("my_party_join.php", ScriptedReply::json(partiesReply(0)));
         PartyListViewController *list = show();
         QTRY_COMPARE(list->records()->count(), 2);
-        test_->reply("party.php", ScriptedReply::json(partiesReply(2, 200)));
-        list->loadMore();
-        QTRY_COMPARE(list->records()->count(), 4);
-        QCOMPARE(ClientTestContext::formValue(test_->lastFormOf("party.php"), "page"),
-                 QStringLiteral("2"));
-
-        // Mine: its own first page, without a user named.
-        list->performFilter(PartyListViewController::MineTag);
-        QCOMPARE(list->partyType(), int(PartyListViewController::Mine));
-        QCOMPARE(list->records()->count(), 0);
-        QTRY_COMPARE(list->records()->count(), 1);
+        QCOMPARE(list->tabs()->emptyText(), QStringLiteral("近期没有活动"));
+        list->tabs()->press(PartyListViewController::MineTag);
+        QTRY_VERIFY(!list->busy());
         QCOMPARE(test_->lastFormOf("my_party_join.php"),
                  (QList<QPair<QString, QString>>{{"page", "1"}}));
-
-        // Back to the current parties: the rows at once, no request, the page kept.
-        const int sent = test_->requestsTo("party.php");
-        list->performFilter(PartyListViewController::CurrentTag);
-        QCOMPARE(list->records()->count(), 4);
-        QCOMPARE(test_->requestsTo("party.php"), sent);
-        test_->reply("party.php", ScriptedReply::json(partiesReply(1, 300)));
-        list->loadMore();
-        QTRY_COMPARE(list->records()->count(), 5);
-        QCOMPARE(ClientTestContext::formValue(test_->lastFormOf("party.php"), "page"),
-                 QStringLiteral("3"));
-
-        // Mine again keeps its row; the shown filter and other tags do nothing.
-        list->performFilter(PartyListViewController::MineTag);
-        QCOMPARE(list->records()->count(), 1);
-        list->performFilter(PartyListViewController::MineTag);
-        list->performFilter(1024);
-        QCOMPARE(list->partyType(), int(PartyListViewController::Mine));
-        QCOMPARE(test_->requestsTo("my_party_join.php"), 1);
-        QCOMPARE(test_->requestsTo("party.php"), sent + 1);
-    }
-
-    void lateReplyLandsInItsOwnList()
-    {
-        ScriptedReply slow = ScriptedReply::json(partiesReply(3));
-        slow.delayMs = 300;
-        test_->reply("party.php", slow);
-        test_->reply("my_party_join.php", ScriptedReply::json(partiesReply(1, 500)));
-        PartyListViewController *list = show();
-        QVERIFY(list->busy());
-        // The current page is still on its way when the user turns to their own.
-        list->performFilter(PartyListViewController::MineTag);
-        QTRY_VERIFY(!list->parties(PartyListViewController::Current)->busy());
-        QTRY_VERIFY(!list->busy());
-        QCOMPARE(list->records()->count(), 1);
-        QCOMPARE(list->records()->recordAt<Party>(0)->pid, 500);
-        QCOMPARE(list->parties(PartyListViewController::Current)->model()->count(), 3);
-    }
-
-    void refreshButtonReloadsAndThePullOnlyShowsTheBar()
-    {
-        test_->reply("party.php", ScriptedReply::json(partiesReply(3)));
-        auto *list = new PartyListViewController(test_->context());
-        list->setFilterBarTimings(50, 100);
-        test_->context().navigation().setViewControllers({list}, false);
-        QCOMPARE(list->scroll()->topInset(), BLKTableViewController::kFilterBarInset);
-        QTRY_COMPARE(list->records()->count(), 3);
-        QTRY_COMPARE(list->scroll()->topInset(), 0.0);
-
-        list->scroll()->setDragging(true);
-        list->scroll()->setContentOffsetY(-45);
-        list->scroll()->setDragging(false);
-        list->scrollViewDidEndDragging(false);
-        QCOMPARE(list->scroll()->topInset(), BLKTableViewController::kFilterBarInset);
-        QTRY_COMPARE(list->scroll()->topInset(), 0.0);
-        QCOMPARE(test_->requestsTo("party.php"), 1);
-
-        test_->reply("party.php", ScriptedReply::json(partiesReply(0)));
-        list->loadMore();
-        QTRY_VERIFY(!list->canLoadMore());
-        test_->reply("party.php", ScriptedReply::json(partiesReply(2, 400)));
-        list->refreshButtonTapped();
-        QTRY_COMPARE(list->records()->count(), 2);
-        QCOMPARE(ClientTestContext::formValue(test_->lastFormOf("party.php"), "page"),
-                 QStringLiteral("1"));
-        QVERIFY(list->canLoadMore());
+        QCOMPARE(list->records()->count(), 0);
+        QCOMPARE(list->tabs()->emptyText(), QStringLiteral("还没有报名的活动"));
     }
 
     void favorCountIsSizedAndItsDecorationFollows()
@@ -166,28 +91,18 @@ private slots:
         QCOMPARE(list->rowHeight(), 118.0);
     }
 
-    void bannerOfPartyAdvertisements()
+    void bannerOpensParties()
     {
+        test_->context().session().setAds(
+            adsWithParties(R"([{"img":"a","id":"31"},{"img":"b","id":"3.5"}])"));
         test_->reply("party.php", ScriptedReply::json(partiesReply(1)));
         PartyListViewController *list = show();
-        QVERIFY(!list->adsHeaderView());
-        test_->context().session().setAds(
-            adsWithParties(R"([{"img":"a","id":"31"},{"img":"b","id":"3.5"},{"img":"c","id":0}])"));
-        test_->context().notifications().post(NotificationNames::adReceived);
-        QVERIFY(list->adsHeaderView());
-        QCOMPARE(list->adsHeaderView()->pages(), 3);
-
-        emit list->adsHeaderView()->clickWhichADButton(0);
+        QVERIFY(list->adsHeader()->view());
+        QCOMPARE(list->adsHeader()->view()->pages(), 2);
+        emit list->adsHeader()->view()->clickWhichADButton(0);
         QCOMPARE(test_->router().last(), QStringLiteral("party 31"));
-        // Ids that are not positive whole numbers name no party.
-        list->clickWhichADButton(1);
-        list->clickWhichADButton(2);
-        list->clickWhichADButton(7);
+        list->adsHeader()->itemTapped(1);
         QCOMPARE(test_->router().opened.size(), 1);
-
-        // A list opened with the advertisements at hand has its banner at once.
-        PartyListViewController *second = show();
-        QVERIFY(second->adsHeaderView());
     }
 
     void aUsersOwnPartiesGoByTheUsersId()
@@ -221,9 +136,8 @@ private:
     PartyListViewController *show()
     {
         auto *list = new PartyListViewController(test_->context());
-        for (PartyListViewController::PartyType type :
-             {PartyListViewController::Current, PartyListViewController::Mine}) {
-            new QAbstractItemModelTester(list->parties(type)->model(),
+        for (int tag : {PartyListViewController::CurrentTag, PartyListViewController::MineTag}) {
+            new QAbstractItemModelTester(list->tabs()->query(tag)->model(),
                                          QAbstractItemModelTester::FailureReportingMode::QtTest,
                                          list);
         }

@@ -1,13 +1,13 @@
 import QtQuick
 import Nuvora
 
-// A club's album: its photos three to a row; a photo opens the viewer over the album.
+// A venue's album: its photos three to a row; a photo opens the viewer over the album.
 Screen {
     id: view
 
-    required property ClubAlbumsViewController controller
+    required property VenueAlbumsViewController controller
 
-    title: "夜店相册"
+    title: view.controller.title
     leftTitle: "返回"
     onLeftClicked: view.controller.back()
 

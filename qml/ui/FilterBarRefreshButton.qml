@@ -1,7 +1,7 @@
 import QtQuick
 import Nuvora
 
-// The refresh button of a venue list's bar; while a page loads, the running indicator
+// The refresh button of a list's filter bar; while a page loads, the running indicator
 // stands in its place.
 Item {
     id: refresh

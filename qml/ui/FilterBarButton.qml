@@ -1,7 +1,7 @@
 import QtQuick
 import Nuvora
 
-// A filter button of a venue list's bar, told apart by its tag; the selected one is lit.
+// A button of a list's filter bar, told apart by its tag; the selected tab is lit.
 Rectangle {
     id: button
 
