@@ -18,12 +18,6 @@ void BLKLoadMoreTableViewController::viewDidLoad()
         query_->reload();
 }
 
-void BLKLoadMoreTableViewController::loadShownQueryIfEmpty()
-{
-    if (query_ && query_->model()->count() == 0 && !query_->busy())
-        query_->reload();
-}
-
 void BLKLoadMoreTableViewController::setQuery(PagedQuery *query)
 {
     if (query == query_)

@@ -64,9 +64,6 @@ protected:
     // Shows `query` in the table (a screen with tabs calls it on every switch); the
     // footer follows its state.
     void setQuery(PagedQuery *query);
-    // Asks for the first page of the list shown unless it has rows or is loading: a list
-    // shown before keeps its rows across switches.
-    void loadShownQueryIfEmpty();
     // A list made for this screen, held by it.
     template <class Record> PagedQuery *makeQuery(PagedQuery::Request request)
     {
