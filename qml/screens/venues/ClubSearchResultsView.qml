@@ -14,15 +14,9 @@ Screen {
     ClubTable {
         anchors.fill: parent
         controller: view.controller
+        emptyText: "没有找到夜店"
         model: view.controller.records
         rowHeight: view.controller.rowHeight
         onRowSelected: row => view.controller.selectRow(row)
-    }
-
-    PlainText {
-        anchors.centerIn: parent
-        visible: !view.controller.busy && view.controller.records.count === 0
-        text: "没有找到夜店"
-        color: Theme.textDim
     }
 }

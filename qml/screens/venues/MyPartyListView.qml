@@ -14,13 +14,7 @@ Screen {
     PartyTable {
         anchors.fill: parent
         controller: view.controller
+        emptyText: "还没有报名的活动"
         model: view.controller.records
-    }
-
-    PlainText {
-        anchors.centerIn: parent
-        visible: !view.controller.busy && view.controller.records.count === 0
-        text: "还没有报名的活动"
-        color: Theme.textDim
     }
 }

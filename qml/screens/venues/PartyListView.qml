@@ -16,6 +16,7 @@ Screen {
         id: table
         anchors.fill: parent
         controller: view.controller
+        emptyText: view.controller.tabs.emptyText
         model: view.controller.records
 
         header: VenueAdsBanner {
@@ -31,12 +32,5 @@ Screen {
             tabs: view.controller.tabs
             buttonWidth: 84
         }
-    }
-
-    PlainText {
-        anchors.centerIn: parent
-        visible: !view.controller.busy && view.controller.records.count === 0
-        text: view.controller.tabs.emptyText
-        color: Theme.textDim
     }
 }

@@ -14,12 +14,6 @@ Screen {
     AlbumGrid {
         anchors.fill: parent
         controller: view.controller
-    }
-
-    PlainText {
-        anchors.centerIn: parent
-        visible: !view.controller.busy && view.controller.records.count === 0
-        text: "还没有照片"
-        color: Theme.textDim
+        emptyText: "还没有照片"
     }
 }
