@@ -93,6 +93,8 @@ private:
     // point when there is none.
     QPoint centreOf(const QString &name, QAccessible::Role role = QAccessible::Button);
     void tap(const QPoint &point);
+    // Types `keys` into the window, one key press each.
+    void type(const char *keys);
     QColor pixelAt(const QPoint &point);
     // How many pixels of `rect` are of the neon pink (red well above green and blue).
     int pinkPixelsIn(const QRect &rect);
@@ -159,6 +161,12 @@ void tst_Input::tap(const QPoint &point)
 {
     QTest::mousePress(window_, Qt::LeftButton, {}, point);
     QTest::mouseRelease(window_, Qt::LeftButton, {}, point, 40);
+}
+
+void tst_Input::type(const char *keys)
+{
+    for (const char *key = keys; *key; ++key)
+        QTest::keyClick(window_, *key);
 }
 
 QColor tst_Input::pixelAt(const QPoint &point)
@@ -324,7 +332,7 @@ void tst_Input::keysReachOnlyTheFrontLayer()
     const QPoint email = centreOf(QStringLiteral("邮箱"), QAccessible::EditableText);
     QVERIFY(!email.isNull());
     tap(email);
-    QTest::keyClicks(window_, QStringLiteral("ab"));
+    type("ab");
     QCOMPARE(login->email(), QStringLiteral("ab"));
 
     AlertPresenter &alerts = context().alerts();
@@ -332,7 +340,7 @@ void tst_Input::keysReachOnlyTheFrontLayer()
     alerts.showAlert(QStringLiteral("确认"), QStringLiteral("继续吗？"), QStringLiteral("取消"),
                      {QStringLiteral("继续")}, 0, &owner, [](int) {});
     QTRY_VERIFY(!shownNames(window_).contains(QStringLiteral("注册")));
-    QTest::keyClicks(window_, QStringLiteral("cd"));
+    type("cd");
     QCOMPARE(login->email(), QStringLiteral("ab"));
     tap(centreOf(QStringLiteral("继续")));
     QVERIFY(!alerts.alertVisible());
@@ -340,14 +348,14 @@ void tst_Input::keysReachOnlyTheFrontLayer()
     context().navigation().presentViewController(new LocationViewController(context()), true);
     waitUntilIdle();
     QTRY_VERIFY(shownNames(window_).contains(QStringLiteral("上海")));
-    QTest::keyClicks(window_, QStringLiteral("ef"));
+    type("ef");
     QCOMPARE(login->email(), QStringLiteral("ab"));
 
     // Uncovered, the field has its keys again without a press.
     context().navigation().dismissViewController(true);
     waitUntilIdle();
     QTRY_VERIFY(shownNames(window_).contains(QStringLiteral("注册")));
-    QTest::keyClicks(window_, QStringLiteral("gh"));
+    type("gh");
     QCOMPARE(login->email(), QStringLiteral("abgh"));
 }
 
