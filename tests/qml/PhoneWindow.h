@@ -112,7 +112,8 @@ private:
         const QByteArray file(context.file ? context.file : "");
         return file.endsWith(".qml") || file.startsWith("qrc:") || file.startsWith("file:")
                || message.startsWith(QLatin1String("QQuick"))
-               || message.startsWith(QLatin1String("QQml")) || message.contains(QLatin1String(".qml:"));
+               || message.startsWith(QLatin1String("QQml"))
+               || message.contains(QLatin1String(".qml:"));
     }
 
     static void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
