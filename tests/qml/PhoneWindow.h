@@ -110,10 +110,13 @@ private:
         if (category != "default" && category != "qml" && category != "js")
             return false;
         const QByteArray file(context.file ? context.file : "");
-        return file.endsWith(".qml") || file.startsWith("qrc:") || file.startsWith("file:")
-               || message.startsWith(QLatin1String("QQuick"))
-               || message.startsWith(QLatin1String("QQml"))
-               || message.contains(QLatin1String(".qml:"));
+        if (file.endsWith(".qml") || file.startsWith("qrc:") || file.startsWith("file:"))
+            return true;
+        for (const char *marker : {"QQuick", "QQml", "Qt Quick", ".qml:"}) {
+            if (message.contains(QLatin1String(marker)))
+                return true;
+        }
+        return false;
     }
 
     static void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
