@@ -14,6 +14,8 @@
 #include <QQmlEngine>
 #include <QQuickStyle>
 
+#include <mutex>
+
 namespace {
 // Where the module's QML files are compiled in.
 const QString kViewRoot = QStringLiteral(":/Nuvora/qml");
@@ -82,6 +84,8 @@ void AppShell::configureEngine(QQmlEngine &engine)
     engine.addImportPath(QStringLiteral("qrc:/"));
     engine.addImageProvider(ThemeImageProvider::kId, new ThemeImageProvider);
     // The views draw their own night theme; the plain style keeps the desktop's Fusion
-    // style and its plugin from loading at start-up.
-    QQuickStyle::setStyle(QStringLiteral("Basic"));
+    // style and its plugin from loading at start-up. The style is the process's: set
+    // once, before the first engine imports the controls.
+    static std::once_flag styled;
+    std::call_once(styled, [] { QQuickStyle::setStyle(QStringLiteral("Basic")); });
 }

@@ -65,8 +65,10 @@ void tst_Launching::init()
 
 void tst_Launching::cleanup()
 {
+    const QStringList unexpected = web_->unreportedRequests();
     test_.reset();
     web_.reset();
+    QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected requests to " + unexpected.join(", ")));
 }
 
 LaunchingViewController *tst_Launching::launch()

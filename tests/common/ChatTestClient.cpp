@@ -15,9 +15,14 @@ bool ChatTestClient::connectTo(quint16 port, int timeoutMs)
 
 void ChatTestClient::send(const json::Value &command)
 {
+    sendRaw(line(command));
+}
+
+QByteArray ChatTestClient::line(const json::Value &command)
+{
     json::JsonWriter writer;
     const auto text = writer.dataWithObject(command);
-    sendRaw(QByteArray::fromStdString(text.value_or(std::string())) + "\r\n");
+    return QByteArray::fromStdString(text.value_or(std::string())) + "\r\n";
 }
 
 void ChatTestClient::sendRaw(const QByteArray &bytes)

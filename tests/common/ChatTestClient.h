@@ -13,6 +13,8 @@ class ChatTestClient {
 public:
     bool connectTo(quint16 port, int timeoutMs = 5000);
     void send(const nuvora::json::Value &command);
+    // The command as it goes over the wire, framed.
+    static QByteArray line(const nuvora::json::Value &command);
     void sendRaw(const QByteArray &bytes);
     // Signs in with the session token and waits for the "login" answer's status.
     int login(const QString &token);

@@ -2,7 +2,8 @@
 // An HTTP server on 127.0.0.1 for tests: records every request's raw bytes and
 // answers from a script per path (status, headers, body, later, slowly in chunks, or
 // never). A request to a path without a script fails the running test, unless the server
-// was told to expect such requests (then it answers 404).
+// was told to expect such requests (then it answers 404); one that came while no test
+// function ran is named by unreportedRequests(), for the fixture's clean-up.
 
 #include <QByteArray>
 #include <QHash>
@@ -63,6 +64,10 @@ public:
     void setAllowsUnscriptedPaths(bool allows) { allowsUnscripted_ = allows; }
     // Paths asked for that had no reply.
     const QStringList &unscriptedPaths() const { return unscripted_; }
+    // Reads the requests already sent, then names those to paths without a script that
+    // failed no test yet: a request is read only while an event loop runs, and one that
+    // comes after the test's last wait would otherwise pass unseen.
+    QStringList unreportedRequests();
 
     const QList<RecordedRequest> &requests() const { return requests_; }
     // Waits (running the event loop) until `count` requests have arrived.
@@ -84,6 +89,8 @@ private:
     QHash<QTcpSocket *, QByteArray> buffers_;
     QList<RecordedRequest> requests_;
     QStringList unscripted_;
+    QStringList unexpected_;
+    qsizetype reported_ = 0;
     bool allowsUnscripted_ = false;
     int repliesDue_ = 0;
 };

@@ -384,10 +384,18 @@ private slots:
                        "json\r\n[1,2]\r\n{\"command\":42}\r\n\r\n{\"command\":\"sendmessage\","
                        "\"touid\":\"x\"}\r\n");
         QCOMPARE(client.login(account.token), 0);
-        // A command split over two writes is still one command.
-        client.sendRaw("{\"command\":\"recvmessage");
-        QTest::qWait(50);
-        client.sendRaw("result\",\"msgids\":[]}\r\n");
+        // A command split over two writes is still one command. The first half rides
+        // behind a whole message: once that is stored, the server has read the half.
+        const Account receiver = seeded(4);
+        const qint64 before = pending(receiver.uid);
+        const QByteArray split =
+            ChatTestClient::line(sendMessage(receiver.uid, QStringLiteral("二")));
+        const qsizetype half = split.size() / 2;
+        client.sendRaw(ChatTestClient::line(sendMessage(receiver.uid, QStringLiteral("一")))
+                       + split.left(half));
+        QTRY_COMPARE(pending(receiver.uid), before + 1);
+        client.sendRaw(split.mid(half));
+        QTRY_COMPARE(pending(receiver.uid), before + 2);
         QVERIFY(client.isConnected());
 
         ChatTestClient flooder;

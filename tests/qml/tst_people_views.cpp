@@ -17,6 +17,7 @@
 #include "ui/KTPhotoScrollViewController.h"
 #include "ui/KTPhotoView.h"
 
+#include <QPointer>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
@@ -28,6 +29,7 @@ private slots:
     void init();
     void cleanup();
     void swipeFlipsTheNearbyTable();
+    void keptNearbyComesBackAsItWasLeft();
     void gridAvatarOpensItsUser();
     void homePageFromTheReply();
     void searchFormWithThePanel();
@@ -39,6 +41,8 @@ private:
     QQuickItem *item(const QString &objectName) const;
     QQuickItem *itemOfType(const char *typeName) const;
     QPoint centreOf(QQuickItem *item) const;
+    // A sideways drag over the table from `start`, `dx` points long.
+    void swipe(const QPoint &start, int dx);
     void screenshot(const QString &name);
 
     ClientTestContext &test() { return client_->test(); }
@@ -108,10 +112,17 @@ QPoint tst_PeopleViews::centreOf(QQuickItem *item) const
     return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
 }
 
+void tst_PeopleViews::swipe(const QPoint &start, int dx)
+{
+    QTest::mousePress(window_, Qt::LeftButton, {}, start);
+    for (int step = 1; step <= 10; ++step)
+        QTest::mouseMove(window_, start + QPoint(step * dx / 10, 0), 10);
+    QTest::mouseRelease(window_, Qt::LeftButton, {}, start + QPoint(dx, 0), 10);
+}
+
 void tst_PeopleViews::screenshot(const QString &name)
 {
-    // Images and animations settle.
-    QTest::qWait(500);
+    QVERIFY(client_->phone().waitUntilStill());
     QVERIFY(client_->phone().saveScreenshot(name));
 }
 
@@ -128,24 +139,57 @@ void tst_PeopleViews::swipeFlipsTheNearbyTable()
     QQuickItem *table = item(QStringLiteral("userTable"));
     QVERIFY(table);
     const QPoint start = centreOf(table) + QPoint(80, 0);
-    QTest::mousePress(window_, Qt::LeftButton, {}, start);
-    for (int step = 1; step <= 10; ++step)
-        QTest::mouseMove(window_, start - QPoint(step * 16, 0), 10);
-    QTest::mouseRelease(window_, Qt::LeftButton, {}, start - QPoint(160, 0), 10);
+    swipe(start, -160);
     QTRY_COMPARE(nearby->tableStyle(), int(UserListViewController::ListStyle));
     QVERIFY(nearby->flipFromRight());
     QTRY_COMPARE(table->property("style").toInt(), int(UserListViewController::ListStyle));
     screenshot(QStringLiteral("UserListAsList"));
 
     // Back again from the other side; the list itself was not asked for again.
-    QTest::mousePress(window_, Qt::LeftButton, {}, start - QPoint(160, 0));
-    for (int step = 1; step <= 10; ++step)
-        QTest::mouseMove(window_, start - QPoint(160 - step * 16, 0), 10);
-    QTest::mouseRelease(window_, Qt::LeftButton, {}, start, 10);
+    swipe(start - QPoint(160, 0), 160);
     QTRY_COMPARE(nearby->tableStyle(), int(UserListViewController::GridStyle));
     QVERIFY(!nearby->flipFromRight());
     QCOMPARE(test().requestsTo("user_nearby.php"), 1);
     QCOMPARE(nearby->records()->count(), 20);
+}
+
+void tst_PeopleViews::keptNearbyComesBackAsItWasLeft()
+{
+    // The hub keeps its section screens between visits; a new view is made for each.
+    QObject hub;
+    UserListViewController *nearby = showNearby();
+    nearby->setParent(&hub);
+    QTRY_COMPARE(nearby->records()->count(), 20);
+    QTRY_COMPARE(nearby->scroll()->topInset(), 0.0);
+    QQuickItem *table = item(QStringLiteral("userTable"));
+    QVERIFY(table);
+    swipe(centreOf(table) + QPoint(80, 0), -160);
+    QTRY_COMPARE(table->property("style").toInt(), int(UserListViewController::ListStyle));
+    QTRY_VERIFY(!table->property("moving").toBool());
+    const double place = 5 * nearby->listRowHeight();
+    table->setProperty("contentY", table->property("originY").toReal() + place);
+    QCOMPARE(nearby->scroll()->contentOffsetY(), place);
+
+    QPointer<QQuickItem> left = table;
+    show(new UserSearchViewController(test().context()));
+    QTRY_VERIFY(left.isNull());
+    show(nearby);
+    QTRY_VERIFY((table = item(QStringLiteral("userTable"))));
+    QVERIFY(client_->phone().waitUntilIdle());
+    QCOMPARE(table->property("style").toInt(), int(UserListViewController::ListStyle));
+    QCOMPARE(table->property("contentY").toReal() - table->property("originY").toReal(), place);
+    QCOMPARE(nearby->scroll()->contentOffsetY(), place);
+    QCOMPARE(test().requestsTo("user_nearby.php"), 1);
+
+    // The first swipe turns the list into the grid.
+    swipe(centreOf(table) - QPoint(80, 0), 160);
+    QTRY_COMPARE(table->property("style").toInt(), int(UserListViewController::GridStyle));
+    QCOMPARE(nearby->tableStyle(), int(UserListViewController::GridStyle));
+
+    // The section's view goes before the hub does.
+    left = table;
+    show(new UserSearchViewController(test().context()));
+    QTRY_VERIFY(left.isNull());
 }
 
 void tst_PeopleViews::gridAvatarOpensItsUser()

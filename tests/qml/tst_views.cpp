@@ -229,11 +229,15 @@ void tst_Views::init()
 
 void tst_Views::cleanup()
 {
-    phone_.reset();
     window_ = nullptr;
+    if (phone_)
+        phone_->close();
+    phone_.reset();
+    const QStringList unexpected = web_->unreportedRequests();
     shell_.reset();
     test_.reset();
     web_.reset();
+    QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected requests to " + unexpected.join(", ")));
 }
 
 void tst_Views::showWindow()

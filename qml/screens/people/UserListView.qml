@@ -67,11 +67,7 @@ Screen {
             duration: view.controller.flipMs / 2
         }
         ScriptAction {
-            script: {
-                table.style = view.controller.tableStyle
-                table.contentY = table.originY + view.controller.scrollPlaceAfterFlip
-                table.returnToBounds()
-            }
+            script: table.show(view.controller.tableStyle, view.controller.scrollPlaceAfterFlip)
         }
         NumberAnimation {
             target: flipRotation

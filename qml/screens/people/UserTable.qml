@@ -10,15 +10,19 @@ PagedList {
     property int style: UserListViewController.GridStyle
     readonly property UserListViewController users: table.controller as UserListViewController
 
-    onStyleChanged: table.showStyle()
-    Component.onCompleted: table.showStyle()
+    // A kept controller's new view comes back as the old one was left.
+    Component.onCompleted: table.show(table.users.tableStyle, table.users.scroll.contentOffsetY)
 
-    // The model and its row type change together, so that no row is made for the other.
-    function showStyle() {
-        const grid = table.style === UserListViewController.GridStyle
+    // Shows `style` scrolled to `place`. The model and its row type change together, so
+    // that no row is made for the other.
+    function show(style: int, place: real): void {
+        table.style = style
+        const grid = style === UserListViewController.GridStyle
         table.model = null
         table.delegate = grid ? gridRow : listRow
         table.model = grid ? table.users.grid : table.users.records
+        table.contentY = table.originY + place
+        table.returnToBounds()
     }
     Accessible.name: table.style === UserListViewController.GridStyle ? "附近的人（宫格）" : "附近的人（列表）"
 

