@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls
 import Nuvora
 
 // The footer of a paged list: whether more can be loaded, a spinner while loading. A
@@ -17,7 +16,7 @@ Item {
         anchors.centerIn: parent
         spacing: 8
 
-        BusyIndicator {
+        RunningIndicator {
             width: 20
             height: 20
             anchors.verticalCenter: parent.verticalCenter

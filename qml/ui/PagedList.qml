@@ -33,13 +33,14 @@ ListView {
 
     // Above row 0, seen only while the list is pulled down.
     Loader {
+        id: headerLoader
         parent: list.contentItem
         y: list.originY - height
         width: list.width
-        active: list.controller.pullRefreshHeader !== null
-        sourceComponent: RefreshHeader {
-            objectName: "refreshHeader"
-            view: list.controller.pullRefreshHeader
+        Component.onCompleted: {
+            if (list.controller.pullRefreshHeader)
+                headerLoader.setSource("RefreshHeader.qml",
+                                       { view: list.controller.pullRefreshHeader })
         }
     }
 

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls
 import Nuvora
 
 // The pull-down header above a list's first row; its state and layout come from the
@@ -29,7 +28,7 @@ Item {
         Accessible.ignored: true
     }
 
-    BusyIndicator {
+    RunningIndicator {
         x: 25
         y: header.view.spinnerY
         width: 20

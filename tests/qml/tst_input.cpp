@@ -2,7 +2,9 @@
 // and key events: a modal screen, an alert, an action sheet, the notice, the hub's pop-up
 // and a screen transition each take the press over the button under them, draw themselves
 // over a visible picture of the covered screen, and hide the covered controls from the
-// screen reader; a covered field takes no keys and has them again once uncovered.
+// screen reader; a covered field takes no keys and has them again once uncovered. The
+// back keys close the front layer first; Return submits a form; a resized window shows
+// the whole phone, centred, and presses still land on what they show.
 
 #include "ClientTestContext.h"
 #include "PhoneWindow.h"
@@ -17,6 +19,7 @@
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "screens/people/LocationViewController.h"
+#include "screens/people/UserSearchViewController.h"
 
 #include <QAccessible>
 #include <QQuickItem>
@@ -82,6 +85,8 @@ private slots:
     void popUpTakesThePress();
     void pressDuringATransitionIsIgnored();
     void keysReachOnlyTheFrontLayer();
+    void returnSubmitsAndBackKeysCloseTheFrontLayerFirst();
+    void resizedWindowShowsThePhoneWholeAndCentred();
 
 private:
     AppContext &context() { return test_->context(); }
@@ -357,6 +362,61 @@ void tst_Input::keysReachOnlyTheFrontLayer()
     QTRY_VERIFY(shownNames(window_).contains(QStringLiteral("注册")));
     type("gh");
     QCOMPARE(login->email(), QStringLiteral("abgh"));
+}
+
+void tst_Input::returnSubmitsAndBackKeysCloseTheFrontLayerFirst()
+{
+    showWindow();
+    showLogin();
+    waitUntilIdle();
+    tap(centreOf(QStringLiteral("邮箱"), QAccessible::EditableText));
+    AlertPresenter &alerts = context().alerts();
+    QTest::keyClick(window_, Qt::Key_Return);
+    QTRY_VERIFY(alerts.alertVisible());
+    QCOMPARE(alerts.alertButtons(), QStringList{LoginViewController::kJokeButton});
+    QTest::keyClick(window_, Qt::Key_Escape);
+    QVERIFY(!alerts.alertVisible());
+
+    NavigationController &navigation = context().navigation();
+    auto *search = new UserSearchViewController(context());
+    navigation.pushViewController(search, false);
+    waitUntilIdle();
+    int answered = -1;
+    QObject owner;
+    alerts.showActionSheet(QString(), QStringLiteral("取消"), QStringLiteral("删除"), {}, &owner,
+                           [&answered](int index) { answered = index; });
+    QTRY_VERIFY(!shownNames(window_).contains(QStringLiteral("搜索")));
+    // The sheet goes with its cancel button; the screen under it stays.
+    QTest::keyClick(window_, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(answered, 1);
+    QCOMPARE(navigation.topViewController(), search);
+    QTest::keyClick(window_, Qt::Key_Escape);
+    QTRY_COMPARE(navigation.depth(), 1);
+    waitUntilIdle();
+    // The bottom screen has nowhere to go back to.
+    QTest::keyClick(window_, Qt::Key_Escape);
+    QCOMPARE(navigation.depth(), 1);
+}
+
+void tst_Input::resizedWindowShowsThePhoneWholeAndCentred()
+{
+    showWindow();
+    showLogin();
+    waitUntilIdle();
+    window_->resize(900, 700);
+    auto *phone = window_->findChild<QQuickItem *>(QStringLiteral("phone"));
+    QVERIFY(phone);
+    QTRY_COMPARE(window_->width(), 900);
+    const auto sceneRect = [phone] {
+        return phone->mapRectToScene(QRectF(0, 0, phone->width(), phone->height()));
+    };
+    QTRY_COMPARE(qRound(sceneRect().height()), 700);
+    const QRectF shown = sceneRect();
+    QCOMPARE(qRound(shown.left()), qRound(900 - shown.right()));
+    QVERIFY(shown.width() > 400);
+    waitUntilIdle();
+    tap(centreOf(QStringLiteral("注册")));
+    QCOMPARE(test_->router().last(), QStringLiteral("registration"));
 }
 
 QTEST_MAIN(tst_Input)

@@ -30,6 +30,7 @@ private slots:
     void signUpAndWithdrawQuestion();
     void formChecksAndKeys();
     void ownPartiesAndAlbum();
+    void aLoadingListSpinsAndAnEmptyOneSaysSoOnce();
 
 private:
     // Types `text` into the focused item: Latin characters as key presses, the others
@@ -45,6 +46,23 @@ private:
                 QGuiApplication::sendEvent(window_->focusObject(), &commit);
             }
         }
+    }
+
+    // How many pixels of `item` on screen are of the theme's cyan.
+    int cyanPixelsIn(QQuickItem *item) const
+    {
+        if (!item)
+            return 0;
+        const QImage shot = window_->grabWindow();
+        const QRect area = item->mapRectToScene(item->boundingRect()).toAlignedRect();
+        int cyan = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QColor color = shot.pixelColor(QPoint(x, y) * shot.devicePixelRatio());
+                cyan += color.blue() > 150 && color.green() > 150 && color.red() < 120;
+            }
+        }
+        return cyan;
     }
 
     // The text input of the form field named `objectName`.
@@ -189,7 +207,8 @@ void tst_PartyViews::formChecksAndKeys()
     test().reply("party_join_post.php", ok);
     QVERIFY(click(input(QStringLiteral("countField"))));
     type(QStringLiteral("2"));
-    QVERIFY(click(named(QStringLiteral("commitButton"))));
+    // Return in a field submits the form as its button does.
+    QTest::keyClick(window_, Qt::Key_Return);
     QVERIFY(form->isSending());
     QTRY_VERIFY(!named(QStringLiteral("commitButton")));
     screenshot(QStringLiteral("PartyJoinViewSending"));
@@ -220,6 +239,32 @@ void tst_PartyViews::ownPartiesAndAlbum()
     });
     QVERIFY(click(thumbnail));
     QCOMPARE(test().router().last(), QStringLiteral("photoViewer 3 of 3"));
+}
+
+void tst_PartyViews::aLoadingListSpinsAndAnEmptyOneSaysSoOnce()
+{
+    const auto shown = [this](const QString &text) {
+        return find([&text](QQuickItem *item) { return item->property("text") == text; });
+    };
+    ScriptedReply none = ScriptedReply::json(R"({"status":1,"message":"","partys":[]})");
+    none.delayMs = 500;
+    test().reply("my_party_join.php", none);
+    User demo;
+    demo.userId = 2;
+    auto *mine = new MyPartyListViewController(test().context(), demo);
+    test().context().navigation().setViewControllers({mine}, false);
+    QTRY_VERIFY(shown(LoadMoreFooterView::kLoadingText));
+    QVERIFY(!shown(LoadMoreFooterView::kMoreText));
+    // The footer's spinner is drawn, in the theme's cyan.
+    QTRY_VERIFY(
+        cyanPixelsIn(find([](QQuickItem *item) {
+            return QByteArray(item->metaObject()->className()).startsWith("RunningIndicator");
+        }))
+        > 10);
+    screenshot(QStringLiteral("MyPartyListViewLoading"));
+    QTRY_VERIFY(shown(QStringLiteral("还没有报名的活动")));
+    QVERIFY(!shown(LoadMoreFooterView::kAllLoadedText));
+    screenshot(QStringLiteral("MyPartyListViewEmpty"));
 }
 
 QTEST_MAIN(tst_PartyViews)
