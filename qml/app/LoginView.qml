@@ -11,7 +11,6 @@ Screen {
     title: "登录"
     rightTitle: "注册"
     onRightClicked: view.controller.registerButtonTapped()
-    busy: view.controller.running
     busyText: "正在登录"
 
     Column {

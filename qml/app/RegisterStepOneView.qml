@@ -10,7 +10,6 @@ Screen {
     title: "注册 (1/3)"
     leftTitle: "登录"
     onLeftClicked: view.controller.gotoLogin()
-    busy: view.controller.running
     busyText: "正在检查邮箱"
 
     Column {

@@ -10,7 +10,6 @@ Screen {
     title: "注册 (3/3)"
     leftTitle: "返回"
     onLeftClicked: view.controller.back()
-    busy: view.controller.running
     busyText: "正在注册"
 
     Column {

@@ -2,8 +2,8 @@ import QtQuick
 import Nuvora
 
 // The frame of a screen: the tiled background, the navigation bar with its title and
-// text buttons, the content below the bar, and while `busy` the running indicator over
-// an input blocker, so that nothing is pressed twice while a request runs.
+// text buttons, and the content below the bar. While its controller is busy, the host
+// shows the running indicator, named by `busyText`, over an input blocker.
 Item {
     id: screen
 
@@ -14,7 +14,6 @@ Item {
     property ButtonRotation rightTurn: null
     property url rightIcon
     property string rightName
-    property bool busy: false
     property string busyText: "加载中"
     // How much of the screen's bottom a bar of its own takes (an input bar with its
     // keyboard): the hub's reminder pop-up rests above it instead of covering it.
@@ -42,17 +41,5 @@ Item {
         anchors.top: bar.bottom
         anchors.bottom: parent.bottom
         width: parent.width
-    }
-
-    RunningIndicator {
-        anchors.centerIn: parent
-        running: screen.busy
-        z: 11
-        Accessible.name: screen.busyText
-    }
-
-    InputBlocker {
-        enabled: screen.busy
-        visible: screen.busy
     }
 }

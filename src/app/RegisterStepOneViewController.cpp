@@ -11,7 +11,7 @@ RegisterStepOneViewController::RegisterStepOneViewController(AppContext &context
     : ViewController(context, parent), validateRequest_(new RequestSlot(context, this))
 {
     connect(validateRequest_, &RequestSlot::busyChanged, this,
-            &RegisterStepOneViewController::runningChanged);
+            &RegisterStepOneViewController::busyChanged);
 }
 
 RegisterStepOneViewController::~RegisterStepOneViewController() = default;

@@ -13,7 +13,6 @@ class RegisterStepOneViewController : public ViewController {
     QML_UNCREATABLE("made by the sign-in screen")
     Q_PROPERTY(QString email READ email WRITE setEmail NOTIFY emailChanged)
     Q_PROPERTY(QString password READ password WRITE setPassword NOTIFY passwordChanged)
-    Q_PROPERTY(bool running READ isRunning NOTIFY runningChanged)
 public:
     static inline const QString kScript = QStringLiteral("account_register.php");
     static constexpr int kMinPasswordLength = 6;
@@ -28,6 +27,7 @@ public:
     void setPassword(const QString &password);
     // The indicator runs and input is blocked while the server checks the address.
     bool isRunning() const { return validateRequest_->busy(); }
+    bool busy() const override { return isRunning(); }
 
     Q_INVOKABLE void stepOneFinished();
     Q_INVOKABLE void gotoLogin();
@@ -37,7 +37,6 @@ public:
 signals:
     void emailChanged();
     void passwordChanged();
-    void runningChanged();
 
 private:
     QString email_;

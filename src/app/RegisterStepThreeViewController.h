@@ -31,7 +31,7 @@ class RegisterStepThreeViewController : public SignInViewController {
     Q_PROPERTY(int daysInPickerMonth READ daysInPickerMonth NOTIFY pickerDateChanged)
     Q_PROPERTY(int minimumYear READ minimumYear CONSTANT)
     Q_PROPERTY(int maximumYear READ maximumYear CONSTANT)
-    Q_PROPERTY(QString finishButtonTitle READ finishButtonTitle NOTIFY runningChanged)
+    Q_PROPERTY(QString finishButtonTitle READ finishButtonTitle NOTIFY busyChanged)
 public:
     static inline const QString kScript = QStringLiteral("account_register.php");
     static inline const QString kFinishTitle = QStringLiteral("完成！");

@@ -12,7 +12,7 @@
 SignInViewController::SignInViewController(AppContext &context, QObject *parent)
     : ViewController(context, parent), signInRequest_(new RequestSlot(context, this))
 {
-    connect(signInRequest_, &RequestSlot::busyChanged, this, &SignInViewController::runningChanged);
+    connect(signInRequest_, &RequestSlot::busyChanged, this, &SignInViewController::busyChanged);
 }
 
 std::optional<QString> SignInViewController::failureMessage(const JSONFetcher &reply)

@@ -11,18 +11,15 @@
 
 class SignInViewController : public ViewController {
     Q_OBJECT
-    Q_PROPERTY(bool running READ isRunning NOTIFY runningChanged)
 public:
     explicit SignInViewController(AppContext &context, QObject *parent = nullptr);
 
     // The indicator runs and input is blocked while the session request is out.
     bool isRunning() const { return signInRequest_->busy(); }
+    bool busy() const override { return isRunning(); }
 
     // The region screen's answer.
     void locateDidFinished(const std::optional<QString> &cityName);
-
-signals:
-    void runningChanged();
 
 protected:
     // Sends the request that starts the session; its message on failure is the alert's text.

@@ -11,6 +11,9 @@ class NavigationController;
 class ViewController : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString viewName READ viewName CONSTANT)
+    // A request the screen waits on: its view shows the running indicator over an input
+    // blocker, so that nothing is pressed twice meanwhile.
+    Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
 public:
     explicit ViewController(AppContext &context, QObject *parent = nullptr);
     ~ViewController() override;
@@ -32,8 +35,13 @@ public:
     // portrait only.
     virtual bool followsOrientation() const { return false; }
 
+    virtual bool busy() const { return false; }
+
     // Pops this screen, animated.
     Q_INVOKABLE void back();
+
+signals:
+    void busyChanged();
 
 protected:
     virtual void viewDidLoad() {}

@@ -24,18 +24,18 @@ void BLKLoadMoreTableViewController::setQuery(PagedQuery *query)
         return;
     disconnect(finishedConnection_);
     disconnect(canLoadMoreConnection_);
-    disconnect(busyConnection_);
+    disconnect(loadingConnection_);
     query_ = query;
     if (query) {
         finishedConnection_ = connect(query, &PagedQuery::finished, this,
                                       &BLKLoadMoreTableViewController::listRequestFinished);
         canLoadMoreConnection_ = connect(query, &PagedQuery::canLoadMoreChanged, this,
                                          &BLKLoadMoreTableViewController::canLoadMoreChanged);
-        busyConnection_ = connect(query, &PagedQuery::busyChanged, this, [this] {
+        loadingConnection_ = connect(query, &PagedQuery::busyChanged, this, [this] {
             // Every page on its way shows in the footer, the first one too.
             if (query_ && query_->busy())
                 footer_->startLoading();
-            emit busyChanged();
+            emit loadingChanged();
         });
         // The footer of the list now shown.
         if (query->busy())
@@ -45,7 +45,7 @@ void BLKLoadMoreTableViewController::setQuery(PagedQuery *query)
     }
     emit queryChanged();
     emit canLoadMoreChanged();
-    emit busyChanged();
+    emit loadingChanged();
 }
 
 void BLKLoadMoreTableViewController::setCanLoadMore(bool canLoadMore)

@@ -21,7 +21,9 @@ class BLKLoadMoreTableViewController : public ViewController {
     Q_PROPERTY(bool canLoadMore READ canLoadMore NOTIFY canLoadMoreChanged)
     Q_PROPERTY(PagedQuery *query READ query NOTIFY queryChanged)
     Q_PROPERTY(RecordListModel *records READ records NOTIFY queryChanged)
-    Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
+    // A page of the list shown is on its way (the footer and the header show it; the
+    // screen takes input meanwhile).
+    Q_PROPERTY(bool loading READ isLoading NOTIFY loadingChanged)
     // The header a pull down shows; set exactly when a pull refreshes the list, so that
     // no list refreshes on a pull the user cannot see.
     Q_PROPERTY(EGORefreshTableHeaderView *pullRefreshHeader READ pullRefreshHeader NOTIFY
@@ -42,7 +44,7 @@ public:
     // The list the table shows; none for a screen that pages by itself.
     PagedQuery *query() const { return query_; }
     RecordListModel *records() const { return query_ ? query_->model() : nullptr; }
-    bool busy() const { return query_ && query_->busy(); }
+    bool isLoading() const { return query_ && query_->busy(); }
 
     virtual void loadMore();
     void loadMoreCompleted();
@@ -57,7 +59,7 @@ public:
 signals:
     void canLoadMoreChanged();
     void queryChanged();
-    void busyChanged();
+    void loadingChanged();
     void pullRefreshHeaderChanged();
 
 protected:
@@ -82,7 +84,7 @@ private:
     QPointer<PagedQuery> query_;
     QMetaObject::Connection finishedConnection_;
     QMetaObject::Connection canLoadMoreConnection_;
-    QMetaObject::Connection busyConnection_;
+    QMetaObject::Connection loadingConnection_;
     bool canLoadMore_ = true;
     int currentPage_ = 1;
 };

@@ -85,7 +85,7 @@ void tst_PeopleE2e::nearbyHomeFollowAndViewer()
         QVERIFY(nearby->userAt(row)->userId != 2);
 
     nearby->performFilter(2);
-    QTRY_VERIFY_WITH_TIMEOUT(nearby->records()->count() > 0 && !nearby->busy(), kTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(nearby->records()->count() > 0 && !nearby->isLoading(), kTimeoutMs);
     int ava = -1;
     for (int row = 0; row < nearby->records()->count(); ++row) {
         QCOMPARE(nearby->userAt(row)->gender, 2);

@@ -433,10 +433,10 @@ void tst_PagedQuery::listScreenLoadsPagesAndRefreshes()
     test_->replyFixture(kNearby, "user_nearby_page1.json");
     auto *list = show<NearbyUsersList>();
     LoadMoreFooterView *footer = list->loadMoreFooterView();
-    QVERIFY(list->busy());
+    QVERIFY(list->isLoading());
     QVERIFY(footer->loading());
     QCOMPARE(footer->infoText(), QStringLiteral("加载中..."));
-    QTRY_VERIFY(!list->busy());
+    QTRY_VERIFY(!list->isLoading());
     QCOMPARE(idsOf(list->records()), kPageOne);
     QCOMPARE(list->records()->recordAt<User>(0)->nickname, QStringLiteral("晓梦在路上"));
     QVERIFY(list->canLoadMore());
@@ -445,22 +445,22 @@ void tst_PagedQuery::listScreenLoadsPagesAndRefreshes()
     test_->replyFixture(kNearby, "user_nearby_page2.json");
     list->loadMore();
     QCOMPARE(footer->infoText(), QStringLiteral("加载中..."));
-    QTRY_VERIFY(!list->busy());
+    QTRY_VERIFY(!list->isLoading());
     QCOMPARE(idsOf(list->records()), kPagesOneAndTwo);
     QCOMPARE(list->currentPage(), 2);
     QCOMPARE(footer->infoText(), QStringLiteral("上拉加载更多"));
 
     test_->replyFixture(kNearby, "user_nearby_end.json");
     list->loadMore();
-    QTRY_VERIFY(!list->busy());
+    QTRY_VERIFY(!list->isLoading());
     QVERIFY(!list->canLoadMore());
     QCOMPARE(footer->infoText(), QStringLiteral("已加载完全部"));
 
     // A refresh asks for the first page again and opens paging anew.
     test_->replyFixture(kNearby, "user_nearby_page1.json");
     list->refresh();
-    QVERIFY(list->busy());
-    QTRY_VERIFY(!list->busy());
+    QVERIFY(list->isLoading());
+    QTRY_VERIFY(!list->isLoading());
     QCOMPARE(lastFormValue(kNearby, "page"), QStringLiteral("1"));
     QCOMPARE(idsOf(list->records()), kPageOne);
     QVERIFY(list->canLoadMore());
@@ -473,7 +473,7 @@ void tst_PagedQuery::emptyFirstPageEndsPaging()
 {
     test_->replyFixture(kNearby, "user_nearby_end.json");
     auto *list = show<NearbyUsersList>();
-    QTRY_VERIFY(!list->busy());
+    QTRY_VERIFY(!list->isLoading());
     QCOMPARE(list->records()->count(), 0);
     QVERIFY(!list->canLoadMore());
     QCOMPARE(list->loadMoreFooterView()->infoText(), QStringLiteral("已加载完全部"));
@@ -483,7 +483,7 @@ void tst_PagedQuery::failedLoadMoreAsksTheSamePageAgain()
 {
     test_->replyFixture(kNearby, "user_nearby_page1.json");
     auto *list = show<NearbyUsersList>();
-    QTRY_VERIFY(!list->busy());
+    QTRY_VERIFY(!list->isLoading());
 
     test_->replyFixture(kNearby, "not_signed_in.json");
     list->loadMore();
@@ -491,7 +491,7 @@ void tst_PagedQuery::failedLoadMoreAsksTheSamePageAgain()
     QTRY_VERIFY(alerts.alertVisible());
     QCOMPARE(alerts.alertTitle(), QStringLiteral("请先登录"));
     QCOMPARE(alerts.alertMessage(), QString());
-    QVERIFY(!list->busy());
+    QVERIFY(!list->isLoading());
     QCOMPARE(idsOf(list->records()), kPageOne);
     QVERIFY(list->canLoadMore());
     QCOMPARE(list->currentPage(), 1);
@@ -500,7 +500,7 @@ void tst_PagedQuery::failedLoadMoreAsksTheSamePageAgain()
 
     test_->replyFixture(kNearby, "user_nearby_page2.json");
     list->loadMore();
-    QTRY_VERIFY(!list->busy());
+    QTRY_VERIFY(!list->isLoading());
     QCOMPARE(lastFormValue(kNearby, "page"), QStringLiteral("2"));
     QCOMPARE(idsOf(list->records()), kPagesOneAndTwo);
 }
@@ -509,19 +509,19 @@ void tst_PagedQuery::scrollingAtTheBottomAsksForOnePage()
 {
     test_->replyFixture(kNearby, "user_nearby_page1.json");
     auto *list = show<NearbyUsersList>();
-    QTRY_VERIFY(!list->busy());
+    QTRY_VERIFY(!list->isLoading());
     TableScroll *scroll = list->scroll();
     scroll->setContentHeight(1000);
     // Not yet past the bottom: 1000 - 416 - 44 = 540.
     test_->replyFixture(kNearby, "user_nearby_page2.json");
     drag(scroll, 540);
-    QVERIFY(!list->busy());
+    QVERIFY(!list->isLoading());
     for (int y = 541; y < 560; ++y)
         drag(scroll, y);
-    QVERIFY(list->busy());
+    QVERIFY(list->isLoading());
     QCOMPARE(ClientTestContext::requestsInFlight(*list), 1);
     QCOMPARE(list->loadMoreFooterView()->infoText(), QStringLiteral("加载中..."));
-    QTRY_VERIFY(!list->busy());
+    QTRY_VERIFY(!list->isLoading());
     QCOMPARE(test_->requestsTo(kNearby), 2);
     QCOMPARE(list->records()->count(), 5);
 
@@ -529,10 +529,10 @@ void tst_PagedQuery::scrollingAtTheBottomAsksForOnePage()
     test_->replyFixture(kNearby, "user_nearby_end.json");
     scroll->setContentHeight(100);
     drag(scroll, 0);
-    QVERIFY(!list->busy());
+    QVERIFY(!list->isLoading());
     drag(scroll, 1);
-    QVERIFY(list->busy());
-    QTRY_VERIFY(!list->busy());
+    QVERIFY(list->isLoading());
+    QTRY_VERIFY(!list->isLoading());
     QCOMPARE(test_->requestsTo(kNearby), 3);
 }
 
@@ -540,7 +540,7 @@ void tst_PagedQuery::pullThresholds()
 {
     test_->replyFixture(kNearby, "user_nearby_page1.json");
     auto *list = show<NearbyUsersList>();
-    QTRY_VERIFY(!list->busy());
+    QTRY_VERIFY(!list->isLoading());
     EGORefreshTableHeaderView *header = list->refreshHeaderView();
     TableScroll *scroll = list->scroll();
 
@@ -555,12 +555,12 @@ void tst_PagedQuery::pullThresholds()
 
     drag(scroll, -39);
     release(*list);
-    QVERIFY(!list->busy());
+    QVERIFY(!list->isLoading());
     QCOMPARE(header->state(), EGORefreshTableHeaderView::Normal);
 
     drag(scroll, -40);
     release(*list);
-    QVERIFY(list->busy());
+    QVERIFY(list->isLoading());
     QCOMPARE(header->state(), EGORefreshTableHeaderView::Loading);
     QCOMPARE(scroll->topInset(), 60.0);
     QCOMPARE(scroll->insetAnimationMs(), 200);
@@ -571,7 +571,7 @@ void tst_PagedQuery::pullThresholds()
     drag(scroll, -20);
     QCOMPARE(scroll->topInset(), 20.0);
 
-    QTRY_VERIFY(!list->busy());
+    QTRY_VERIFY(!list->isLoading());
     QCOMPARE(header->state(), EGORefreshTableHeaderView::Normal);
     QCOMPARE(scroll->topInset(), 0.0);
     QCOMPARE(test_->requestsTo(kNearby), 2);
@@ -586,7 +586,7 @@ void tst_PagedQuery::lastUpdatedLineAppearsWithTheFirstCompletion()
     QCOMPARE(list->refreshHeaderView()->lastUpdatedText(), QString());
     context().navigation().setViewControllers({list}, false);
     QCOMPARE(list->refreshHeaderView()->lastUpdatedText(), QString());
-    QTRY_VERIFY(!list->busy());
+    QTRY_VERIFY(!list->isLoading());
     const QString text = list->refreshHeaderView()->lastUpdatedText();
     QVERIFY(text.startsWith(QStringLiteral("最后更新: ")));
     QCOMPARE(context().settings().string(EGORefreshTableHeaderView::kLastRefreshKey), text);
@@ -600,13 +600,13 @@ void tst_PagedQuery::filterBarListsShowTheBarInsteadOfRefreshing()
     list->setFilterBarTimings(50, 100);
     context().navigation().setViewControllers({list}, false);
     QCOMPARE(list->scroll()->topInset(), 60.0);
-    QTRY_VERIFY(!list->busy());
+    QTRY_VERIFY(!list->isLoading());
     // The bar goes on its own timer, not with the page.
     QTRY_COMPARE(list->scroll()->topInset(), 0.0);
     drag(list->scroll(), -45);
     release(*list);
     QCOMPARE(list->scroll()->topInset(), 60.0);
-    QVERIFY(!list->busy());
+    QVERIFY(!list->isLoading());
     QTRY_COMPARE(list->scroll()->topInset(), 0.0);
     QCOMPARE(test_->requestsTo(kNearby), 1);
     QCOMPARE(list->records()->count(), 3);
@@ -619,7 +619,7 @@ void tst_PagedQuery::tabsKeepTheirOwnRowsAndPages()
     watch(list->tab(0)->model());
     watch(list->tab(1)->model());
     context().navigation().setViewControllers({list}, false);
-    QTRY_VERIFY(!list->busy());
+    QTRY_VERIFY(!list->isLoading());
     QCOMPARE(list->records(), list->tab(0)->model());
 
     // The first tab's next page is slow; the user switches to the second meanwhile.

@@ -76,7 +76,7 @@ void tst_TabbedQueries::tabsLoadOnceAndKeepTheirRows()
     TabbedQueries *tabs = list->tabs;
     QCOMPARE(tabs->shownTag(), int(NearbyTag));
     QCOMPARE(list->records(), tabs->query(NearbyTag)->model());
-    QTRY_VERIFY(!list->busy());
+    QTRY_VERIFY(!list->isLoading());
     QCOMPARE(test.requestsTo(kSearch), 0);
 
     // The first tab's next page is slow; the user switches to the second meanwhile.
@@ -92,7 +92,7 @@ void tst_TabbedQueries::tabsLoadOnceAndKeepTheirRows()
     QCOMPARE(tabs->shownTag(), int(SearchTag));
     QCOMPARE(tabs->emptyText(), QString());
     QCOMPARE(list->records(), tabs->query(SearchTag)->model());
-    QVERIFY(list->busy());
+    QVERIFY(list->isLoading());
     QTRY_VERIFY(!tabs->query(SearchTag)->busy());
     QVERIFY(!list->canLoadMore());
 
@@ -121,7 +121,7 @@ void tst_TabbedQueries::buttonsRefreshAndReturn()
     test.replyFixture(kNearby, "user_nearby_page1.json");
     TabbedList *list = show(test);
     TabbedQueries *tabs = list->tabs;
-    QTRY_VERIFY(!list->busy());
+    QTRY_VERIFY(!list->isLoading());
 
     // The bar lists tabs and buttons in order; a button only reports its press.
     const QVariantList buttons = tabs->buttons();
@@ -142,8 +142,8 @@ void tst_TabbedQueries::buttonsRefreshAndReturn()
     QTRY_COMPARE(list->currentPage(), 2);
     test.replyFixture(kNearby, "user_nearby_end.json");
     tabs->refresh();
-    QVERIFY(list->busy());
-    QTRY_VERIFY(!list->busy());
+    QVERIFY(list->isLoading());
+    QTRY_VERIFY(!list->isLoading());
     QCOMPARE(list->currentPage(), 1);
     QCOMPARE(test.requestsTo(kSearch), 0);
 
@@ -151,10 +151,10 @@ void tst_TabbedQueries::buttonsRefreshAndReturn()
     // rows does not.
     test.reply(kSearch, ScriptedReply::json(R"({"status":1,"message":"","users":[]})"));
     tabs->press(SearchTag);
-    QTRY_VERIFY(!list->busy());
+    QTRY_VERIFY(!list->isLoading());
     tabs->loadShownIfEmpty();
     QTRY_COMPARE(test.requestsTo(kSearch), 2);
-    QTRY_VERIFY(!list->busy());
+    QTRY_VERIFY(!list->isLoading());
     tabs->press(NearbyTag);
     const int sent = test.requestsTo(kNearby);
     tabs->loadShownIfEmpty();

@@ -11,7 +11,6 @@ Screen {
     title: view.controller.title
     leftTitle: "返回"
     onLeftClicked: view.controller.back()
-    busy: view.controller.blacklisting
     busyText: "正在提交"
     bottomBarHeight: composerBar.coveredHeight
     rightTurn: view.controller.moreButton

@@ -14,7 +14,6 @@ Screen {
     title: view.controller.title
     leftTitle: "返回"
     onLeftClicked: view.controller.back()
-    busy: view.controller.actionBusy
     busyText: "请稍候"
 
     Image {

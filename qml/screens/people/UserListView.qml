@@ -105,12 +105,12 @@ Screen {
         border.color: Theme.accentCyan
         border.width: 1
         Accessible.role: Accessible.Button
-        Accessible.name: view.controller.busy ? "正在加载" : "刷新"
+        Accessible.name: view.controller.loading ? "正在加载" : "刷新"
         Accessible.onPressAction: view.controller.refreshButtonTapped()
 
         PlainText {
             anchors.centerIn: parent
-            visible: !view.controller.busy
+            visible: !view.controller.loading
             text: "↻"
             color: Theme.accentCyan
             font.pixelSize: 24
@@ -121,12 +121,12 @@ Screen {
             anchors.centerIn: parent
             width: 28
             height: 28
-            running: view.controller.busy
+            running: view.controller.loading
             visible: running
         }
 
         ExclusiveTap {
-            enabled: !view.controller.busy
+            enabled: !view.controller.loading
             onTapped: view.controller.refreshButtonTapped()
         }
     }

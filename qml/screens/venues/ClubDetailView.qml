@@ -12,7 +12,6 @@ Screen {
     title: view.controller.club.name || "夜店详情"
     leftTitle: "返回"
     rightTitle: "分享"
-    busy: view.controller.acting
     onLeftClicked: view.controller.back()
     onRightClicked: view.controller.weiboShare()
 

@@ -9,6 +9,7 @@ Screen {
     required property PartyJoinViewController controller
 
     title: "活动报名"
+    busyText: "正在提交"
     leftTitle: "返回"
     onLeftClicked: view.controller.back()
 
@@ -66,26 +67,16 @@ Screen {
             onAccepted: view.controller.commit()
         }
 
-        Item {
+        // While the form is sent, the running indicator stands in for the button.
+        NeonButton {
+            id: commitButton
+            objectName: "commitButton"
             width: parent.width
             height: 44
-
-            NeonButton {
-                id: commitButton
-                objectName: "commitButton"
-                anchors.fill: parent
-                visible: !view.controller.sending
-                label: "提交报名"
-                Accessible.name: "提交报名"
-                onClicked: view.controller.commit()
-            }
-
-            RunningIndicator {
-                id: indicatorView
-                anchors.centerIn: parent
-                running: view.controller.sending
-                Accessible.name: "正在提交"
-            }
+            visible: !view.controller.busy
+            label: "提交报名"
+            Accessible.name: "提交报名"
+            onClicked: view.controller.commit()
         }
     }
 }

@@ -45,8 +45,7 @@ ChatViewController::ChatViewController(AppContext &context, const User &user, QO
     composer_->setSend([this](const Composer::Draft &draft) { sendText(draft); });
     connect(composer_, &Composer::keyboardMoved, this, &ChatViewController::scrollToLastRowIfAny);
     connect(popViewTimer_, &ClockTimer::timeout, this, [this] { showPopView(false); });
-    connect(blacklistRequest_, &RequestSlot::busyChanged, this,
-            &ChatViewController::blacklistingChanged);
+    connect(blacklistRequest_, &RequestSlot::busyChanged, this, &ChatViewController::busyChanged);
 }
 
 ChatViewController::~ChatViewController() = default;

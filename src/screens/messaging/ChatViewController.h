@@ -30,7 +30,6 @@ class ChatViewController : public ViewController {
     Q_PROPERTY(double popViewHeight READ popViewHeight CONSTANT)
     Q_PROPERTY(int popViewAnimationMs READ popViewAnimationMs CONSTANT)
     Q_PROPERTY(ButtonRotation *moreButton READ moreButton CONSTANT)
-    Q_PROPERTY(bool blacklisting READ isBlacklisting NOTIFY blacklistingChanged)
 public:
     static constexpr double kPopViewTop = 40;
     static constexpr double kPopViewHeight = 64;
@@ -51,6 +50,7 @@ public:
     int popViewAnimationMs() const { return kPopViewAnimationMs; }
     ButtonRotation *moreButton() const { return moreButton_; }
     bool isBlacklisting() const;
+    bool busy() const override { return isBlacklisting(); }
 
     // The view's actions.
     Q_INVOKABLE void more();
@@ -68,7 +68,6 @@ public:
 
 signals:
     void popViewChanged();
-    void blacklistingChanged();
     // The view scrolls its table to the last row.
     void scrollToLastRow();
 

@@ -17,8 +17,7 @@ UserHomeViewController::UserHomeViewController(AppContext &context, User user, Q
       actionFetcher_(new RequestSlot(context, this))
 {
     connect(fetcher_, &RequestSlot::busyChanged, this, &UserHomeViewController::loadingChanged);
-    connect(actionFetcher_, &RequestSlot::busyChanged, this,
-            &UserHomeViewController::actionBusyChanged);
+    connect(actionFetcher_, &RequestSlot::busyChanged, this, &UserHomeViewController::busyChanged);
     refreshUserInfo();
 }
 

@@ -30,7 +30,6 @@ class UserHomeViewController : public ViewController {
     Q_PROPERTY(bool leerShown READ leerShown NOTIFY userChanged)
     Q_PROPERTY(bool followed READ followed NOTIFY followedChanged)
     Q_PROPERTY(bool loading READ loading NOTIFY loadingChanged)
-    Q_PROPERTY(bool actionBusy READ actionBusy NOTIFY actionBusyChanged)
     Q_PROPERTY(double signatureX READ signatureX CONSTANT)
     Q_PROPERTY(double signatureY READ signatureY CONSTANT)
     Q_PROPERTY(double signatureWidth READ signatureWidth NOTIFY layoutChanged)
@@ -75,6 +74,7 @@ public:
     bool followed() const { return followed_; }
     bool loading() const;
     bool actionBusy() const;
+    bool busy() const override { return actionBusy(); }
 
     double signatureX() const { return UserHomeLayout::kSignatureX; }
     double signatureY() const { return UserHomeLayout::kSignatureY; }
@@ -111,7 +111,6 @@ signals:
     void userChanged();
     void followedChanged();
     void loadingChanged();
-    void actionBusyChanged();
     void layoutChanged();
 
 protected:

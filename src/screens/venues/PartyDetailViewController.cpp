@@ -28,8 +28,7 @@ PartyDetailViewController::PartyDetailViewController(AppContext &context, Party 
 {
     connect(this, &VenueDetailViewController::recordChanged, this,
             &PartyDetailViewController::partyChanged);
-    connect(joinRequest_, &RequestSlot::busyChanged, this,
-            &PartyDetailViewController::actingChanged);
+    connect(joinRequest_, &RequestSlot::busyChanged, this, &PartyDetailViewController::busyChanged);
     displayRecord();
 }
 

@@ -24,7 +24,7 @@ QString without(const QString &text, const QRegularExpression &rejected)
 PartyJoinViewController::PartyJoinViewController(AppContext &context, int pid, QObject *parent)
     : ViewController(context, parent), pid_(pid), request_(new RequestSlot(context, this))
 {
-    connect(request_, &RequestSlot::busyChanged, this, &PartyJoinViewController::sendingChanged);
+    connect(request_, &RequestSlot::busyChanged, this, &PartyJoinViewController::busyChanged);
 }
 
 QString PartyJoinViewController::telCharacters() const

@@ -17,7 +17,6 @@ class PartyJoinViewController : public ViewController {
     Q_PROPERTY(QString name READ name WRITE setName NOTIFY nameChanged)
     Q_PROPERTY(QString tel READ tel WRITE setTel NOTIFY telChanged)
     Q_PROPERTY(QString count READ count WRITE setCount NOTIFY countChanged)
-    Q_PROPERTY(bool sending READ isSending NOTIFY sendingChanged)
     Q_PROPERTY(QString focusedField READ focusedField NOTIFY focusedFieldChanged)
     Q_PROPERTY(QString telCharacters READ telCharacters CONSTANT)
     Q_PROPERTY(QString countCharacters READ countCharacters CONSTANT)
@@ -38,6 +37,7 @@ public:
     QString tel() const { return tel_; }
     QString count() const { return count_; }
     bool isSending() const { return request_->busy(); }
+    bool busy() const override { return isSending(); }
     // The field holding the cursor: "name" once the form is shown.
     QString focusedField() const { return focusedField_; }
     // What the telephone and number fields accept, as regular expressions for the view.
@@ -55,7 +55,6 @@ signals:
     void nameChanged();
     void telChanged();
     void countChanged();
-    void sendingChanged();
     void focusedFieldChanged();
 
 protected:

@@ -15,7 +15,7 @@ VenueDetailViewController::VenueDetailViewController(AppContext &context, Kind k
     connect(loadRequest_, &RequestSlot::busyChanged, this,
             &VenueDetailViewController::loadingChanged);
     connect(actionRequest_, &RequestSlot::busyChanged, this,
-            &VenueDetailViewController::actingChanged);
+            &VenueDetailViewController::busyChanged);
     connect(strips_, &VenueStrips::fansRequested, this, &VenueDetailViewController::openFans);
     connect(strips_, &VenueStrips::albumRequested, this, &VenueDetailViewController::openAlbum);
 }

@@ -20,7 +20,6 @@ class VenueDetailViewController : public ViewController {
     Q_PROPERTY(bool loading READ isLoading NOTIFY loadingChanged)
     Q_PROPERTY(bool loaded READ isLoaded NOTIFY loadingChanged)
     Q_PROPERTY(bool reloadOffered READ isReloadOffered NOTIFY loadingChanged)
-    Q_PROPERTY(bool acting READ isActing NOTIFY actingChanged)
     Q_PROPERTY(bool canCall READ canCall NOTIFY recordChanged)
     Q_PROPERTY(TileStrip *fansStrip READ fansStrip CONSTANT)
     Q_PROPERTY(TileStrip *photoStrip READ photoStrip CONSTANT)
@@ -49,6 +48,7 @@ public:
     bool isReloadOffered() const { return !loaded_ && !isLoading(); }
     // An action (like, stop liking, and a party's sign-up or withdrawal) is under way.
     virtual bool isActing() const { return actionRequest_->busy(); }
+    bool busy() const override { return isActing(); }
     // Whether the telephone text holds a number to dial.
     bool canCall() const;
     TileStrip *fansStrip() const { return strips_->fansStrip(); }
@@ -67,7 +67,6 @@ public:
 signals:
     void recordChanged();
     void loadingChanged();
-    void actingChanged();
 
 protected:
     VenueDetailViewController(AppContext &context, Kind kind, QObject *parent = nullptr);

@@ -87,7 +87,7 @@ void tst_UserList::filterChangeDropsTheSlowerPage()
     for (int row = 0; row < 3; ++row)
         QCOMPARE(nearby->userAt(row)->gender, 2);
     QCOMPARE(nearby->currentPage(), 1);
-    QVERIFY(!nearby->busy());
+    QVERIFY(!nearby->isLoading());
     QCOMPARE(test_->requestsTo("user_nearby.php"), 3);
 
     // The next page continues the women's list.
@@ -105,12 +105,12 @@ void tst_UserList::sameFilterAgainSendsNothing()
     nearby->performFilter(0);
     QCOMPARE(nearby->records()->count(), 5);
     QCOMPARE(test_->requestsTo("user_nearby.php"), 1);
-    QVERIFY(!nearby->busy());
+    QVERIFY(!nearby->isLoading());
 
     // The reload button asks for the first page again and replaces the list.
     test_->reply("user_nearby.php", ScriptedReply::json(PeopleReplies::users(2, 1, 900)));
     nearby->refreshButtonTapped();
-    QVERIFY(nearby->busy());
+    QVERIFY(nearby->isLoading());
     QTRY_COMPARE(nearby->records()->count(), 2);
     QCOMPARE(nearby->userAt(0)->userId, 900);
 }
@@ -231,7 +231,7 @@ void tst_UserList::distanceBubbleNamesTheRowUnderIt()
     // An empty list shows an empty label, never a distance read from nowhere.
     test_->reply("user_nearby.php", ScriptedReply::json(PeopleReplies::users(0)));
     nearby->performFilter(1);
-    QTRY_VERIFY(!nearby->busy());
+    QTRY_VERIFY(!nearby->isLoading());
     QCOMPARE(nearby->records()->count(), 0);
     table->setContentHeight(44);
     table->setContentOffsetY(-60);
@@ -260,7 +260,7 @@ void tst_UserList::emptyPageEndsPagingAndFailureKeepsTheList()
     QCOMPARE(formValue("page"), QStringLiteral("2"));
     nearby->loadMore();
     QCOMPARE(test_->requestsTo("user_nearby.php"), 3);
-    QVERIFY(!nearby->busy());
+    QVERIFY(!nearby->isLoading());
 }
 
 QTEST_MAIN(tst_UserList)

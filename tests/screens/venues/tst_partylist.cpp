@@ -70,7 +70,7 @@ private slots:
         QTRY_COMPARE(list->records()->count(), 2);
         QCOMPARE(list->tabs()->emptyText(), QStringLiteral("近期没有活动"));
         list->tabs()->press(PartyListViewController::MineTag);
-        QTRY_VERIFY(!list->busy());
+        QTRY_VERIFY(!list->isLoading());
         QCOMPARE(test_->lastFormOf("my_party_join.php"),
                  (QList<QPair<QString, QString>>{{"page", "1"}}));
         QCOMPARE(list->records()->count(), 0);
