@@ -1,9 +1,12 @@
 #pragma once
-// QML names for the records the detail pages expose whole (`controller.club.name`);
-// the records themselves know nothing of QML.
+// QML names for the records the detail pages expose whole (`controller.club.name`) and
+// for the records that rows hold inside theirs (a feed entry's `user` and `picture`); the
+// records themselves know nothing of QML.
 
 #include "model/Club.h"
 #include "model/Party.h"
+#include "model/Picture.h"
+#include "model/User.h"
 
 #include <QtQml/qqml.h>
 
@@ -17,4 +20,16 @@ struct PartyForeign {
     Q_GADGET
     QML_FOREIGN(Party)
     QML_VALUE_TYPE(party)
+};
+
+struct UserForeign {
+    Q_GADGET
+    QML_FOREIGN(User)
+    QML_VALUE_TYPE(user)
+};
+
+struct PictureForeign {
+    Q_GADGET
+    QML_FOREIGN(Picture)
+    QML_VALUE_TYPE(picture)
 };
