@@ -54,8 +54,11 @@ void DistanceScroller::follow()
     const int row = delegate_.rowAtContentY(table->contentOffsetY() + centerY());
     const QString text = row >= 0 ? delegate_.distanceForCell(row) : QString();
     if (text != text_) {
+        const bool wasShown = shown();
         text_ = text;
         emit textChanged();
+        if (shown() != wasShown)
+            emit shownChanged();
     }
 }
 
@@ -63,6 +66,8 @@ void DistanceScroller::setShown(bool shown)
 {
     if (shown == shown_)
         return;
+    const bool wasShown = this->shown();
     shown_ = shown;
-    emit shownChanged();
+    if (this->shown() != wasShown)
+        emit shownChanged();
 }

@@ -52,8 +52,10 @@ public:
     DistanceScroller(DistanceScrollerDelegate &delegate, Clock &clock, QObject *parent = nullptr);
 
     QString text() const { return text_; }
-    // Opaque and in place while shown; transparent and shifted right otherwise.
-    bool shown() const { return shown_; }
+    // Opaque and in place while shown; transparent and shifted right otherwise. With no
+    // row under it (the list pulled down over its bar, or empty) it names nothing, and
+    // an empty bubble is not shown.
+    bool shown() const { return shown_ && !text_.isEmpty(); }
     // The scroll thumb, in the table's visible frame.
     double thumbY() const { return thumbY_; }
     double thumbHeight() const { return thumbHeight_; }

@@ -205,6 +205,13 @@ void tst_UserList::distanceBubbleNamesTheRowUnderIt()
     QCOMPARE(bubble->text(), nearby->userAt(row * 4)->distance);
     QCOMPARE(bubble->text(), QStringLiteral("%1m").arg((row * 4 + 1) * 100));
 
+    // Pulled far down over the bar, no row is under the bubble: it shows nothing at all.
+    table->setContentOffsetY(-250);
+    QCOMPARE(bubble->text(), QString());
+    QVERIFY(!bubble->shown());
+    table->setContentOffsetY(10);
+    QVERIFY(bubble->shown());
+
     // At the bottom the thumb ends at the frame's bottom.
     table->setContentOffsetY(28);
     QCOMPARE(bubble->thumbY() + bubble->thumbHeight(), 416.0);
