@@ -29,7 +29,8 @@ class TabbedList : public BLKTableViewController {
 public:
     explicit TabbedList(AppContext &context)
         : BLKTableViewController(context),
-          tabs(new TabbedQueries([this](PagedQuery *query) { setQuery(query); }, this))
+          tabs(new TabbedQueries(
+              QStringLiteral("夜店"), [this](PagedQuery *query) { setQuery(query); }, this))
     {
         tabs->addTab(QStringLiteral("附近"), NearbyTag, makeQuery<User>(usersOf(kNearby)),
                      QStringLiteral("附近没有人"));

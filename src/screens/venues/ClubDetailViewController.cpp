@@ -13,6 +13,7 @@ ClubDetailViewController::ClubDetailViewController(AppContext &context, Club clu
                                  QStringLiteral("club_favor_out.php"),
                                  kFavoredNotice,
                                  kUnfavoredNotice,
+                                 QStringLiteral("正在加载夜店信息"),
                                  {"clubphotos", "cpid", "clubfavors"},
                                  QStringLiteral("placeholder-60-45.png"),
                                  kDescriptionY,

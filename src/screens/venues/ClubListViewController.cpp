@@ -6,7 +6,8 @@
 
 ClubListViewController::ClubListViewController(AppContext &context, QObject *parent)
     : BLKTableViewController(context, parent),
-      tabs_(new TabbedQueries([this](PagedQuery *query) { setQuery(query); }, this)),
+      tabs_(new TabbedQueries(
+          QStringLiteral("夜店"), [this](PagedQuery *query) { setQuery(query); }, this)),
       adsHeader_(new VenueAdsHeader(context, &Advertisement::clubs, this))
 {
     connect(adsHeader_, &VenueAdsHeader::venueTapped, this,

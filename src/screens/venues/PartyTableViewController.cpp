@@ -3,11 +3,37 @@
 #include "PartyCountLabel.h"
 #include "model/Party.h"
 #include "platform/AppContext.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
 #include "ui/Router.h"
 
 PartyTableViewController::PartyTableViewController(AppContext &context, QObject *parent)
     : BLKTableViewController(context, parent)
 {
+    context.notifications().addObserver(
+        this, NotificationNames::partyChanged,
+        [this](const QVariant &payload) { followParty(payload.value<Party>()); });
+}
+
+void PartyTableViewController::follow(PagedQuery *query, const Party &party, bool signUps)
+{
+    if (!query)
+        return;
+    RecordListModel *rows = query->model();
+    bool shown = false;
+    for (int row = rows->count() - 1; row >= 0; --row) {
+        const std::optional<Party> old = rows->recordAt<Party>(row);
+        if (!old || old->pid != party.pid)
+            continue;
+        shown = true;
+        if (signUps && !party.isjoin)
+            rows->removeAt(row);
+        else
+            rows->replace(row, QVariant::fromValue(party));
+    }
+    // Where a new sign-up belongs among the pages is the server's to say.
+    if (signUps && party.isjoin && !shown)
+        query->reload();
 }
 
 PagedQuery::Request PartyTableViewController::partyRequest(const QString &script,
