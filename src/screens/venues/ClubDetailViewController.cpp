@@ -3,6 +3,8 @@
 #include "model/JsonFields.h"
 #include "model/Session.h"
 #include "platform/AppContext.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
 #include "ui/Router.h"
 
 ClubDetailViewController::ClubDetailViewController(AppContext &context, Club club, QObject *parent)
@@ -38,6 +40,11 @@ bool ClubDetailViewController::takeRecord(const nuvora::json::Value &reply)
         return false;
     club_ = Club(sent, context().session().userLocation);
     return true;
+}
+
+void ClubDetailViewController::announceChange()
+{
+    context().notifications().post(NotificationNames::clubChanged, QVariant::fromValue(club_));
 }
 
 void ClubDetailViewController::showLocation()

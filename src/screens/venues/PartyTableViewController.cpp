@@ -1,6 +1,7 @@
 #include "PartyTableViewController.h"
 
 #include "PartyCountLabel.h"
+#include "VenueListFollow.h"
 #include "model/Party.h"
 #include "platform/AppContext.h"
 #include "platform/NotificationCenter.h"
@@ -17,23 +18,8 @@ PartyTableViewController::PartyTableViewController(AppContext &context, QObject 
 
 void PartyTableViewController::follow(PagedQuery *query, const Party &party, bool signUps)
 {
-    if (!query)
-        return;
-    RecordListModel *rows = query->model();
-    bool shown = false;
-    for (int row = rows->count() - 1; row >= 0; --row) {
-        const std::optional<Party> old = rows->recordAt<Party>(row);
-        if (!old || old->pid != party.pid)
-            continue;
-        shown = true;
-        if (signUps && !party.isjoin)
-            rows->removeAt(row);
-        else
-            rows->replace(row, QVariant::fromValue(party));
-    }
-    // Where a new sign-up belongs among the pages is the server's to say.
-    if (signUps && party.isjoin && !shown)
-        query->reload();
+    VenueListFollow::follow(query, party, &Party::pid,
+                            signUps ? std::optional<bool>(party.isjoin != 0) : std::nullopt);
 }
 
 PagedQuery::Request PartyTableViewController::partyRequest(const QString &script,
