@@ -12,6 +12,7 @@
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "platform/UrlOpener.h"
+#include "ui/ExternalAddress.h"
 
 #include <QTimer>
 
@@ -183,7 +184,7 @@ void MainViewController::footerAdTapped()
 {
     const auto &ads = context().session().ads();
     if (ads && !ads->indexURL.isEmpty())
-        context().urlOpener().openWebPage(QUrl(ads->indexURL));
+        ExternalAddress::openWebPage(context(), QUrl(ads->indexURL));
 }
 
 void MainViewController::setFooterImage(const QString &image)

@@ -10,9 +10,9 @@ using JsonFields::text;
 
 namespace {
 
-// "yyyy-MM-dd HH:mm:ss" as "MM月dd日 HH:mm", or empty. Date and time are read apart, as
-// wall-clock values: through a zone, a time in a daylight-saving gap would move or fail.
-QString shortWallTime(const QString &serverTime)
+// "yyyy-MM-dd HH:mm:ss" read as a date and a time apart, as wall-clock values: through a
+// zone, a time in a daylight-saving gap would move or fail. Invalid when it is not one.
+std::pair<QDate, QTime> wallTime(const QString &serverTime)
 {
     const QStringList parts = serverTime.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (parts.size() != 2)
@@ -21,7 +21,24 @@ QString shortWallTime(const QString &serverTime)
     const QTime time = QTime::fromString(parts.at(1), QStringLiteral("HH:mm:ss"));
     if (!date.isValid() || !time.isValid())
         return {};
+    return {date, time};
+}
+
+// "MM月dd日 HH:mm", or empty.
+QString shortWallTime(const QString &serverTime)
+{
+    const auto [date, time] = wallTime(serverTime);
+    if (!date.isValid() || !time.isValid())
+        return {};
     return date.toString(QStringLiteral("MM月dd日 ")) + time.toString(QStringLiteral("HH:mm"));
+}
+
+QDateTime localWallTime(const QString &serverTime)
+{
+    const auto [date, time] = wallTime(serverTime);
+    if (!date.isValid() || !time.isValid())
+        return {};
+    return QDateTime(date, time);
 }
 
 } // namespace
@@ -38,7 +55,8 @@ Party::Party(const nuvora::json::Value &d)
     : pid(integer(d, "pid")), uid(integer(d, "uid")), title(text(d, "title")),
       content(text(d, "content")), cid(text(d, "cid")), price(text(d, "price")),
       img(JsonFields::imageVariant(d, "img", "!200")), img_big(text(d, "img")),
-      displayTime(timeLine(text(d, "ptimestart"), text(d, "ptimeend"))), addr(text(d, "addr")),
+      displayTime(timeLine(text(d, "ptimestart"), text(d, "ptimeend"))),
+      endTime(localWallTime(text(d, "ptimeend"))), addr(text(d, "addr")),
       count(integer(d, "count")), tel(text(d, "tel")), favor(integer(d, "favor")),
       isfavor(integer(d, "isfavor")), isjoin(integer(d, "isjoin")), joininfo(integer(d, "joininfo"))
 {

@@ -4,6 +4,7 @@
 
 #include "api/json/JsonValue.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -45,6 +46,7 @@ public:
     QString img;     // "img" + "!200"; empty when there is no picture
     QString img_big; // "img" as received
     QString displayTime;
+    QDateTime endTime; // local wall time of "ptimeend"; invalid when it does not read as one
     QString addr;
     int count = 0; // people signed up
     QString tel;   // may hold several numbers separated by blanks
@@ -55,6 +57,7 @@ public:
 
     QString recordKey() const { return pid ? QString::number(pid) : QString(); }
     bool joinsWithOneTap() const { return joininfo == kOneTapJoin; }
+    bool hasEnded(const QDateTime &now) const { return endTime.isValid() && endTime < now; }
 
     // "时间：MM月dd日 HH:mm~MM月dd日 HH:mm" of two "yyyy-MM-dd HH:mm:ss" wall times;
     // empty when either does not read as one.

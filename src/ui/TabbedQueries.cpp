@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-TabbedQueries::TabbedQueries(std::function<void(PagedQuery *)> show, QObject *parent)
-    : QObject(parent), show_(std::move(show))
+TabbedQueries::TabbedQueries(const QString &screenTitle, std::function<void(PagedQuery *)> show,
+                             QObject *parent)
+    : QObject(parent), screenTitle_(screenTitle), show_(std::move(show))
 {
 }
 
@@ -54,6 +55,12 @@ QString TabbedQueries::emptyText() const
 {
     const Button *button = find(shownTag_);
     return button ? button->emptyText : QString();
+}
+
+QString TabbedQueries::title() const
+{
+    const Button *button = find(shownTag_);
+    return button ? QStringLiteral("%1 · %2").arg(screenTitle_, button->title) : screenTitle_;
 }
 
 PagedQuery *TabbedQueries::query(int tag) const

@@ -23,12 +23,16 @@ class TabbedQueries : public QObject {
     // What the shown list says while it has no rows.
     Q_PROPERTY(QString emptyText READ emptyText NOTIFY shownChanged)
     Q_PROPERTY(double barHeight READ barHeight CONSTANT)
+    // The screen's title naming the tab shown ("夜店 · 附近"): the bar hides, the title
+    // stays.
+    Q_PROPERTY(QString title READ title NOTIFY shownChanged)
 public:
     // The bar's height: what the table's filter-bar inset reveals above row 0.
     static constexpr double kBarHeight = 60;
 
     // `show` puts a query in the screen's table (the first tab added, then each switch).
-    TabbedQueries(std::function<void(PagedQuery *)> show, QObject *parent);
+    TabbedQueries(const QString &screenTitle, std::function<void(PagedQuery *)> show,
+                  QObject *parent);
 
     void addTab(const QString &title, int tag, PagedQuery *query, const QString &emptyText = {});
     // A button of the bar that opens something else; its press is reported by `pressed`.
@@ -39,6 +43,7 @@ public:
     int shownTag() const;
     PagedQuery *shown() const;
     QString emptyText() const;
+    QString title() const;
     PagedQuery *query(int tag) const;
 
     // A press of the button with `tag`: a tab shows its list, another button reports.
@@ -61,6 +66,7 @@ private:
     };
     const Button *find(int tag) const;
 
+    QString screenTitle_;
     std::function<void(PagedQuery *)> show_;
     std::vector<Button> buttons_;
     int shownTag_ = -1;

@@ -16,6 +16,7 @@
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "platform/UrlOpener.h"
+#include "ui/ExternalAddress.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -77,6 +78,7 @@ private slots:
     void advertisementsArriveOnce();
     void footerOpensOnlyWebPages_data();
     void footerOpensOnlyWebPages();
+    void footerWithoutABrowserShowsTheAddress();
     void failedOptionsShowTheMessage_data();
     void failedOptionsShowTheMessage();
     void reminderPopUpShowsAndAcknowledges();
@@ -241,6 +243,17 @@ void MainViewTest::footerOpensOnlyWebPages()
     QCOMPARE(opened.size(), opens ? 1 : 0);
     if (opens)
         QCOMPARE(opened.at(0).at(0).toUrl(), QUrl(QString::fromLatin1(address)));
+}
+
+void MainViewTest::footerWithoutABrowserShowsTheAddress()
+{
+    context().urlOpener().setSchemesWithoutHandler({QStringLiteral("http")});
+    loadHub();
+    hub_->footerAdTapped();
+    AlertPresenter &alerts = context().alerts();
+    QVERIFY(alerts.alertVisible());
+    QCOMPARE(alerts.alertTitle(), QStringLiteral("http://127.0.0.1:9/m/about.php"));
+    QCOMPARE(alerts.alertMessage(), ExternalAddress::kNoBrowser);
 }
 
 void MainViewTest::failedOptionsShowTheMessage_data()

@@ -135,10 +135,12 @@ void tst_ClubViews::callSheetTakesThePresses()
     QVERIFY(alerts.isActionSheet());
     QCOMPARE(test().requestsTo("club_favor_post.php"), 0);
 
-    QVERIFY(click(labelled(QStringLiteral("拨打"))));
+    // One button per number; the second is the mobile.
+    QVERIFY(labelled(QStringLiteral("拨打 021-64155555")));
+    QVERIFY(click(labelled(QStringLiteral("拨打 13816668888"))));
     QTRY_VERIFY(!alerts.isActionSheet());
     QVERIFY(alerts.alertVisible());
-    QCOMPARE(alerts.alertTitle(), QStringLiteral("021-64155555"));
+    QCOMPARE(alerts.alertTitle(), QStringLiteral("13816668888"));
     screenshot(QStringLiteral("ClubDetailViewNoDialer"));
     QVERIFY(click(labelled(AlertPresenter::kOkButton)));
     QTRY_VERIFY(!alerts.alertVisible());

@@ -7,6 +7,7 @@
 #include "api/json/JsonReader.h"
 #include "model/Advertisement.h"
 #include "platform/AlertPresenter.h"
+#include "platform/Clock.h"
 #include "platform/NavigationController.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
@@ -31,8 +32,15 @@ private slots:
     void formChecksAndKeys();
     void ownPartiesAndAlbum();
     void aLoadingListSpinsAndAnEmptyOneSaysSoOnce();
+    void aLoadingPageAndAnEndedPartySaySo();
 
 private:
+    QQuickItem *showing(const QString &text) const
+    {
+        return find(
+            [&text](QQuickItem *item) { return item->property("text").toString() == text; });
+    }
+
     // Types `text` into the focused item: Latin characters as key presses, the others
     // committed as an input method does.
     void type(const QString &text)
@@ -94,6 +102,7 @@ void tst_PartyViews::listTabsAndBanner()
 
     QVERIFY(click(named(QStringLiteral("filter8888"))));
     QCOMPARE(list->tabs()->shownTag(), int(PartyListViewController::MineTag));
+    QVERIFY(showing(QStringLiteral("活动 · 我的报名")));
     QTRY_COMPARE(list->records()->count(), 3);
     QCOMPARE(list->records()->recordAt<Party>(0)->pid, 41);
     screenshot(QStringLiteral("PartyListViewMine"));
@@ -115,6 +124,8 @@ void tst_PartyViews::listTabsAndBanner()
 
 void tst_PartyViews::signUpAndWithdrawQuestion()
 {
+    // Before the fixture's party ends, whatever day the test runs on.
+    test().context().clock().setNow(QDateTime(QDate(2026, 12, 8), QTime(20, 0)));
     // A failed load leaves the page offering another; a press on it brings the party.
     test().reply("party_show.php", ScriptedReply::json(R"({"status":0,"message":"网络错误"})"));
     auto *detail = new PartyDetailViewController(test().context(), Party::withId(31));
@@ -268,6 +279,31 @@ void tst_PartyViews::aLoadingListSpinsAndAnEmptyOneSaysSoOnce()
     QTRY_VERIFY(shown(QStringLiteral("还没有报名的活动")));
     QVERIFY(!shown(LoadMoreFooterView::kAllLoadedText));
     screenshot(QStringLiteral("MyPartyListViewEmpty"));
+}
+
+void tst_PartyViews::aLoadingPageAndAnEndedPartySaySo()
+{
+    // The fixture's party ended at 02:00.
+    test().context().clock().setNow(QDateTime(QDate(2036, 12, 12), QTime(3, 0)));
+    ScriptedReply slow = ScriptedReply::json(fixture("party_show_31.json"));
+    slow.delayMs = 400;
+    test().reply("party_show.php", slow);
+    auto *detail = new PartyDetailViewController(test().context(), Party::withId(31));
+    test().context().navigation().setViewControllers({detail}, false);
+    QTRY_VERIFY(showing(QStringLiteral("正在加载…")));
+    QVERIFY(click(named(QStringLiteral("joinButton"))));
+    QTRY_VERIFY(named(QStringLiteral("notice")));
+    QCOMPARE(test().context().alerts().noticeText(), QStringLiteral("正在加载活动信息"));
+    screenshot(QStringLiteral("PartyDetailViewLoading"));
+
+    QTRY_VERIFY(named(QStringLiteral("endedButton")));
+    QVERIFY(!showing(QStringLiteral("正在加载…")));
+    QVERIFY(!named(QStringLiteral("joinButton")));
+    QVERIFY(!named(QStringLiteral("joinedButton")));
+    QVERIFY(click(named(QStringLiteral("endedButton"))));
+    QVERIFY(!test().context().alerts().alertVisible());
+    QCOMPARE(test().requestsTo("party_join_post.php"), 0);
+    screenshot(QStringLiteral("PartyDetailViewEnded"));
 }
 
 QTEST_MAIN(tst_PartyViews)

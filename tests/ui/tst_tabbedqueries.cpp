@@ -29,7 +29,8 @@ class TabbedList : public BLKTableViewController {
 public:
     explicit TabbedList(AppContext &context)
         : BLKTableViewController(context),
-          tabs(new TabbedQueries([this](PagedQuery *query) { setQuery(query); }, this))
+          tabs(new TabbedQueries(
+              QStringLiteral("人"), [this](PagedQuery *query) { setQuery(query); }, this))
     {
         tabs->addTab(QStringLiteral("附近"), NearbyTag, makeQuery<User>(usersOf(kNearby)),
                      QStringLiteral("附近没有人"));
@@ -75,6 +76,8 @@ void tst_TabbedQueries::tabsLoadOnceAndKeepTheirRows()
     TabbedList *list = show(test);
     TabbedQueries *tabs = list->tabs;
     QCOMPARE(tabs->shownTag(), int(NearbyTag));
+    // The bar hides; the title keeps saying which list is shown.
+    QCOMPARE(tabs->title(), QStringLiteral("人 · 附近"));
     QCOMPARE(list->records(), tabs->query(NearbyTag)->model());
     QTRY_VERIFY(!list->isLoading());
     QCOMPARE(test.requestsTo(kSearch), 0);
@@ -90,6 +93,7 @@ void tst_TabbedQueries::tabsLoadOnceAndKeepTheirRows()
     tabs->press(SearchTag);
     QCOMPARE(switched.count(), 1);
     QCOMPARE(tabs->shownTag(), int(SearchTag));
+    QCOMPARE(tabs->title(), QStringLiteral("人 · 搜索"));
     QCOMPARE(tabs->emptyText(), QString());
     QCOMPARE(list->records(), tabs->query(SearchTag)->model());
     QVERIFY(list->isLoading());

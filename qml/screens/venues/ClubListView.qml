@@ -8,7 +8,7 @@ Screen {
 
     required property ClubListViewController controller
 
-    title: "夜店"
+    title: view.controller.tabs.title
     leftTitle: "返回"
     onLeftClicked: view.controller.back()
 

@@ -101,6 +101,7 @@ Screen {
                 anchors.right: parent.right
                 anchors.rightMargin: 10
                 y: 44
+                visible: !view.controller.ended
                 taken: view.controller.party.isjoin !== 0
                 offerLabel: "报名"
                 takenLabel: "已报名"
@@ -109,6 +110,16 @@ Screen {
                 takenObjectName: "joinedButton"
                 onTake: view.controller.join()
                 onUndo: view.controller.cancelJoin()
+            }
+            PillButton {
+                objectName: "endedButton"
+                anchors.right: parent.right
+                anchors.rightMargin: 10
+                y: 44
+                visible: view.controller.ended
+                enabled: false
+                opacity: 0.6
+                label: "活动已结束"
             }
         }
 

@@ -8,7 +8,7 @@ Screen {
 
     required property PartyListViewController controller
 
-    title: "活动"
+    title: view.controller.tabs.title
     leftTitle: "返回"
     onLeftClicked: view.controller.back()
 

@@ -58,6 +58,7 @@ Flickable {
         height: 72
         title: page.fansTitle
         strip: page.controller.fansStrip
+        note: page.controller.stripNote
     }
 
     VenuePanel {
@@ -89,6 +90,7 @@ Flickable {
             stripY: 24
             title: page.albumTitle
             strip: page.controller.photoStrip
+            note: page.controller.stripNote
         }
 
         NeonButton {

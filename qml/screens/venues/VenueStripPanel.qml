@@ -8,6 +8,8 @@ VenuePanel {
 
     required property string title
     required property TileStrip strip
+    // Said in the strip's place until a load has filled it.
+    required property string note
     property real titleY: 4
     property real stripY: 22
 
@@ -22,6 +24,17 @@ VenuePanel {
         x: 10
         y: panel.stripY
         width: 280
+        visible: panel.note === ""
         strip: panel.strip
+    }
+    PlainText {
+        x: 10
+        y: panel.stripY
+        height: panel.strip.tileHeight
+        visible: panel.note !== ""
+        text: panel.note
+        color: Theme.textDim
+        font.pixelSize: 12
+        verticalAlignment: Text.AlignVCenter
     }
 }

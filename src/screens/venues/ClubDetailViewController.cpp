@@ -3,6 +3,8 @@
 #include "model/JsonFields.h"
 #include "model/Session.h"
 #include "platform/AppContext.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
 #include "ui/Router.h"
 
 ClubDetailViewController::ClubDetailViewController(AppContext &context, Club club, QObject *parent)
@@ -13,6 +15,7 @@ ClubDetailViewController::ClubDetailViewController(AppContext &context, Club clu
                                  QStringLiteral("club_favor_out.php"),
                                  kFavoredNotice,
                                  kUnfavoredNotice,
+                                 QStringLiteral("正在加载夜店信息"),
                                  {"clubphotos", "cpid", "clubfavors"},
                                  QStringLiteral("placeholder-60-45.png"),
                                  kDescriptionY,
@@ -37,6 +40,11 @@ bool ClubDetailViewController::takeRecord(const nuvora::json::Value &reply)
         return false;
     club_ = Club(sent, context().session().userLocation);
     return true;
+}
+
+void ClubDetailViewController::announceChange()
+{
+    context().notifications().post(NotificationNames::clubChanged, QVariant::fromValue(club_));
 }
 
 void ClubDetailViewController::showLocation()

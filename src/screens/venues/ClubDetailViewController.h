@@ -37,7 +37,8 @@ protected:
     int venueId() const override { return club_.clid; }
     QString tel() const override { return club_.tel; }
     QString description() const override { return club_.content; }
-    void setFavoredFlag(bool favored) override { club_.isfavor = favored ? 1 : 0; }
+    void setFavoredFlag(bool favored) override { toggle(club_.isfavor, club_.favor, favored); }
+    void announceChange() override;
     bool takeRecord(const nuvora::json::Value &reply) override;
     void openBoard() override;
     void openFans() override;

@@ -1,12 +1,16 @@
 #include "ClubListViewController.h"
 
+#include "VenueListFollow.h"
 #include "model/Club.h"
 #include "platform/AppContext.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
 #include "ui/Router.h"
 
 ClubListViewController::ClubListViewController(AppContext &context, QObject *parent)
     : BLKTableViewController(context, parent),
-      tabs_(new TabbedQueries([this](PagedQuery *query) { setQuery(query); }, this)),
+      tabs_(new TabbedQueries(
+          QStringLiteral("夜店"), [this](PagedQuery *query) { setQuery(query); }, this)),
       adsHeader_(new VenueAdsHeader(context, &Advertisement::clubs, this))
 {
     connect(adsHeader_, &VenueAdsHeader::venueTapped, this,
@@ -26,6 +30,16 @@ ClubListViewController::ClubListViewController(AppContext &context, QObject *par
     connect(tabs_, &TabbedQueries::pressed, this,
             [this] { this->context().router().openClubSearch(); });
     setRevealsFilterBar(true);
+    // A club liked or let go on its page: every tab's row follows, and the favourites
+    // gain or lose it.
+    context.notifications().addObserver(
+        this, NotificationNames::clubChanged, [this](const QVariant &payload) {
+            const Club club = payload.value<Club>();
+            for (int tag : {NearbyTag, TopTag})
+                VenueListFollow::follow(tabs_->query(tag), club, &Club::clid);
+            VenueListFollow::follow(tabs_->query(FavoritesTag), club, &Club::clid,
+                                    club.isfavor != 0);
+        });
 }
 
 void ClubListViewController::viewDidLoad()

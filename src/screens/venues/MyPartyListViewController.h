@@ -19,6 +19,9 @@ public:
     // Whether the list is the signed-in user's own.
     bool ownParties() const;
 
+protected:
+    void followParty(const Party &party) override { follow(query(), party, ownParties()); }
+
 private:
     User user_;
 };

@@ -4,6 +4,9 @@
 #include "model/JsonFields.h"
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
+#include "platform/Clock.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
 #include "ui/Router.h"
 
 namespace {
@@ -19,6 +22,7 @@ PartyDetailViewController::PartyDetailViewController(AppContext &context, Party 
                                  QStringLiteral("party_favor_out.php"),
                                  kFavoredNotice,
                                  kUnfavoredNotice,
+                                 kLoadingNotice,
                                  {"partyphotos", "ppid", "partyfavors"},
                                  QStringLiteral("placeholder-65-45.png"),
                                  kDescriptionY,
@@ -59,27 +63,45 @@ bool PartyDetailViewController::isActing() const
     return VenueDetailViewController::isActing() || joinRequest_->busy();
 }
 
-void PartyDetailViewController::join()
+bool PartyDetailViewController::hasEnded() const
+{
+    return party_.hasEnded(context().clock().now());
+}
+
+bool PartyDetailViewController::mayChangeSignUp()
 {
     // The sign-up mode and state are the user's own only once a load has brought them.
-    if (!canAct())
+    return readyToAct() && !hasEnded();
+}
+
+void PartyDetailViewController::setJoined(bool joined, const QString &notice)
+{
+    toggle(party_.isjoin, party_.count, joined);
+    displayRecord();
+    announceChange();
+    context().alerts().showAutoHiddenNotice(notice);
+}
+
+void PartyDetailViewController::announceChange()
+{
+    context().notifications().post(NotificationNames::partyChanged, QVariant::fromValue(party_));
+}
+
+void PartyDetailViewController::join()
+{
+    if (!mayChangeSignUp())
         return;
     if (!party_.joinsWithOneTap()) {
         context().router().openPartyJoin(party_.pid);
         return;
     }
-    // The server's count comes with the next load.
     joinRequest_->post(QStringLiteral("party_join_post.php"), {{kPid, QString::number(party_.pid)}},
-                       [this](const JSONFetcher &) {
-                           party_.isjoin = 1;
-                           displayRecord();
-                           context().alerts().showAutoHiddenNotice(kJoinedNotice);
-                       });
+                       [this](const JSONFetcher &) { setJoined(true, kJoinedNotice); });
 }
 
 void PartyDetailViewController::cancelJoin()
 {
-    if (!canAct())
+    if (!mayChangeSignUp())
         return;
     context().alerts().showAlert(kWithdrawQuestion, QString(), QStringLiteral("否"),
                                  {QStringLiteral("是")}, 0, this, [this](int index) {
@@ -91,14 +113,11 @@ void PartyDetailViewController::cancelJoin()
 void PartyDetailViewController::withdraw()
 {
     // A load may have started while the question was up.
-    if (!canAct())
+    if (!mayChangeSignUp())
         return;
     actionRequest()->post(QStringLiteral("party_join_out.php"),
-                          {{kPid, QString::number(party_.pid)}}, [this](const JSONFetcher &) {
-                              party_.isjoin = 0;
-                              displayRecord();
-                              context().alerts().showAutoHiddenNotice(kWithdrawnNotice);
-                          });
+                          {{kPid, QString::number(party_.pid)}},
+                          [this](const JSONFetcher &) { setJoined(false, kWithdrawnNotice); });
 }
 
 void PartyDetailViewController::openBoard()

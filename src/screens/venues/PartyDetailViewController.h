@@ -18,11 +18,14 @@ class PartyDetailViewController : public VenueDetailViewController {
     Q_PROPERTY(double favorLabelX READ favorLabelX CONSTANT)
     Q_PROPERTY(int countFontSize READ countFontSize CONSTANT)
     Q_PROPERTY(double floatLabelX READ floatLabelX NOTIFY partyChanged)
+    // The party is over: it takes no sign-up and no withdrawal any more.
+    Q_PROPERTY(bool ended READ hasEnded NOTIFY partyChanged)
 public:
     static inline const QString kFavoredNotice = QStringLiteral("活动已喜欢");
     static inline const QString kUnfavoredNotice = QStringLiteral("活动已取消喜欢");
     static inline const QString kJoinedNotice = QStringLiteral("已报名活动");
     static inline const QString kWithdrawnNotice = QStringLiteral("活动已取消报名");
+    static inline const QString kLoadingNotice = QStringLiteral("正在加载活动信息");
     static inline const QString kWithdrawQuestion = QStringLiteral("将为您取消报名，是否继续？");
     // The description label's top; below the description come the photos and the board.
     static constexpr double kDescriptionY = 451;
@@ -39,6 +42,7 @@ public:
     int countFontSize() const { return kCountFontSize; }
     double floatLabelX() const;
     bool isActing() const override;
+    bool hasEnded() const;
 
     Q_INVOKABLE void join();
     Q_INVOKABLE void cancelJoin();
@@ -51,7 +55,8 @@ protected:
     int venueId() const override { return party_.pid; }
     QString tel() const override { return party_.tel; }
     QString description() const override { return party_.content; }
-    void setFavoredFlag(bool favored) override { party_.isfavor = favored ? 1 : 0; }
+    void setFavoredFlag(bool favored) override { toggle(party_.isfavor, party_.favor, favored); }
+    void announceChange() override;
     bool takeRecord(const nuvora::json::Value &reply) override;
     void openBoard() override;
     void openFans() override;
@@ -60,6 +65,9 @@ protected:
 
 private:
     void withdraw();
+    // A sign-up or withdrawal may go out: the party is loaded and not over.
+    bool mayChangeSignUp();
+    void setJoined(bool joined, const QString &notice);
 
     Party party_;
     RequestSlot *joinRequest_; // one-tap sign-up

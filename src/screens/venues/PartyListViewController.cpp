@@ -6,7 +6,8 @@
 
 PartyListViewController::PartyListViewController(AppContext &context, QObject *parent)
     : PartyTableViewController(context, parent),
-      tabs_(new TabbedQueries([this](PagedQuery *query) { setQuery(query); }, this)),
+      tabs_(new TabbedQueries(
+          QStringLiteral("活动"), [this](PagedQuery *query) { setQuery(query); }, this)),
       adsHeader_(new VenueAdsHeader(context, &Advertisement::parties, this))
 {
     connect(adsHeader_, &VenueAdsHeader::venueTapped, this,
@@ -24,4 +25,10 @@ void PartyListViewController::viewDidLoad()
 {
     adsHeader_->build();
     PartyTableViewController::viewDidLoad();
+}
+
+void PartyListViewController::followParty(const Party &party)
+{
+    follow(tabs_->query(CurrentTag), party, false);
+    follow(tabs_->query(MineTag), party, true);
 }

@@ -27,6 +27,7 @@ public:
 
 protected:
     void viewDidLoad() override;
+    void followParty(const Party &party) override;
 
 private:
     TabbedQueries *tabs_;

@@ -1,13 +1,25 @@
 #include "PartyTableViewController.h"
 
 #include "PartyCountLabel.h"
+#include "VenueListFollow.h"
 #include "model/Party.h"
 #include "platform/AppContext.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
 #include "ui/Router.h"
 
 PartyTableViewController::PartyTableViewController(AppContext &context, QObject *parent)
     : BLKTableViewController(context, parent)
 {
+    context.notifications().addObserver(
+        this, NotificationNames::partyChanged,
+        [this](const QVariant &payload) { followParty(payload.value<Party>()); });
+}
+
+void PartyTableViewController::follow(PagedQuery *query, const Party &party, bool signUps)
+{
+    VenueListFollow::follow(query, party, &Party::pid,
+                            signUps ? std::optional<bool>(party.isjoin != 0) : std::nullopt);
 }
 
 PagedQuery::Request PartyTableViewController::partyRequest(const QString &script,

@@ -3,6 +3,7 @@
 // high, the fans count sized to fit with its decoration right after it); a row opens
 // the party's page.
 
+#include "model/Party.h"
 #include "ui/BLKTableViewController.h"
 
 #include <QtQml/qqmlregistration.h>
@@ -32,6 +33,11 @@ public:
     Q_INVOKABLE void selectRow(int row);
 
 protected:
+    // A party changed on its page; the rows showing it follow.
+    virtual void followParty(const Party &party) { follow(query(), party, false); }
+    // The rows of `query` showing `party` take its new state; in a list of the user's
+    // own sign-ups (`signUps`) a party withdrawn from leaves and a new one loads the list.
+    static void follow(PagedQuery *query, const Party &party, bool signUps);
     // Pages of `script`'s "partys" with the screen's own `parameters`.
     static PagedQuery::Request partyRequest(const QString &script, QVariantMap parameters);
 };

@@ -1,6 +1,7 @@
 #include "VenueDetailViewController.h"
 
 #include "VenueShareSheet.h"
+#include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
 #include "ui/TelephoneCall.h"
@@ -45,6 +46,28 @@ void VenueDetailViewController::displayRecord()
     emit recordChanged();
 }
 
+QString VenueDetailViewController::stripNote() const
+{
+    if (loaded_)
+        return {};
+    return isLoading() ? QStringLiteral("正在加载…") : QStringLiteral("未能加载");
+}
+
+bool VenueDetailViewController::readyToAct()
+{
+    if (isLoading())
+        context().alerts().showAutoHiddenNotice(kind_.loadingNotice);
+    return canAct();
+}
+
+void VenueDetailViewController::toggle(int &flag, int &count, bool on)
+{
+    if ((flag != 0) == on)
+        return;
+    flag = on ? 1 : 0;
+    count = std::max(0, count + (on ? 1 : -1));
+}
+
 bool VenueDetailViewController::canCall() const
 {
     return TelephoneCall::dialableNumber(tel()).has_value();
@@ -62,13 +85,20 @@ void VenueDetailViewController::cancelFavor()
 
 void VenueDetailViewController::setFavored(bool favored)
 {
-    if (!canAct())
+    if (!readyToAct())
         return;
     actionRequest_->post(favored ? kind_.favorScript : kind_.unfavorScript,
                          {{kind_.idParameter, QString::number(venueId())}},
                          [this, favored](const JSONFetcher &) {
                              setFavoredFlag(favored);
+                             if (const auto &me = context().session().defaultUser()) {
+                                 if (favored)
+                                     strips_->addFan(*me);
+                                 else
+                                     strips_->removeFan(me->userId);
+                             }
                              displayRecord();
+                             announceChange();
                              context().alerts().showAutoHiddenNotice(
                                  favored ? kind_.favoredNotice : kind_.unfavoredNotice);
                          });

@@ -20,6 +20,8 @@ class VenueDetailViewController : public ViewController {
     Q_PROPERTY(bool loading READ isLoading NOTIFY loadingChanged)
     Q_PROPERTY(bool loaded READ isLoaded NOTIFY loadingChanged)
     Q_PROPERTY(bool reloadOffered READ isReloadOffered NOTIFY loadingChanged)
+    // What the strips say until a load has filled them; empty once one has.
+    Q_PROPERTY(QString stripNote READ stripNote NOTIFY loadingChanged)
     Q_PROPERTY(bool canCall READ canCall NOTIFY recordChanged)
     Q_PROPERTY(TileStrip *fansStrip READ fansStrip CONSTANT)
     Q_PROPERTY(TileStrip *photoStrip READ photoStrip CONSTANT)
@@ -33,6 +35,7 @@ public:
         QString unfavorScript;
         QString favoredNotice;
         QString unfavoredNotice;
+        QString loadingNotice; // an action tapped while the venue loads
         VenueStrips::ReplyKeys stripKeys;
         QString photoPlaceholder;
         double descriptionY = 0;
@@ -46,6 +49,7 @@ public:
     // A load has brought the venue: the page shows the user's own state.
     bool isLoaded() const { return loaded_; }
     bool isReloadOffered() const { return !loaded_ && !isLoading(); }
+    QString stripNote() const;
     // An action (like, stop liking, and a party's sign-up or withdrawal) is under way.
     virtual bool isActing() const { return actionRequest_->busy(); }
     bool busy() const override { return isActing(); }
@@ -74,6 +78,11 @@ protected:
     // The page's actions run only on a venue a load has brought, and not while the next
     // load's reply could overwrite what they set.
     bool canAct() const { return loaded_ && !isLoading(); }
+    // canAct(), telling the user why not while the venue loads.
+    bool readyToAct();
+    // A state the user toggles (liked, signed up) and the count of users in it, which
+    // follows the toggle until the next load brings the server's.
+    static void toggle(int &flag, int &count, bool on);
     RequestSlot *actionRequest() const { return actionRequest_; }
     // The view follows the record: the description's layout and every bound field.
     void displayRecord();
@@ -81,7 +90,10 @@ protected:
     virtual int venueId() const = 0;
     virtual QString tel() const = 0;
     virtual QString description() const = 0;
+    // Sets the liked state and the fans count with it.
     virtual void setFavoredFlag(bool favored) = 0;
+    // The user has changed the record; lists showing it may follow.
+    virtual void announceChange() {}
     // Takes the venue of a load's reply; false when the reply holds none of its own.
     virtual bool takeRecord(const nuvora::json::Value &reply) = 0;
     virtual void openBoard() = 0;

@@ -35,11 +35,29 @@ void VenueStrips::fill(const nuvora::json::Value &reply)
                                   [this, &position](const nuvora::json::Value &user) {
                                       favorUserList_.emplace_back(user, position);
                                   });
-        QStringList avatars;
-        for (const User &user : favorUserList_)
-            avatars << (user.avatarRejected() ? QString() : user.avatar);
-        fansStrip_->setImages(avatars);
+        showFans();
     }
+}
+
+void VenueStrips::showFans()
+{
+    QStringList avatars;
+    for (const User &user : favorUserList_)
+        avatars << (user.avatarRejected() ? QString() : user.avatar);
+    fansStrip_->setImages(avatars);
+}
+
+void VenueStrips::addFan(const User &user)
+{
+    removeFan(user.userId);
+    favorUserList_.insert(favorUserList_.begin(), user);
+    showFans();
+}
+
+void VenueStrips::removeFan(int userId)
+{
+    std::erase_if(favorUserList_, [userId](const User &fan) { return fan.userId == userId; });
+    showFans();
 }
 
 void VenueStrips::photoButtonTapped(int index)

@@ -33,6 +33,10 @@ public:
 
     // Fills each strip that is still empty from a load's reply.
     void fill(const nuvora::json::Value &reply);
+    // The signed-in user has just liked or stopped liking the venue: the fans strip
+    // shows it without waiting for the next page.
+    void addFan(const User &user);
+    void removeFan(int userId);
 
     void photoButtonTapped(int index);
     void userAvatarButtonTapped(int index);
@@ -43,6 +47,8 @@ signals:
     void albumRequested();
 
 private:
+    void showFans();
+
     AppContext &context_;
     ReplyKeys keys_;
     std::vector<User> favorUserList_;

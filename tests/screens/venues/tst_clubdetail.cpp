@@ -180,14 +180,22 @@ private slots:
 
     void likeAndUnlike()
     {
+        nuvora::json::Object me;
+        me.set("uid", 2);
+        test_->context().session().setDefaultUser(nuvora::json::Value(std::move(me)));
         test_->replyFixture("club_show.php", "club_show_31.json");
         test_->reply("club_favor_post.php", ScriptedReply::json(R"({"status":1,"message":""})"));
         test_->reply("club_favor_out.php", ScriptedReply::json(R"({"status":1,"message":""})"));
         ClubDetailViewController *detail = show(Club::withId(31));
 
-        // While the page loads, its reply would overwrite the user's choice.
+        // While the page loads, its reply would overwrite the user's choice; the user is
+        // told why nothing happens, and the strips do not claim that nobody likes it.
         detail->favor();
+        QCOMPARE(test_->context().alerts().noticeText(), QStringLiteral("正在加载夜店信息"));
+        QVERIFY(!detail->stripNote().isEmpty());
         QTRY_VERIFY(!detail->isLoading());
+        QCOMPARE(detail->stripNote(), QString());
+        const int fans = detail->fansStrip()->count();
         QCOMPARE(test_->requestsTo("club_favor_post.php"), 0);
         QVERIFY(!detail->club().isfavor);
 
@@ -199,11 +207,15 @@ private slots:
         QCOMPARE(test_->lastFormOf("club_favor_post.php"),
                  (QList<QPair<QString, QString>>{{"clid", "31"}}));
         QCOMPARE(test_->context().alerts().noticeText(), QStringLiteral("夜店已喜欢"));
-        // The count of fans is the server's.
-        QCOMPARE(detail->club().favor, 3);
+        // The user is among the fans at once.
+        QCOMPARE(detail->club().favor, 4);
+        QCOMPARE(detail->fansStrip()->count(), fans + 1);
+        QCOMPARE(detail->favorUserList().front().userId, 2);
 
         detail->cancelFavor();
         QTRY_VERIFY(!detail->club().isfavor);
+        QCOMPARE(detail->club().favor, 3);
+        QCOMPARE(detail->fansStrip()->count(), fans);
         QCOMPARE(test_->context().alerts().noticeText(), QStringLiteral("夜店已取消喜欢"));
 
         test_->reply("club_favor_post.php",
@@ -220,7 +232,9 @@ private slots:
         QTest::newRow("plain") << "021-62881234"
                                << "021-62881234";
         QTest::newRow("two numbers") << "021-64155555 13816668888"
-                                     << "021-64155555";
+                                     << "021-64155555,13816668888";
+        QTest::newRow("words between") << "021-64155555 或 13816668888 021-64155555"
+                                       << "021-64155555,13816668888";
         QTest::newRow("leading blank") << " 021-63210000"
                                        << "021-63210000";
         QTest::newRow("ideographic blank") << "\u3000(021)6321\u3000分机8"
@@ -247,12 +261,12 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, number);
-        QCOMPARE(TelephoneCall::dialableNumber(text).value_or(QString()), number);
+        QCOMPARE(TelephoneCall::dialableNumbers(text).join(QLatin1Char(',')), number);
     }
 
     void callSheetDialsTheNumberShown()
     {
-        ClubDetailViewController *detail = loaded(31, "021-64155555 13816668888");
+        ClubDetailViewController *detail = loaded(31, "021-64155555");
         QVERIFY(detail->canCall());
         AlertPresenter &alerts = test_->context().alerts();
         detail->makeACall();
@@ -267,6 +281,15 @@ private slots:
         QCOMPARE(test_->context().urlOpener().opened(),
                  QList<QUrl>{QUrl(QStringLiteral("tel:021-64155555"))});
         QVERIFY(!alerts.alertVisible());
+
+        // Two numbers: one button each, the first first; the mobile is dialled.
+        ClubDetailViewController *two = loaded(33, "021-64155555 13816668888");
+        two->makeACall();
+        QCOMPARE(alerts.alertButtons(),
+                 (QStringList{"拨打 021-64155555", "拨打 13816668888", "取消"}));
+        alerts.answer(1);
+        QCOMPARE(test_->context().urlOpener().opened().last(),
+                 QUrl(QStringLiteral("tel:13816668888")));
     }
 
     void withoutADialerTheNumberIsShownAndCopied()

@@ -91,6 +91,18 @@ private slots:
         QCOMPARE(test_->router().last(), QStringLiteral("clubSearch"));
         QCOMPARE(list->tabs()->shownTag(), int(ClubListViewController::FavoritesTag));
         QCOMPARE(test_->requestsTo("club.php"), 2);
+
+        // A club let go on its page leaves the favourites; one liked there loads them again.
+        Club favourite = *list->records()->recordAt<Club>(0);
+        favourite.isfavor = 0;
+        test_->context().notifications().post(NotificationNames::clubChanged,
+                                              QVariant::fromValue(favourite));
+        QCOMPARE(list->records()->count(), 0);
+        favourite.isfavor = 1;
+        test_->context().notifications().post(NotificationNames::clubChanged,
+                                              QVariant::fromValue(favourite));
+        QTRY_COMPARE(list->records()->count(), 1);
+        QCOMPARE(test_->requestsTo("my_club_favor.php"), 2);
     }
 
     void emptyPageEndsPagingAndAFailureKeepsTheRows()

@@ -4,10 +4,14 @@
 // question, actions while the page loads, the call sheet, the album, board and sharing.
 
 #include "ClientTestContext.h"
+#include "model/Session.h"
 #include "platform/AlertPresenter.h"
+#include "platform/Clock.h"
 #include "platform/NavigationController.h"
 #include "platform/UrlOpener.h"
+#include "screens/venues/MyPartyListViewController.h"
 #include "screens/venues/PartyDetailViewController.h"
+#include "screens/venues/PartyListViewController.h"
 #include "ui/TextMetrics.h"
 
 #include <QTest>
@@ -197,8 +201,7 @@ private slots:
         QCOMPARE(test_->lastFormOf("party_join_post.php"),
                  (QList<QPair<QString, QString>>{{"pid", "31"}}));
         QCOMPARE(test_->context().alerts().noticeText(), QStringLiteral("已报名活动"));
-        // The count is the server's, brought by the next load.
-        QCOMPARE(detail->party().count, 3);
+        QCOMPARE(detail->party().count, 4);
         QVERIFY(test_->router().opened.isEmpty());
     }
 
@@ -280,8 +283,11 @@ private slots:
         test_->reply("party_show.php", slow);
         PartyDetailViewController *detail = show(Party::withId(31));
         QVERIFY(detail->isLoading());
+        // The strips are not yet known to be empty.
+        QVERIFY(!detail->stripNote().isEmpty());
         // Defaults: a one-tap party would open the form, a signed-up user be offered sign-up.
         detail->join();
+        QCOMPARE(test_->context().alerts().noticeText(), QStringLiteral("正在加载活动信息"));
         detail->favor();
         detail->cancelJoin();
         QVERIFY(!test_->context().alerts().alertVisible());
@@ -289,6 +295,7 @@ private slots:
         QVERIFY(!detail->isActing());
         QTRY_VERIFY(!detail->isLoading());
         QVERIFY(detail->party().isjoin);
+        QCOMPARE(detail->stripNote(), QString());
 
         // A question answered after a new load began sends nothing.
         test_->reply("party_show.php", slow);
@@ -301,6 +308,82 @@ private slots:
         QCOMPARE(test_->requestsTo("party_favor_post.php"), 0);
         QCOMPARE(test_->requestsTo("party_join_out.php"), 0);
         QCOMPARE(test_->requestsTo("party_join_post.php"), 0);
+    }
+
+    void ownActionsReachCountsStripsAndLists()
+    {
+        nuvora::json::Object me;
+        me.set("uid", 2);
+        me.set("nickname", "夜行者");
+        test_->context().session().setDefaultUser(nuvora::json::Value(std::move(me)));
+        const QByteArray signUps =
+            R"({"status":1,"message":"","partys":[{"pid":"31","favor":4,"count":3,"isjoin":1},)"
+            R"({"pid":"32","title":"别的活动","isjoin":1}]})";
+        test_->reply("party.php", ScriptedReply::json(signUps));
+        test_->reply("my_party_join.php", ScriptedReply::json(signUps));
+        test_->reply("party_show.php", ScriptedReply::json(partyShow(1)));
+        for (const char *script :
+             {"party_favor_post.php", "party_join_out.php", "party_join_post.php"})
+            test_->reply(script, ScriptedReply::json(kOk));
+        auto *hub = new PartyListViewController(test_->context());
+        test_->context().navigation().pushViewController(hub, false);
+        hub->tabs()->press(PartyListViewController::MineTag);
+        RecordListModel *hubMine = hub->tabs()->query(PartyListViewController::MineTag)->model();
+        auto *own = new MyPartyListViewController(test_->context(),
+                                                  *test_->context().session().defaultUser());
+        test_->context().navigation().pushViewController(own, false);
+        QTRY_COMPARE(own->records()->count(), 2);
+        QTRY_COMPARE(hubMine->count(), 2);
+        PartyDetailViewController *detail = show(Party::withId(31));
+        QTRY_VERIFY(detail->isLoaded());
+        QCOMPARE(detail->fansStrip()->count(), 0);
+
+        detail->favor();
+        QTRY_VERIFY(detail->party().isfavor);
+        QCOMPARE(detail->party().favor, 5);
+        QCOMPARE(detail->fansStrip()->count(), 1);
+        QCOMPARE(detail->favorUserList().front().userId, 2);
+        QCOMPARE(own->records()->recordAt<Party>(0)->favor, 5);
+        QCOMPARE(hub->records()->recordAt<Party>(0)->favor, 5);
+
+        // Withdrawn: the count drops and the lists of the user's sign-ups let it go.
+        const int listLoads = test_->requestsTo("my_party_join.php");
+        detail->cancelJoin();
+        test_->context().alerts().answer(1);
+        QTRY_VERIFY(!detail->party().isjoin);
+        QCOMPARE(detail->party().count, 2);
+        QCOMPARE(own->records()->count(), 1);
+        QCOMPARE(own->records()->recordAt<Party>(0)->pid, 32);
+        QCOMPARE(hubMine->count(), 1);
+
+        // Signed up again: both lists ask the server where it now stands.
+        detail->join();
+        QTRY_VERIFY(detail->party().isjoin);
+        QCOMPARE(detail->party().count, 3);
+        QTRY_COMPARE(test_->requestsTo("my_party_join.php"), listLoads + 2);
+        QTRY_COMPARE(own->records()->count(), 2);
+        QTRY_COMPARE(hubMine->count(), 2);
+    }
+
+    void anEndedPartyTakesNoSignUpOrWithdrawal()
+    {
+        // The fixture's party ends at 2036-12-12 02:00.
+        Clock &clock = test_->context().clock();
+        clock.setNow(QDateTime(QDate(2036, 12, 12), QTime(1, 59)));
+        test_->replyFixture("party_show.php", "party_show_31.json");
+        PartyDetailViewController *detail = show(Party::withId(31));
+        QTRY_VERIFY(detail->isLoaded());
+        QVERIFY(!detail->hasEnded());
+
+        clock.setNow(QDateTime(QDate(2036, 12, 12), QTime(2, 1)));
+        coverAndUncover(test_->context());
+        QTRY_VERIFY(!detail->isLoading());
+        QVERIFY(detail->hasEnded());
+        detail->join();
+        detail->cancelJoin();
+        QVERIFY(!test_->context().alerts().alertVisible());
+        QCOMPARE(test_->requestsTo("party_join_post.php"), 0);
+        QCOMPARE(test_->requestsTo("party_join_out.php"), 0);
     }
 
     void failedLoadLeavesThePageInertAndOffersAnother()
