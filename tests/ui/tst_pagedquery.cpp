@@ -2,7 +2,7 @@
 // its own (the page a reply was asked for, a reload during a load-more, repeats across
 // pages, feed cursors, malformed lists), and the list bases through a small list screen
 // (pull thresholds, footer texts, one request for repeated scroll events, the
-// last-updated line, the filter bar, tabs). Every model runs under the model tester.
+// last-updated line, the filter bar). Every model runs under the model tester.
 
 #include "ClientTestContext.h"
 #include "model/JsonFields.h"
@@ -18,8 +18,6 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
-
-#include <array>
 
 namespace json = nuvora::json;
 
@@ -84,29 +82,6 @@ public:
     }
 };
 
-// Two tabs, each with its own list; the table shows the chosen one, loaded on first view.
-class TwoTabList : public BLKTableViewController {
-public:
-    explicit TwoTabList(AppContext &context)
-        : BLKTableViewController(context), tabs_{makeQuery<User>(usersOf(kNearby)),
-                                                 makeQuery<User>(usersOf(kSearch))}
-    {
-        setQuery(tabs_[0]);
-    }
-    PagedQuery *tab(int index) const { return tabs_[size_t(index)]; }
-    void showTab(int index)
-    {
-        setQuery(tab(index));
-        if (!shown_[size_t(index)])
-            tab(index)->reload();
-        shown_[size_t(index)] = true;
-    }
-
-private:
-    std::array<PagedQuery *, 2> tabs_;
-    std::array<bool, 2> shown_{true, false};
-};
-
 class PlainScreen : public ViewController {
 public:
     using ViewController::ViewController;
@@ -167,7 +142,6 @@ private slots:
     void pullThresholds();
     void lastUpdatedLineAppearsWithTheFirstCompletion();
     void filterBarListsShowTheBarInsteadOfRefreshing();
-    void tabsKeepTheirOwnRowsAndPages();
     void destroyedListHearsNoReply();
 
 private:
@@ -610,48 +584,6 @@ void tst_PagedQuery::filterBarListsShowTheBarInsteadOfRefreshing()
     QTRY_COMPARE(list->scroll()->topInset(), 0.0);
     QCOMPARE(test_->requestsTo(kNearby), 1);
     QCOMPARE(list->records()->count(), 3);
-}
-
-void tst_PagedQuery::tabsKeepTheirOwnRowsAndPages()
-{
-    test_->replyFixture(kNearby, "user_nearby_page1.json");
-    auto *list = new TwoTabList(context());
-    watch(list->tab(0)->model());
-    watch(list->tab(1)->model());
-    context().navigation().setViewControllers({list}, false);
-    QTRY_VERIFY(!list->isLoading());
-    QCOMPARE(list->records(), list->tab(0)->model());
-
-    // The first tab's next page is slow; the user switches to the second meanwhile.
-    ScriptedReply late = ScriptedReply::fixture("user_nearby_page2.json");
-    late.delayMs = 200;
-    test_->reply(kNearby, late);
-    list->loadMore();
-    QVERIFY(test_->api().waitForRequests(2));
-    test_->replyFixture(kSearch, "user_nearby_end.json");
-    list->showTab(1);
-    QCOMPARE(list->records(), list->tab(1)->model());
-    QTRY_VERIFY(!list->tab(1)->busy());
-    QVERIFY(!list->canLoadMore());
-    QCOMPARE(list->loadMoreFooterView()->infoText(), QStringLiteral("已加载完全部"));
-
-    // The late page lands in its own tab; the table and its footer stay with the second.
-    QTRY_VERIFY(!list->tab(0)->busy());
-    QCOMPARE(idsOf(list->tab(0)->model()), kPagesOneAndTwo);
-    QCOMPARE(list->tab(0)->page(), 2);
-    QCOMPARE(list->tab(1)->model()->count(), 0);
-    QCOMPARE(list->tab(1)->page(), 1);
-    QCOMPARE(list->records(), list->tab(1)->model());
-    QCOMPARE(list->loadMoreFooterView()->infoText(), QStringLiteral("已加载完全部"));
-
-    // Back on the first tab: its rows and page as left, nothing asked again.
-    list->showTab(0);
-    QCOMPARE(list->records(), list->tab(0)->model());
-    QCOMPARE(list->currentPage(), 2);
-    QVERIFY(list->canLoadMore());
-    QCOMPARE(list->loadMoreFooterView()->infoText(), QStringLiteral("上拉加载更多"));
-    QCOMPARE(test_->requestsTo(kNearby), 2);
-    QCOMPARE(test_->requestsTo(kSearch), 1);
 }
 
 void tst_PagedQuery::destroyedListHearsNoReply()

@@ -99,6 +99,7 @@ void tst_TabbedQueries::tabsLoadOnceAndKeepTheirRows()
     QVERIFY(list->isLoading());
     QTRY_VERIFY(!tabs->query(SearchTag)->busy());
     QVERIFY(!list->canLoadMore());
+    QCOMPARE(list->loadMoreFooterView()->infoText(), LoadMoreFooterView::kAllLoadedText);
 
     // The late page lands in its own tab; the table stays with the second.
     QTRY_VERIFY(!tabs->query(NearbyTag)->busy());
@@ -115,6 +116,7 @@ void tst_TabbedQueries::tabsLoadOnceAndKeepTheirRows()
     QCOMPARE(list->records(), tabs->query(NearbyTag)->model());
     QCOMPARE(list->currentPage(), 2);
     QVERIFY(list->canLoadMore());
+    QCOMPARE(list->loadMoreFooterView()->infoText(), LoadMoreFooterView::kMoreText);
     QCOMPARE(test.requestsTo(kNearby), 2);
     QCOMPARE(test.requestsTo(kSearch), 1);
 }
