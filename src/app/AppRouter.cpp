@@ -174,6 +174,26 @@ void AppRouter::openPictureComment(const User &, const Picture &)
 {
 }
 
+void AppRouter::openPictureUpload()
+{
+}
+
+void AppRouter::openPictureCommentForm(const User &, const Picture &)
+{
+}
+
+void AppRouter::openMoodComment(const User &, const Mood &)
+{
+}
+
+void AppRouter::openMoodCommentForm(const User &, const Mood &)
+{
+}
+
+void AppRouter::openMoodPost()
+{
+}
+
 void AppRouter::openPartyWithId(int partyId)
 {
     // Only a positive id names a party.

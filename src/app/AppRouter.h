@@ -36,6 +36,11 @@ public:
     void openFavorList(const User &user) override;
     void openUserAlbums(const User &user) override;
     void openPictureComment(const User &user, const Picture &picture) override;
+    void openPictureUpload() override;
+    void openPictureCommentForm(const User &owner, const Picture &picture) override;
+    void openMoodComment(const User &owner, const Mood &mood) override;
+    void openMoodCommentForm(const User &owner, const Mood &mood) override;
+    void openMoodPost() override;
     void openPartyWithId(int partyId) override;
     void openClub(const Club &club) override;
     void openClubWithId(int clubId) override;

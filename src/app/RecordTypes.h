@@ -4,6 +4,8 @@
 // records themselves know nothing of QML.
 
 #include "model/Club.h"
+#include "model/Comment.h"
+#include "model/Mood.h"
 #include "model/Party.h"
 #include "model/Picture.h"
 #include "model/User.h"
@@ -32,4 +34,16 @@ struct PictureForeign {
     Q_GADGET
     QML_FOREIGN(Picture)
     QML_VALUE_TYPE(picture)
+};
+
+struct MoodForeign {
+    Q_GADGET
+    QML_FOREIGN(Mood)
+    QML_VALUE_TYPE(mood)
+};
+
+struct CommentForeign {
+    Q_GADGET
+    QML_FOREIGN(Comment)
+    QML_VALUE_TYPE(comment)
 };

@@ -145,17 +145,33 @@ void PagedQuery::setCanLoadMore(bool canLoadMore)
     emit canLoadMoreChanged();
 }
 
-bool PagedQuery::removeRecord(const QString &key)
+int PagedQuery::rowOf(const QString &key) const
 {
     if (key.isEmpty() || !request_.keyOf)
-        return false;
+        return -1;
     const QVariantList &records = model_->records();
     for (int row = 0; row < records.size(); ++row) {
-        if (request_.keyOf(records.at(row)) == key) {
-            model_->removeAt(row);
-            keys_.remove(key);
-            return true;
-        }
+        if (request_.keyOf(records.at(row)) == key)
+            return row;
     }
-    return false;
+    return -1;
+}
+
+bool PagedQuery::removeRecord(const QString &key)
+{
+    const int row = rowOf(key);
+    if (row < 0)
+        return false;
+    model_->removeAt(row);
+    keys_.remove(key);
+    return true;
+}
+
+bool PagedQuery::replaceRecord(const QVariant &record)
+{
+    const int row = request_.keyOf ? rowOf(request_.keyOf(record)) : -1;
+    if (row < 0)
+        return false;
+    model_->replace(row, record);
+    return true;
 }

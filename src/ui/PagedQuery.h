@@ -104,8 +104,12 @@ public:
     bool loadMore();
     // Drops the request in flight.
     void cancel();
-    // Removes the row whose record has `key` (the relationship lists' delete).
+    // The row whose record has `key`; -1 when none has.
+    int rowOf(const QString &key) const;
+    // Removes the row whose record has `key` (a deleted comment, photo or relation).
     bool removeRecord(const QString &key);
+    // Puts `record` in place of the row with its key (a record changed on its page).
+    bool replaceRecord(const QVariant &record);
 
     // Shortens the requests' time-out (tests).
     void setTimeoutInterval(double seconds);

@@ -14,6 +14,7 @@
 class QObject;
 class ViewController;
 struct Club;
+struct Mood;
 struct Party;
 struct Picture;
 struct User;
@@ -61,6 +62,13 @@ public:
     virtual void openFavorList(const User &user) = 0;
     virtual void openUserAlbums(const User &user) = 0;
     virtual void openPictureComment(const User &user, const Picture &picture) = 0;
+
+    // Photos and moods. The comment forms and the pages are opened with the owner.
+    virtual void openPictureUpload() = 0;
+    virtual void openPictureCommentForm(const User &owner, const Picture &picture) = 0;
+    virtual void openMoodComment(const User &owner, const Mood &mood) = 0;
+    virtual void openMoodCommentForm(const User &owner, const Mood &mood) = 0;
+    virtual void openMoodPost() = 0;
 
     // Venues.
     virtual void openPartyWithId(int partyId) = 0;

@@ -4,9 +4,8 @@
 
 #include "model/Club.h"
 #include "model/ClubAnnotation.h"
-#include "model/ClubComment.h"
+#include "model/Comment.h"
 #include "model/Party.h"
-#include "model/PartyComment.h"
 #include "model/Picture.h"
 #include "model/VenuePhoto.h"
 
@@ -236,14 +235,14 @@ private slots:
                                      {"avatar", "http://img/a.jpg"},
                                      {"uid", "8"}});
         const ClubComment club(sent);
-        QCOMPARE(club.crid, QStringLiteral("15"));
+        QCOMPARE(club.crid(), QStringLiteral("15"));
         QCOMPARE(club.content, QStringLiteral("周末见"));
         QCOMPARE(club.time, QStringLiteral("2012-05-01 21:00:00"));
         QCOMPARE(club.nickname, QStringLiteral("夜猫"));
         QCOMPARE(club.avatar, QStringLiteral("http://img/a.jpg!100"));
         QCOMPARE(club.uid, 8);
         const PartyComment party(sent);
-        QCOMPARE(party.prid, QStringLiteral("16"));
+        QCOMPARE(party.prid(), QStringLiteral("16"));
         QCOMPARE(party.avatar, QStringLiteral("http://img/a.jpg!100"));
 
         const ClubComment bare(objectOf({{"avatar", ""}}));

@@ -1,6 +1,7 @@
 #include "RecordingRouter.h"
 
 #include "model/Club.h"
+#include "model/Mood.h"
 #include "model/Party.h"
 #include "model/Picture.h"
 #include "model/User.h"
@@ -85,6 +86,21 @@ void RecordingRouter::openUserAlbums(const User &user)
 void RecordingRouter::openPictureComment(const User &user, const Picture &picture)
 {
     record(QStringLiteral("pictureComment %1 %2").arg(user.userId).arg(picture.pid));
+}
+
+void RecordingRouter::openPictureCommentForm(const User &owner, const Picture &picture)
+{
+    record(QStringLiteral("pictureCommentForm %1 %2").arg(owner.userId).arg(picture.pid));
+}
+
+void RecordingRouter::openMoodComment(const User &owner, const Mood &mood)
+{
+    record(QStringLiteral("moodComment %1 %2").arg(owner.userId).arg(mood.moodid));
+}
+
+void RecordingRouter::openMoodCommentForm(const User &owner, const Mood &mood)
+{
+    record(QStringLiteral("moodCommentForm %1 %2").arg(owner.userId).arg(mood.moodid));
 }
 
 void RecordingRouter::openClub(const Club &club)

@@ -31,6 +31,11 @@ public:
     void openFavorList(const User &user) override;
     void openUserAlbums(const User &user) override;
     void openPictureComment(const User &user, const Picture &picture) override;
+    void openPictureUpload() override { record(QStringLiteral("pictureUpload")); }
+    void openPictureCommentForm(const User &owner, const Picture &picture) override;
+    void openMoodComment(const User &owner, const Mood &mood) override;
+    void openMoodCommentForm(const User &owner, const Mood &mood) override;
+    void openMoodPost() override { record(QStringLiteral("moodPost")); }
     void openPartyWithId(int partyId) override;
     void openClub(const Club &club) override;
     void openClubWithId(int clubId) override;
