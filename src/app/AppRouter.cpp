@@ -20,6 +20,9 @@
 #include "screens/people/UserListViewController.h"
 #include "screens/people/UserSearchResultsViewController.h"
 #include "screens/people/UserSearchViewController.h"
+#include "screens/photos/AlbumsViewController.h"
+#include "screens/photos/MoodCommentViewController.h"
+#include "screens/photos/PictureCommentViewController.h"
 #include "screens/venues/BLKMapViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
 #include "screens/venues/ClubListViewController.h"
@@ -166,12 +169,14 @@ void AppRouter::openFavorList(const User &)
 {
 }
 
-void AppRouter::openUserAlbums(const User &)
+void AppRouter::openUserAlbums(const User &user)
 {
+    push(new AlbumsViewController(context_, user));
 }
 
-void AppRouter::openPictureComment(const User &, const Picture &)
+void AppRouter::openPictureComment(const User &user, const Picture &picture)
 {
+    push(new PictureCommentViewController(context_, user, picture));
 }
 
 void AppRouter::openPictureUpload()
@@ -182,8 +187,9 @@ void AppRouter::openPictureCommentForm(const User &, const Picture &)
 {
 }
 
-void AppRouter::openMoodComment(const User &, const Mood &)
+void AppRouter::openMoodComment(const User &owner, const Mood &mood)
 {
+    push(new MoodCommentViewController(context_, owner, mood));
 }
 
 void AppRouter::openMoodCommentForm(const User &, const Mood &)

@@ -26,7 +26,7 @@ Screen {
         albumTitle: "夜店相册"
         boardTitle: "夜店讨论区"
 
-        VenuePanel {
+        ItemPanel {
             id: titleStrip
             y: 196
             height: 62

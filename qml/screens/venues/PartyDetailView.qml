@@ -26,7 +26,7 @@ Screen {
         albumTitle: "活动相册"
         boardTitle: "活动讨论区"
 
-        VenuePanel {
+        ItemPanel {
             id: titleStrip
             y: 196
             height: 79

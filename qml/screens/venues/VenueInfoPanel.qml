@@ -3,7 +3,7 @@ import Nuvora
 
 // A one-line panel of a venue's page (its place, its telephone) with the way on at its
 // right (the map, the call sheet), dimmed and inert when there is none.
-VenuePanel {
+ItemPanel {
     id: panel
 
     required property string text

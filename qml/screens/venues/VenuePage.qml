@@ -61,7 +61,7 @@ Flickable {
         note: page.controller.stripNote
     }
 
-    VenuePanel {
+    ItemPanel {
         id: descriptionPanel
         y: page.controller.layout.descriptionPanelY
         height: page.controller.layout.descriptionPanelHeight

@@ -3,7 +3,7 @@ import Nuvora
 
 // A panel of a venue's page holding one strip of tiles (its fans, its photos) under a
 // small title.
-VenuePanel {
+ItemPanel {
     id: panel
 
     required property string title

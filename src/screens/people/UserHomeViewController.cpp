@@ -5,6 +5,8 @@
 #include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
 #include "ui/RecordListModel.h"
 #include "ui/RequestSlot.h"
 #include "ui/Router.h"
@@ -19,6 +21,29 @@ UserHomeViewController::UserHomeViewController(AppContext &context, User user, Q
     connect(fetcher_, &RequestSlot::busyChanged, this, &UserHomeViewController::loadingChanged);
     connect(actionFetcher_, &RequestSlot::busyChanged, this, &UserHomeViewController::busyChanged);
     refreshUserInfo();
+    followOwnPosts();
+}
+
+void UserHomeViewController::followOwnPosts()
+{
+    NotificationCenter &notifications = context().notifications();
+    notifications.addObserver(
+        this, NotificationNames::pictureChanged, [this](const QVariant &changed) {
+            const auto picture = changed.value<Picture>();
+            std::replace_if(
+                photos_.begin(), photos_.end(),
+                [&](const Picture &shown) { return shown.pid == picture.pid; }, picture);
+        });
+    // The newest photos and the signature are the server's to choose: the page asks
+    // again after the user posted or deleted one of them.
+    for (const QString &name :
+         {NotificationNames::pictureDeleted, NotificationNames::pictureUploaded,
+          NotificationNames::moodDeleted, NotificationNames::moodPosted}) {
+        notifications.addObserver(this, name, [this](const QVariant &) {
+            if (user_.userId == context().session().userId() && isViewLoaded())
+                fetchHome();
+        });
+    }
 }
 
 UserHomeViewController::~UserHomeViewController() = default;
@@ -54,11 +79,17 @@ QString UserHomeViewController::signature() const
 void UserHomeViewController::viewDidLoad()
 {
     ViewController::viewDidLoad();
+    fetchHome();
+    // Filled from the user handed over until the reply comes.
+    refreshUserInfo();
+}
+
+void UserHomeViewController::fetchHome()
+{
+    fetcher_->cancel();
     const auto answer = [this](const JSONFetcher &reply) { receivedHomeResponse(reply); };
     fetcher_->post(kHomeScript, {{QStringLiteral("uid"), QString::number(user_.userId)}}, answer,
                    answer);
-    // Filled from the user handed over until the reply comes.
-    refreshUserInfo();
 }
 
 void UserHomeViewController::receivedHomeResponse(const JSONFetcher &reply)

@@ -117,6 +117,8 @@ protected:
     void viewDidLoad() override;
 
 private:
+    void fetchHome();
+    void followOwnPosts();
     void refreshUserInfo();
     void setFollowed(bool followed);
     // A follow or unfollow of the user's own succeeded.

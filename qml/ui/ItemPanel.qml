@@ -1,7 +1,7 @@
 import QtQuick
 import Nuvora
 
-// A panel of a venue's page on the stretched item background.
+// A panel on the stretched item background: a venue's block, a photo's, a mood's.
 BorderImage {
     x: 10
     width: 300

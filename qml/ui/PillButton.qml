@@ -1,7 +1,7 @@
 import QtQuick
 import Nuvora
 
-// A small rounded button of a venue's page; `filled` marks the state already taken
+// A small rounded button of a page (a venue's, a photo's); `filled` marks the state taken
 // (liked, signed up), whose press undoes it.
 Rectangle {
     id: pill

@@ -1,0 +1,42 @@
+import QtQuick
+import Nuvora
+
+// The page of one photo: the photo with its caption and the like button above its
+// comments.
+CommentPage {
+    id: view
+
+    required property PictureCommentViewController controller
+
+    itemHeader: ItemHeader {
+        page: view.controller
+        actions: PillButton {
+            objectName: "likeButton"
+            readonly property bool liked: view.controller.picture.iszan === 1
+
+            label: liked ? "已赞 " + view.controller.picture.zanCount
+                         : "赞 " + view.controller.picture.zanCount
+            filled: liked
+            onClicked: liked ? view.controller.cancelZan() : view.controller.zan()
+        }
+
+        TappableImage {
+            id: photo
+            objectName: "photo"
+            width: parent.width
+            height: view.controller.imageHeight > 0
+                    ? view.controller.imageHeight * width / 294 : width * 0.75
+            url: view.controller.picture.img_big
+            placeholder: Theme.image("placeholder-100-75.png")
+            fillMode: WebImage.PreserveAspectFit
+            accessibleName: "照片"
+            onTapped: view.controller.showPhoto()
+        }
+        PlainText {
+            y: photo.height + 4
+            width: parent.width
+            text: view.controller.picture.text
+            wrapMode: Text.Wrap
+        }
+    }
+}
