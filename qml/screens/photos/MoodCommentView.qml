@@ -7,6 +7,8 @@ CommentPage {
 
     required property MoodCommentViewController controller
 
+    commentPage: view.controller
+
     itemHeader: ItemHeader {
         page: view.controller
 

@@ -8,6 +8,8 @@ CommentPage {
 
     required property PictureCommentViewController controller
 
+    commentPage: view.controller
+
     itemHeader: ItemHeader {
         page: view.controller
         actions: PillButton {
