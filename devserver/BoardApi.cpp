@@ -90,8 +90,7 @@ ApiResult BoardApi::report(const ApiRequest &request)
     if (!id || *id <= 0)
         return ApiResult::badParameter(s("id"));
     const QString content = request.text(s("content")).trimmed().left(500);
-    ctx_.db.exec(s("INSERT INTO reports (uid, type, target, content, time) VALUES (?,?,?,?,?)"),
-                 {request.uid, type, QString::number(*id), content, Dates::now()});
+    reports_.add(request.uid, type, *id, content);
     return ApiResult::success(s("举报成功，我们将在核实之后尽快处理"));
 }
 

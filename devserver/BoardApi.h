@@ -3,13 +3,17 @@
 
 #include "ApiServer.h"
 #include "Remarks.h"
+#include "ReportLog.h"
 #include "ServerContext.h"
 
 namespace nuvora::devserver {
 
 class BoardApi {
 public:
-    explicit BoardApi(ServerContext context) : ctx_(context), remarks_(context) {}
+    explicit BoardApi(ServerContext context)
+        : ctx_(context), remarks_(context), reports_(context.db)
+    {
+    }
     void install(ApiServer &api);
 
 private:
@@ -26,6 +30,7 @@ private:
 
     ServerContext ctx_;
     Remarks remarks_;
+    ReportLog reports_;
 };
 
 } // namespace nuvora::devserver

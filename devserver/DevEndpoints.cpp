@@ -5,6 +5,7 @@
 #include "Dates.h"
 #include "JsonText.h"
 #include "MicroblogStore.h"
+#include "ReportLog.h"
 
 #include <QUrl>
 
@@ -54,6 +55,8 @@ HttpResponse DevEndpoints::handle(const HttpRequest &request) const
         return delivered(request);
     if (name == QStringLiteral("microblog"))
         return microblogPosts();
+    if (name == QStringLiteral("reports"))
+        return reportList();
     if (name == QStringLiteral("reset")) {
         reseed_();
         json::Object o;
@@ -126,6 +129,23 @@ HttpResponse DevEndpoints::microblogPosts() const
     }
     json::Object o;
     o.set("posts", json::Value(std::move(posts)));
+    return answer(std::move(o));
+}
+
+HttpResponse DevEndpoints::reportList() const
+{
+    json::Array reports;
+    for (const Row &row : reports_.all()) {
+        json::Object report;
+        report.set("type", text(row.text(QStringLiteral("type"))));
+        report.set("id", number(row.integer(QStringLiteral("target"))));
+        report.set("content", text(row.text(QStringLiteral("content"))));
+        report.set("uid", number(row.integer(QStringLiteral("uid"))));
+        report.set("time", text(Dates::format(row.integer(QStringLiteral("time")))));
+        reports.push_back(json::Value(std::move(report)));
+    }
+    json::Object o;
+    o.set("reports", json::Value(std::move(reports)));
     return answer(std::move(o));
 }
 

@@ -2,8 +2,8 @@
 // Test endpoints under "/dev/", answered to loopback callers only: send
 // "alert", "offline", "redirect" or "notify" to a connected user, post a chat
 // message on a user's behalf, re-send a user's unacknowledged messages, list
-// what a user was sent, list microblog posts, and reset the data to the
-// freshly seeded state.
+// what a user was sent, list microblog posts and reports, and reset the data
+// to the freshly seeded state.
 
 #include "HttpMessage.h"
 
@@ -13,13 +13,15 @@ namespace nuvora::devserver {
 
 class ChatServer;
 class MicroblogStore;
+class ReportLog;
 
 class DevEndpoints {
 public:
     static constexpr const char *kPrefix = "/dev/";
 
-    DevEndpoints(ChatServer &chat, MicroblogStore &microblogs, std::function<void()> reseed)
-        : chat_(chat), microblogs_(microblogs), reseed_(std::move(reseed))
+    DevEndpoints(ChatServer &chat, MicroblogStore &microblogs, ReportLog &reports,
+                 std::function<void()> reseed)
+        : chat_(chat), microblogs_(microblogs), reports_(reports), reseed_(std::move(reseed))
     {
     }
 
@@ -31,9 +33,11 @@ private:
     HttpResponse resend(const HttpRequest &request) const;
     HttpResponse delivered(const HttpRequest &request) const;
     HttpResponse microblogPosts() const;
+    HttpResponse reportList() const;
 
     ChatServer &chat_;
     MicroblogStore &microblogs_;
+    ReportLog &reports_;
     std::function<void()> reseed_;
 };
 

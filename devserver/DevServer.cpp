@@ -17,6 +17,7 @@
 #include "OptionApi.h"
 #include "PeopleApi.h"
 #include "PhotoApi.h"
+#include "ReportLog.h"
 #include "Schema.h"
 #include "Seeder.h"
 #include "SignedMicroblog.h"
@@ -91,7 +92,8 @@ bool DevServer::start(const Options &options, QString *error)
     microblogs_ = std::make_unique<MicroblogStore>(*db_);
     codeGrant_ = std::make_unique<CodeGrantMicroblog>(*microblogs_);
     signed_ = std::make_unique<SignedMicroblog>(*microblogs_);
-    devEndpoints_ = std::make_unique<DevEndpoints>(*chat_, *microblogs_, [this] {
+    reports_ = std::make_unique<ReportLog>(*db_);
+    devEndpoints_ = std::make_unique<DevEndpoints>(*chat_, *microblogs_, *reports_, [this] {
         chat_->reset();
         seeder_->reseed();
     });

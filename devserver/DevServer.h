@@ -19,6 +19,7 @@ class HttpFrontend;
 class ImageHost;
 class ImageStore;
 class MicroblogStore;
+class ReportLog;
 class Seeder;
 class SignedMicroblog;
 class WebHost;
@@ -74,6 +75,7 @@ private:
     std::unique_ptr<WebHost> webHost_;
     std::unique_ptr<ImageHost> imageHost_;
     std::unique_ptr<MicroblogStore> microblogs_;
+    std::unique_ptr<ReportLog> reports_;
     std::unique_ptr<CodeGrantMicroblog> codeGrant_;
     std::unique_ptr<SignedMicroblog> signed_;
     std::unique_ptr<Seeder> seeder_;

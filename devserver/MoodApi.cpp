@@ -46,7 +46,7 @@ ApiResult MoodApi::post(const ApiRequest &request)
     if (content.isEmpty())
         return ApiResult::failure(s("至少说点什么吧！"));
     if (content.size() > kMaxMood)
-        return ApiResult::failure(s("心情不能超过140字"));
+        return ApiResult::failure(s("心情不能超过260字"));
     const auto isremark = request.text(s("isremark")).isEmpty() ? std::optional<qint64>(0)
                                                                 : request.integer(s("isremark"));
     if (!isremark || (*isremark != 0 && *isremark != 1))
@@ -101,7 +101,24 @@ ApiResult MoodApi::remove(const ApiRequest &request)
     ctx_.db.exec(s("DELETE FROM moods WHERE moodid = ?"), {moodid});
     ctx_.db.exec(s("DELETE FROM remarks WHERE kind = 'mood' AND target = ?"), {moodid});
     ctx_.feeds.forgetMood(moodid);
+    restoreSignature(row->integer(s("uid")), row->text(s("content")));
     return ApiResult::success(s("心情已删除"));
+}
+
+// Posting a mood makes it the user's signature, so the signature is the newest
+// mood's text. When it still shows the deleted mood, it falls back to the
+// newest remaining mood (the same text when a copy of it remains), or to
+// nothing when none does. A signature that shows another text stays.
+void MoodApi::restoreSignature(qint64 uid, const QString &deletedContent)
+{
+    const Row user = ctx_.db.row(s("SELECT mood FROM users WHERE uid = ?"), {uid});
+    if (user.text(s("mood")) != deletedContent)
+        return;
+    const Row newest = ctx_.db.row(
+        s("SELECT content FROM moods WHERE uid = ? ORDER BY time DESC, moodid DESC LIMIT 1"),
+        {uid});
+    ctx_.db.exec(s("UPDATE users SET mood = ? WHERE uid = ?"), {newest.text(s("content")), uid});
+    ctx_.feeds.profileChanged(uid);
 }
 
 ApiResult MoodApi::removeComment(const ApiRequest &request)

@@ -9,7 +9,9 @@ namespace nuvora::devserver {
 
 class MoodApi {
 public:
-    static constexpr int kMaxMood = 140;
+    // In UTF-16 units. The client keeps moods to 160; the server takes more, so
+    // that the client alone decides the limit its users see.
+    static constexpr int kMaxMood = 260;
 
     explicit MoodApi(ServerContext context) : ctx_(context), remarks_(context) {}
     void install(ApiServer &api);
@@ -22,6 +24,7 @@ private:
     ApiResult removeComment(const ApiRequest &request);
 
     std::optional<Row> mood(const ApiRequest &request, ApiResult *failure);
+    void restoreSignature(qint64 uid, const QString &deletedContent);
 
     ServerContext ctx_;
     Remarks remarks_;

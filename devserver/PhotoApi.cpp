@@ -14,7 +14,9 @@ QString s(const char *text)
     return QString::fromUtf8(text);
 }
 
-constexpr int kMaxCaption = 140;
+// In UTF-16 units. The client keeps captions to 140; the server takes more, so
+// that the client alone decides the limit its users see.
+constexpr int kMaxCaption = 260;
 
 } // namespace
 
@@ -65,7 +67,7 @@ ApiResult PhotoApi::upload(const ApiRequest &request)
 {
     const QString caption = request.text(s("text")).trimmed();
     if (caption.size() > kMaxCaption)
-        return ApiResult::failure(s("照片描述不能超过140字"));
+        return ApiResult::failure(s("照片描述不能超过260字"));
     const auto isremark = request.text(s("isremark")).isEmpty() ? std::optional<qint64>(0)
                                                                 : request.integer(s("isremark"));
     if (!isremark || (*isremark != 0 && *isremark != 1))

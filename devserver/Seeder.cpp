@@ -6,6 +6,7 @@
 #include "FeedLog.h"
 #include "ImageStore.h"
 #include "Passwords.h"
+#include "PhotoMoodCases.h"
 #include "SeedCases.h"
 
 #include <QDate>
@@ -299,6 +300,9 @@ void Seeder::seed()
     base.now = now;
     base.today = today;
     SeedCases(db_, images_, base).seed();
+    PhotoMoodCases(db_, images_, base, [&addEvent](const FeedEvent &event) {
+        addEvent(event);
+    }).seed();
 
     // Follows: the demo account follows a dozen people and has fans of its own.
     auto follow = [&](qint64 uid, qint64 fuid, bool remind) {

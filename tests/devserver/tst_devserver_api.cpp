@@ -405,6 +405,37 @@ private slots:
         QVERIFY2(isChinese(reply.message()), qPrintable(reply.message()));
     }
 
+    void captionsAndMoodsTakeUpTo260Utf16Units()
+    {
+        ApiTestClient client(server_.webHost());
+        QVERIFY(client.signIn(QStringLiteral("user61@nuvora.cn"), QStringLiteral("password61")));
+        // 130 emoji are 130 characters but 260 UTF-16 units: the most the server takes,
+        // past the client's own limits; one more character is refused.
+        const QString most = QString::fromUtf8("🍺").repeated(130);
+        const QString over = most + QStringLiteral("啊");
+
+        QCOMPARE(
+            client.call(QStringLiteral("my_mood_post.php"), {{QStringLiteral("content"), most}})
+                .status(),
+            1);
+        QCOMPARE(str(client.call(QStringLiteral("my_userinfo.php"))["user"]["mood"]), most);
+        const ApiReply longMood =
+            client.call(QStringLiteral("my_mood_post.php"), {{QStringLiteral("content"), over}});
+        QCOMPARE(longMood.status(), 0);
+        QVERIFY(isChinese(longMood.message()));
+
+        const ApiReply photo =
+            client.upload(QStringLiteral("my_photo_upload.php"), {{QStringLiteral("text"), most}},
+                          QStringLiteral("img"), jpeg(32, 32));
+        QCOMPARE(photo.status(), 1);
+        QCOMPARE(str(photo["photo"]["text"]), most);
+        const ApiReply longCaption =
+            client.upload(QStringLiteral("my_photo_upload.php"), {{QStringLiteral("text"), over}},
+                          QStringLiteral("img"), jpeg(32, 32));
+        QCOMPARE(longCaption.status(), 0);
+        QVERIFY(isChinese(longCaption.message()));
+    }
+
     void oversizedBodyIs413()
     {
         ApiTestClient client = signedInDemo();

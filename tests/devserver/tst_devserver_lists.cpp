@@ -1,9 +1,11 @@
 // End-to-end tests of the stand-in's lists and what users do to each other:
 // nearby ordering and filters, search, paging and cursors, party sign-up,
-// comments that remind their addressee, and the feed counters.
+// comments that remind their addressee, the feed counters, moods' deletion
+// and reports.
 
 #include "ApiTestClient.h"
 #include "DevServerProcess.h"
+#include "PhotoMoodCases.h"
 
 #include <QSet>
 #include <QtTest>
@@ -11,6 +13,7 @@
 #include <numbers>
 
 namespace json = nuvora::json;
+using nuvora::devserver::PhotoMoodCases;
 
 namespace {
 
@@ -450,7 +453,7 @@ private slots:
         const ApiReply album = other.call(
             QStringLiteral("photo.php"),
             {{QStringLiteral("uid"), myId}, {QStringLiteral("page"), QStringLiteral("1")}});
-        QCOMPARE(album["photos"].asArray().size(), size_t(3));
+        QCOMPARE(album["photos"].asArray().size(), size_t(18));
         const QString pid = str(album["photos"].asArray().front()["pid"]);
         me.call(QStringLiteral("my_feed_remind.php"),
                 {{QStringLiteral("feedid"), QStringLiteral("0")}});
@@ -487,6 +490,81 @@ private slots:
             1);
         QVERIFY(me.call(QStringLiteral("photo_show.php"), {{QStringLiteral("pid"), pid}}).status()
                 != 1);
+    }
+
+    void deletingAMoodRestoresTheSignature()
+    {
+        // This user has no mood yet; the signature follows the newest remaining one.
+        ApiTestClient me = user(QStringLiteral("user68@nuvora.cn"), QStringLiteral("password68"));
+        auto post = [&me](const QString &content) {
+            me.call(QStringLiteral("my_mood_post.php"), {{QStringLiteral("content"), content}});
+            return str(me.call(QStringLiteral("my_feed_me.php"),
+                               {{QStringLiteral("feedid"), QStringLiteral("0")}})["feeds"]
+                           .asArray()
+                           .front()["mood"]["moodid"]);
+        };
+        auto remove = [&me](const QString &moodid) {
+            return me.call(QStringLiteral("my_mood_del.php"), {{QStringLiteral("mid"), moodid}})
+                .status();
+        };
+        auto signature = [&me] {
+            return str(me.call(QStringLiteral("my_userinfo.php"))["user"]["mood"]);
+        };
+        // Likely posted within one second: the newest is still the one posted last.
+        const QString first = post(QStringLiteral("第一条"));
+        const QString second = post(QStringLiteral("第二条"));
+        const QString third = post(QStringLiteral("第三条"));
+        QCOMPARE(signature(), QStringLiteral("第三条"));
+
+        QCOMPARE(remove(first), 1);
+        QCOMPARE(signature(), QStringLiteral("第三条"));
+        QCOMPARE(remove(third), 1);
+        QCOMPARE(signature(), QStringLiteral("第二条"));
+        QCOMPARE(remove(second), 1);
+        QCOMPARE(signature(), QString());
+    }
+
+    void reportsReachTheTestEndpoint()
+    {
+        ApiTestClient reporter =
+            user(QStringLiteral("user52@nuvora.cn"), QStringLiteral("password52"));
+        const qint64 reporterId =
+            reporter.call(QStringLiteral("my_userinfo.php"))["user"]["uid"].toInteger();
+        // A mood comment, reported as the client reports it, then a photo.
+        const QString mrid = str(
+            reporter
+                .call(QStringLiteral("mood_remark.php"),
+                      {{QStringLiteral("mid"), QString::number(PhotoMoodCases::kManyCommentsMood)},
+                       {QStringLiteral("page"), QStringLiteral("1")}})["moodremarks"]
+                .asArray()
+                .front()["mrid"]);
+        const QString pid = QString::number(PhotoMoodCases::kClosedPhoto);
+        for (const auto &[type, id, content] :
+             {std::tuple(QStringLiteral("moodremark"), mrid, QStringLiteral("广告 & 骚扰")),
+              std::tuple(QStringLiteral("photo"), pid, QStringLiteral("不雅图片 100%2"))}) {
+            QCOMPARE(reporter
+                         .call(QStringLiteral("jubao.php"), {{QStringLiteral("type"), type},
+                                                             {QStringLiteral("id"), id},
+                                                             {QStringLiteral("content"), content}})
+                         .status(),
+                     1);
+        }
+
+        // Newest last, each with what the reporter sent.
+        const json::Array reports =
+            reporter.get(QStringLiteral("/dev/reports"))["reports"].asArray();
+        QVERIFY(reports.size() >= 2);
+        const json::Value &comment = reports.at(reports.size() - 2);
+        const json::Value &photo = reports.back();
+        QCOMPARE(str(comment["type"]), QStringLiteral("moodremark"));
+        QCOMPARE(str(comment["id"]), mrid);
+        QCOMPARE(str(comment["content"]), QStringLiteral("广告 & 骚扰"));
+        QCOMPARE(comment["uid"].toInteger(), reporterId);
+        QVERIFY(QDateTime::fromString(str(comment["time"]), QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                    .isValid());
+        QCOMPARE(str(photo["type"]), QStringLiteral("photo"));
+        QCOMPARE(str(photo["id"]), pid);
+        QCOMPARE(str(photo["content"]), QStringLiteral("不雅图片 100%2"));
     }
 };
 

@@ -1,10 +1,12 @@
 // The seed's edge cases, read through the scripts the client's screens call:
 // photo counts and shapes, long and empty texts and a second region for the
-// people screens; clubs and parties at the limits of their lists and detail
-// pages. Each test fails when its group of cases goes missing.
+// people screens; the albums, comment threads and moods of the photo and mood
+// screens; clubs and parties at the limits of their lists and detail pages.
+// Each test fails when its group of cases goes missing.
 
 #include "ApiTestClient.h"
 #include "DevServerProcess.h"
+#include "PhotoMoodCases.h"
 #include "SeedCases.h"
 
 #include <QImage>
@@ -13,6 +15,7 @@
 #include <algorithm>
 
 namespace json = nuvora::json;
+using nuvora::devserver::PhotoMoodCases;
 using nuvora::devserver::SeedCases;
 
 namespace {
@@ -26,6 +29,10 @@ QString dec(qint64 value)
 {
     return QString::number(value);
 }
+
+// Characters that encoders and text views get wrong; the seed's captions,
+// moods and comments hold each of them.
+const char *const kAwkwardPieces[] = {"&", "+", "%2", "🍺😀", "\n", "<img src="};
 
 QDateTime serverTime(const json::Value &value)
 {
@@ -73,6 +80,56 @@ private:
         return client.call(script, params + ApiTestClient::Params{{"page", dec(page)}})[key]
             .asArray()
             .size();
+    }
+
+    // Every entry of a feed script, following the "feedid" cursor to the end.
+    static json::Array allFeedEntries(ApiTestClient &client, const QString &script,
+                                      const ApiTestClient::Params &params)
+    {
+        json::Array all;
+        QString cursor = QStringLiteral("0");
+        for (int round = 0; round < 50; ++round) {
+            const ApiReply reply =
+                client.call(script, params + ApiTestClient::Params{{"feedid", cursor}});
+            const json::Array &feeds = reply["feeds"].asArray();
+            if (reply.status() != 1 || feeds.empty())
+                break;
+            all.insert(all.end(), feeds.begin(), feeds.end());
+            cursor = str(feeds.back()["feed"]["feedid"]);
+        }
+        return all;
+    }
+
+    // The moods of a user's timeline by id.
+    static QHash<qint64, json::Value> moodsOf(ApiTestClient &client, qint64 uid)
+    {
+        QHash<qint64, json::Value> moods;
+        for (const json::Value &entry :
+             allFeedEntries(client, "home_feed.php", {{"uid", dec(uid)}}))
+            if (str(entry["feed"]["type"]) == QStringLiteral("mood"))
+                moods.insert(entry["mood"]["moodid"].toInteger(), entry["mood"]);
+        return moods;
+    }
+
+    // A thread of comments: at least one reply names the comment it answers
+    // and starts as the client writes replies, "回复<nickname>: ".
+    static void verifyReplies(const json::Array &comments, const char *idKey)
+    {
+        QHash<QString, QString> nicknames;
+        for (const json::Value &comment : comments)
+            nicknames.insert(str(comment[idKey]), str(comment["nickname"]));
+        int replies = 0;
+        for (const json::Value &comment : comments) {
+            if (str(comment["reply"]) == QStringLiteral("0"))
+                continue;
+            QVERIFY(nicknames.contains(str(comment["reply"])));
+            QVERIFY(
+                str(comment["content"])
+                    .startsWith(
+                        QStringLiteral("回复%1: ").arg(nicknames.value(str(comment["reply"])))));
+            ++replies;
+        }
+        QVERIFY(replies > 0);
     }
 
     QSize imageSize(ApiTestClient &client, const QString &url)
@@ -148,6 +205,109 @@ private slots:
         }
         QVERIFY(movedAway);
         QVERIFY(search(SeedCases::kGuangdong, 0).size() > city.size());
+    }
+
+    void photoScreensHaveTheirEdgeCases()
+    {
+        ApiTestClient client = demo();
+        const QString me = str(client.call("my_userinfo.php")["user"]["uid"]);
+        auto show = [&client](qint64 pid) {
+            return client.call("photo_show.php", {{"pid", dec(pid)}})["photo"];
+        };
+
+        // The demo account's album over three pages, in every shape the viewer meets.
+        const json::Array album = allPages(client, "photo.php", {{"uid", me}}, "photos");
+        QVERIFY(album.size() >= 40);
+        QSet<QString> shapes;
+        QStringList captions;
+        for (const json::Value &photo : album) {
+            const QSize size = imageSize(client, str(photo["img"]));
+            QVERIFY(size.isValid());
+            if (size.width() == size.height())
+                shapes << QStringLiteral("square");
+            else if (qMax(size.width(), size.height()) >= 3000
+                     && qMin(size.width(), size.height()) > 600)
+                shapes << QStringLiteral("huge");
+            else
+                shapes << QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+            captions << str(photo["text"]);
+        }
+        QCOMPARE(shapes,
+                 (QSet<QString>{"square", "huge", "900x1600", "1600x900", "600x3000", "3000x600"}));
+
+        // Threads: a long one with replies over several pages, one and two comments.
+        QVERIFY(show(PhotoMoodCases::kManyCommentsPhoto)["remarkcount"].toInteger() >= 35);
+        const json::Array thread =
+            allPages(client, "photo_remark.php", {{"pid", dec(PhotoMoodCases::kManyCommentsPhoto)}},
+                     "photoremarks");
+        QVERIFY(thread.size() >= 35);
+        verifyReplies(thread, "prid");
+        for (const auto &[pid, count] : {std::pair(PhotoMoodCases::kOneCommentPhoto, 1),
+                                         std::pair(PhotoMoodCases::kTwoCommentsPhoto, 2)}) {
+            QCOMPARE(show(pid)["remarkcount"].toInteger(), count);
+            QCOMPARE(
+                allPages(client, "photo_remark.php", {{"pid", dec(pid)}}, "photoremarks").size(),
+                size_t(count));
+        }
+
+        // Closed photos refuse others' comments; liked ones are liked for the demo account only.
+        ApiTestClient other(server_.webHost());
+        QVERIFY(other.signIn(QStringLiteral("user30@nuvora.cn"), QStringLiteral("password30")));
+        QCOMPARE(show(PhotoMoodCases::kClosedPhoto)["isremark"].toInteger(), 1);
+        QCOMPARE(show(PhotoMoodCases::kOtherClosedPhoto)["isremark"].toInteger(), 1);
+        QVERIFY(other
+                    .call("photo_remark_post.php", {{"pid", dec(PhotoMoodCases::kClosedPhoto)},
+                                                    {"reply", "0"},
+                                                    {"content", "x"}})
+                    .status()
+                != 1);
+        for (qint64 pid : {PhotoMoodCases::kLikedOwnPhoto, PhotoMoodCases::kOtherLikedPhoto}) {
+            QCOMPARE(show(pid)["iszan"].toInteger(), 1);
+            QCOMPARE(other.call("photo_show.php", {{"pid", dec(pid)}})["iszan"].toInteger(), 0);
+        }
+
+        // Someone else's album, and texts that survive the trip unchanged.
+        const json::Array theirs =
+            allPages(client, "photo.php", {{"uid", dec(PhotoMoodCases::kAlbumUser)}}, "photos");
+        QVERIFY(theirs.size() >= 3);
+        for (const json::Value &photo : theirs)
+            captions << str(photo["text"]);
+        for (const json::Value &comment : thread)
+            captions << str(comment["content"]);
+        for (const char *piece : kAwkwardPieces)
+            QVERIFY2(std::any_of(captions.cbegin(), captions.cend(),
+                                 [piece](const QString &text) {
+                                     return text.contains(QString::fromUtf8(piece));
+                                 }),
+                     piece);
+        QCOMPARE(str(show(PhotoMoodCases::kLongCaptionPhoto)["text"]).size(), 140);
+    }
+
+    void moodScreensHaveTheirEdgeCases()
+    {
+        ApiTestClient client = demo();
+        const qint64 me = client.call("my_userinfo.php")["user"]["uid"].toInteger();
+        const QHash<qint64, json::Value> moods = moodsOf(client, me);
+
+        const json::Value &busy = moods.value(PhotoMoodCases::kManyCommentsMood);
+        QVERIFY(busy["remarkcount"].toInteger() >= 20);
+        const json::Array thread =
+            allPages(client, "mood_remark.php", {{"mid", dec(PhotoMoodCases::kManyCommentsMood)}},
+                     "moodremarks");
+        QVERIFY(thread.size() >= 20);
+        verifyReplies(thread, "mrid");
+
+        QCOMPARE(str(moods.value(PhotoMoodCases::kLongMood)["content"]).size(), 160);
+        const QString markup = str(moods.value(PhotoMoodCases::kMarkupMood)["content"]);
+        for (const char *piece : kAwkwardPieces)
+            QVERIFY2(markup.contains(QString::fromUtf8(piece)), piece);
+
+        // Closed moods, the demo account's and someone else's.
+        QCOMPARE(moods.value(PhotoMoodCases::kClosedMood)["isremark"].toInteger(), 1);
+        QCOMPARE(moodsOf(client, PhotoMoodCases::kAlbumUser)
+                     .value(PhotoMoodCases::kOtherClosedMood)["isremark"]
+                     .toInteger(),
+                 1);
     }
 
     void clubScreensHaveTheirEdgeCases()
