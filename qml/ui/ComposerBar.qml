@@ -126,7 +126,7 @@ Item {
             anchors.rightMargin: 6
             anchors.verticalCenter: parent.verticalCenter
             visible: composerBar.composer.layout.emojiButtonVisible
-            width: visible ? 52 : 0
+            width: composerBar.composer.layout.emojiButtonVisible ? 52 : 0
             height: 31
             radius: 4
             color: sendTap.pressed ? Theme.accentViolet : Theme.accent
