@@ -11,6 +11,9 @@
 #include "model/User.h"
 #include "platform/AppContext.h"
 #include "platform/NavigationController.h"
+#include "screens/feed/ActivityListViewController.h"
+#include "screens/feed/NotifyCenterViewController.h"
+#include "screens/feed/UserActivityListViewController.h"
 #include "screens/messaging/ChatLogViewController.h"
 #include "screens/messaging/ChatViewController.h"
 #include "screens/messaging/MessageBoxViewController.h"
@@ -103,6 +106,8 @@ void AppRouter::closeRegionChoice()
 ViewController *AppRouter::makeHubSectionScreen(HubSection section)
 {
     switch (section) {
+    case HubSection::Activity:
+        return new ActivityListViewController(context_);
     case HubSection::FindFriends:
         return new UserListViewController(context_);
     case HubSection::Clubs:
@@ -117,6 +122,11 @@ ViewController *AppRouter::makeHubSectionScreen(HubSection section)
 }
 
 void AppRouter::openReminderList()
+{
+    push(new NotifyCenterViewController(context_));
+}
+
+void AppRouter::openActivityPublic()
 {
 }
 
@@ -157,8 +167,9 @@ void AppRouter::openUserInfo(const User &user)
 
 // The timeline, the friend and favourite lists, the albums and the photo comments come
 // with the feed, relationship and photo screens.
-void AppRouter::openUserTimeLine(const User &)
+void AppRouter::openUserTimeLine(const User &user)
 {
+    push(new UserActivityListViewController(context_, user));
 }
 
 void AppRouter::openUserFriendList(const User &)

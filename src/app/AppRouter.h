@@ -25,6 +25,7 @@ public:
     void closeRegionChoice() override;
     ViewController *makeHubSectionScreen(HubSection section) override;
     void openReminderList() override;
+    void openActivityPublic() override;
     void openUserHome(const User &user) override;
     void openChat(const User &user) override;
     void openPhotoViewer(const QStringList &addresses, int index) override;

@@ -3,6 +3,7 @@
 // for the records that rows hold inside theirs (a feed entry's `user` and `picture`); the
 // records themselves know nothing of QML.
 
+#include "model/Activity.h"
 #include "model/Club.h"
 #include "model/Comment.h"
 #include "model/Mood.h"
@@ -46,4 +47,10 @@ struct CommentForeign {
     Q_GADGET
     QML_FOREIGN(Comment)
     QML_VALUE_TYPE(comment)
+};
+
+struct ActivityForeign {
+    Q_GADGET
+    QML_FOREIGN(Activity)
+    QML_VALUE_TYPE(activity)
 };

@@ -124,8 +124,13 @@ void PagedQuery::apply(const json::Value &reply, bool firstPage, int sentPage,
     if (request_.paging == Paging::ByPage) {
         page_ = sentPage;
     } else {
-        const QString next =
-            !elements.empty() && request_.cursorOf ? request_.cursorOf(elements.back()) : QString();
+        // The last element that names a cursor, whether or not it became a row: a page
+        // of kinds the screen does not show still moves the list on.
+        QString next;
+        for (auto it = elements.rbegin(); request_.cursorOf && it != elements.rend(); ++it) {
+            if (it->isObject() && !(next = request_.cursorOf(*it)).isEmpty())
+                break;
+        }
         if (firstPage)
             cursor_ = kFirstCursor;
         // A cursor that does not move would ask for the same page for ever.

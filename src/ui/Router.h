@@ -46,6 +46,8 @@ public:
     // The hub keeps it between visits.
     virtual ViewController *makeHubSectionScreen(HubSection section) = 0;
     virtual void openReminderList() = 0;
+    // The screen publishing a mood or a photo to the feed.
+    virtual void openActivityPublic() = 0;
 
     // People.
     virtual void openUserHome(const User &user) = 0;

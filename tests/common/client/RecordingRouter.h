@@ -20,6 +20,7 @@ public:
     void closeRegionChoice() override { record(QStringLiteral("closeRegionChoice")); }
     ViewController *makeHubSectionScreen(HubSection section) override;
     void openReminderList() override { record(QStringLiteral("reminderList")); }
+    void openActivityPublic() override { record(QStringLiteral("activityPublic")); }
     void openUserHome(const User &user) override;
     void openChat(const User &user) override;
     void openPhotoViewer(const QStringList &addresses, int index) override;

@@ -1,0 +1,77 @@
+import QtQuick
+import Nuvora
+
+// One entry of a feed or a timeline: the avatar and name of who acted, how long ago and
+// how far away, the line telling what happened and, for a photo, the photo below it.
+Item {
+    id: cell
+
+    required property activity activity
+    required property string content
+    required property bool showsPicture
+    required property FeedListViewController list
+
+    height: panel.height + 10
+    Accessible.role: Accessible.ListItem
+    Accessible.name: cell.activity.user.nickname + ": " + cell.content
+
+    ItemPanel {
+        id: panel
+        y: 5
+        height: contentText.y + contentText.height
+                + (cell.showsPicture ? photo.height + 4 : 0) + 15
+    }
+
+    ExclusiveTap {
+        onTapped: cell.list.selectEntry(cell.activity.feedid)
+    }
+
+    AvatarImage {
+        x: 18
+        y: 14
+        width: 40
+        height: 40
+        address: cell.activity.user.avatar
+        accessibleName: cell.activity.user.nickname + "的主页"
+        onTapped: cell.list.avatarTapped(cell.activity.feedid)
+    }
+    PlainText {
+        x: 66
+        y: 12
+        width: 236
+        text: cell.activity.user.nickname
+        color: Theme.accentCyan
+        font.pixelSize: 13
+        font.bold: true
+        elide: Text.ElideRight
+    }
+    PlainText {
+        x: 66
+        y: 12
+        width: 236
+        horizontalAlignment: Text.AlignRight
+        text: cell.list.age(cell.activity.time) + ",距离" + cell.activity.distance
+        color: Theme.textDim
+        font.pixelSize: 11
+    }
+    PlainText {
+        id: contentText
+        x: 66
+        y: 34
+        width: 236
+        text: cell.content
+        font.pixelSize: 12
+        wrapMode: Text.Wrap
+    }
+    WebImage {
+        id: photo
+        x: 66
+        y: contentText.y + contentText.height + 4
+        width: 236
+        height: 120
+        visible: cell.showsPicture
+        url: cell.showsPicture ? cell.activity.picture.img_big : ""
+        placeholder: Theme.image("placeholder-100-75.png")
+        fillMode: WebImage.PreserveAspectCrop
+    }
+}
