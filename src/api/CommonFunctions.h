@@ -1,7 +1,6 @@
 #pragma once
 // Small shared helpers: the client identification, the e-mail check, date
-// re-formatting, relative time labels, image scaling and
-// encoding.
+// re-formatting, relative time labels, image scaling and JPEG encoding.
 
 #include <QDateTime>
 #include <QImage>
