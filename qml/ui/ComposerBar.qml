@@ -33,33 +33,11 @@ Item {
             opacity: 0.5
         }
 
-        Item {
+        EmojiSwitchButton {
             id: switchButton
-            objectName: composerBar.composer.layout.emojiButtonVisible ? "emojiButton"
-                                                                        : "keyboardButton"
             x: 4
-            width: 36
             height: parent.height
-            Accessible.role: Accessible.Button
-            Accessible.name: composerBar.composer.layout.emojiButtonVisible ? "表情" : "键盘"
-            Accessible.onPressAction: switchButton.activate()
-
-            function activate(): void {
-                if (composerBar.composer.layout.emojiButtonVisible)
-                    composerBar.composer.pickEmoji()
-                else
-                    composerBar.composer.switchToKeyboard()
-            }
-
-            Image {
-                anchors.centerIn: parent
-                source: Theme.image(composerBar.composer.layout.emojiButtonVisible
-                                    ? "chat-emoji.png" : "chat-keyboard.png")
-                Accessible.ignored: true
-            }
-            ExclusiveTap {
-                onTapped: switchButton.activate()
-            }
+            composer: composerBar.composer
         }
 
         // In reply mode: whom the text answers; a tap leaves reply mode.
@@ -147,15 +125,8 @@ Item {
         }
     }
 
-    // Made on first use, as the composer makes its emoji keyboard.
-    Loader {
-        id: emojiKeyboard
-        objectName: "emojiKeyboard"
-        y: composerBar.composer.layout.emojiKeyboardY
-
-        Behavior on y {
-            NumberAnimation { duration: composerBar.composer.layout.animationMs }
-        }
+    EmojiKeyboardLoader {
+        composer: composerBar.composer
     }
 
     Connections {
@@ -166,10 +137,6 @@ Item {
         }
         function onInputResignRequested(): void {
             field.focus = false
-        }
-        function onEmojiViewChanged(): void {
-            emojiKeyboard.setSource("qrc:/Nuvora/qml/ui/EmojiKeyboard.qml",
-                                    { emojiView: composerBar.composer.emojiView })
         }
     }
 }

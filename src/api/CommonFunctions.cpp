@@ -4,6 +4,7 @@
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
+#include <QBuffer>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -80,6 +81,16 @@ QString intervalSinceNow(const QString &text, const QString &formatter, const QD
 QImage scaleImage(const QImage &image, const QSize &size)
 {
     return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QByteArray jpegData(const QImage &image, int quality)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (image.isNull() || !image.save(&buffer, "JPEG", quality))
+        bytes.clear();
+    return bytes;
 }
 
 } // namespace CommonFunctions

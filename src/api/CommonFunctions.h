@@ -1,6 +1,6 @@
 #pragma once
 // Small shared helpers: the client identification, the e-mail check, date
-// re-formatting, relative time labels and image scaling.
+// re-formatting, relative time labels, image scaling and JPEG encoding.
 
 #include <QDateTime>
 #include <QImage>
@@ -34,5 +34,8 @@ QString intervalSinceNow(const QString &text, const QString &formatter,
 
 // The image drawn into exactly `size`, aspect ratio not kept.
 QImage scaleImage(const QImage &image, const QSize &size);
+
+// The image as JPEG bytes of that quality (0 to 100); empty when it cannot be encoded.
+QByteArray jpegData(const QImage &image, int quality);
 
 } // namespace CommonFunctions

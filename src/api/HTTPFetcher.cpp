@@ -52,9 +52,27 @@ void HTTPFetcher::start()
     connect(reply_, &QNetworkReply::metaDataChanged, this, &HTTPFetcher::onMetaDataChanged);
     connect(reply_, &QNetworkReply::readyRead, this, &HTTPFetcher::onReadyRead);
     connect(reply_, &QNetworkReply::finished, this, &HTTPFetcher::onFinished);
+    connect(reply_, &QNetworkReply::uploadProgress, this, &HTTPFetcher::onUploadProgress);
+    startTimeout();
+}
+
+void HTTPFetcher::startTimeout()
+{
     const double seconds =
         timeoutInterval_ > 0 ? timeoutInterval_ : context_.network().defaultTimeout();
     timeoutTimer_->start(std::chrono::milliseconds(qint64(seconds * 1000)));
+}
+
+void HTTPFetcher::onUploadProgress(qint64 sent, qint64 total)
+{
+    if (sent <= bytesSent_)
+        return;
+    bytesSent_ = sent;
+    if (timesOutOnlyWhenStalled_)
+        startTimeout();
+    // Qt reports a body-less request as 0 of 0.
+    if (total > 0)
+        emit uploadProgress(sent, total);
 }
 
 void HTTPFetcher::cancel()

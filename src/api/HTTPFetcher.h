@@ -49,6 +49,10 @@ public:
     double timeoutInterval() const { return timeoutInterval_; }
     void setTimeoutInterval(double seconds) { timeoutInterval_ = seconds; }
 
+signals:
+    // Bytes of the request body handed to the network so far, of `total`.
+    void uploadProgress(qint64 sent, qint64 total);
+
 protected:
     // `receiver` guards the callback: it never runs once the receiver is gone.
     HTTPFetcher(AppContext &context, QNetworkRequest request, QByteArray method, QByteArray body,
@@ -65,11 +69,17 @@ protected:
     void setMessage(const QString &message) { message_ = message; }
     // Asks for gzip and inflates the body here, with the size cap.
     void setDecodesGzip();
+    // The time-out counts only time in which the body makes no progress: a large body on
+    // a slow uplink is not given up while it still moves (the server would store it, and
+    // a retry would store it twice).
+    void setTimesOutOnlyWhenStalled() { timesOutOnlyWhenStalled_ = true; }
 
 private:
     void onMetaDataChanged();
     void onReadyRead();
     void onFinished();
+    void onUploadProgress(qint64 sent, qint64 total);
+    void startTimeout();
     void fail();
     void close();
     bool appendBody(const QByteArray &bytes);
@@ -90,6 +100,8 @@ private:
     QString message_;
     double timeoutInterval_ = 0;
     bool decodesGzip_ = false;
+    bool timesOutOnlyWhenStalled_ = false;
+    qint64 bytesSent_ = 0;
     bool started_ = false;
     bool closed_ = false;
 };

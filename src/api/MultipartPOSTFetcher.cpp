@@ -35,6 +35,7 @@ MultipartPOSTFetcher::MultipartPOSTFetcher(AppContext &context, const QString &u
 {
     QNetworkRequest &request = mutableRequest();
     setDecodesGzip();
+    setTimesOutOnlyWhenStalled();
     request.setRawHeader("Connection", "keep-alive");
     addSessionHeaders(context, request);
     request.setRawHeader("Content-Type", "multipart/form-data; boundary=" + boundary);

@@ -24,8 +24,12 @@
 #include "screens/people/UserSearchResultsViewController.h"
 #include "screens/people/UserSearchViewController.h"
 #include "screens/photos/AlbumsViewController.h"
+#include "screens/photos/MoodCommentCommitViewController.h"
 #include "screens/photos/MoodCommentViewController.h"
+#include "screens/photos/MoodPostViewController.h"
+#include "screens/photos/PictureCommentCommitViewController.h"
 #include "screens/photos/PictureCommentViewController.h"
+#include "screens/photos/PictureUploadViewController.h"
 #include "screens/venues/BLKMapViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
 #include "screens/venues/ClubListViewController.h"
@@ -192,10 +196,12 @@ void AppRouter::openPictureComment(const User &user, const Picture &picture)
 
 void AppRouter::openPictureUpload()
 {
+    push(new PictureUploadViewController(context_));
 }
 
-void AppRouter::openPictureCommentForm(const User &, const Picture &)
+void AppRouter::openPictureCommentForm(const User &owner, const Picture &picture)
 {
+    push(new PictureCommentCommitViewController(context_, owner, picture));
 }
 
 void AppRouter::openMoodComment(const User &owner, const Mood &mood)
@@ -203,12 +209,14 @@ void AppRouter::openMoodComment(const User &owner, const Mood &mood)
     push(new MoodCommentViewController(context_, owner, mood));
 }
 
-void AppRouter::openMoodCommentForm(const User &, const Mood &)
+void AppRouter::openMoodCommentForm(const User &owner, const Mood &mood)
 {
+    push(new MoodCommentCommitViewController(context_, owner, mood));
 }
 
 void AppRouter::openMoodPost()
 {
+    push(new MoodPostViewController(context_));
 }
 
 void AppRouter::openPartyWithId(int partyId)

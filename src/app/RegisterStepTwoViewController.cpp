@@ -3,24 +3,8 @@
 #include "api/CommonFunctions.h"
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
+#include "ui/PhotoSourceSheet.h"
 #include "ui/Router.h"
-
-#include <QBuffer>
-
-namespace {
-constexpr int kCameraIndex = 0;
-constexpr int kLibraryIndex = 1;
-
-QByteArray jpegOf(const QImage &image, int quality)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "JPEG", quality))
-        bytes.clear();
-    return bytes;
-}
-} // namespace
 
 RegisterStepTwoViewController::RegisterStepTwoViewController(AppContext &context, QObject *parent)
     : ViewController(context, parent), imagePicker_(new ImagePicker(this))
@@ -38,17 +22,11 @@ void RegisterStepTwoViewController::viewDidLoad()
 
 void RegisterStepTwoViewController::pickAvatar()
 {
-    context().alerts().showActionSheet(
-        kSheetTitle, kCancelButton, QString(), {kCameraButton, kLibraryButton}, this,
-        [this](int index) { actionSheetClickedButtonAtIndex(index); });
-}
-
-void RegisterStepTwoViewController::actionSheetClickedButtonAtIndex(int buttonIndex)
-{
-    if (buttonIndex == kCameraIndex)
-        imagePicker_->present(ImagePicker::SourceType::Camera, true);
-    else if (buttonIndex == kLibraryIndex)
-        imagePicker_->present(ImagePicker::SourceType::PhotoLibrary, true);
+    PhotoSourceSheet::show(context().alerts(), kSheetTitle, this,
+                           [this](std::optional<ImagePicker::SourceType> source) {
+                               if (source)
+                                   imagePicker_->present(*source, true);
+                           });
 }
 
 QSize RegisterStepTwoViewController::avatarSize(const QSize &picked)
@@ -68,7 +46,7 @@ void RegisterStepTwoViewController::imagePickerControllerDidFinishPickingImage(c
         return;
     const QSize size = avatarSize(image.size());
     const QImage scaled = size == image.size() ? image : CommonFunctions::scaleImage(image, size);
-    const QByteArray data = jpegOf(scaled, kJpegQuality);
+    const QByteArray data = CommonFunctions::jpegData(scaled, kJpegQuality);
     if (data.isEmpty())
         return;
     imageData_ = data;

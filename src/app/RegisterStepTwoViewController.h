@@ -19,9 +19,6 @@ class RegisterStepTwoViewController : public ViewController {
     Q_PROPERTY(bool hasAvatar READ hasAvatar NOTIFY imageDataChanged)
 public:
     static inline const QString kSheetTitle = QStringLiteral("设置头像");
-    static inline const QString kCameraButton = QStringLiteral("拍照上传");
-    static inline const QString kLibraryButton = QStringLiteral("从相册选择");
-    static inline const QString kCancelButton = QStringLiteral("取消");
     // A side below this many points is scaled up to kScaledSide.
     static constexpr int kMinSide = 260;
     static constexpr int kScaledSide = 300;
@@ -42,7 +39,6 @@ public:
     Q_INVOKABLE void pickAvatar();
     Q_INVOKABLE void stepTwoFinished();
 
-    void actionSheetClickedButtonAtIndex(int buttonIndex);
     void imagePickerControllerDidFinishPickingImage(const QImage &image);
 
 signals:

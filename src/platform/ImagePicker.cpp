@@ -25,27 +25,35 @@ bool ImagePicker::present(SourceType source, bool allowsEditing)
     return true;
 }
 
-void ImagePicker::chooseFile(const QUrl &file)
+QImage ImagePicker::readImage(const QUrl &file)
 {
-    if (state_ != State::ChoosingFile)
-        return;
     QImageReader reader(file.isLocalFile() ? file.toLocalFile() : file.toString());
     reader.setAutoTransform(true);
     const QSize size = reader.size();
     QImage image;
     if (size.isValid() && qint64(size.width()) * size.height() <= kMaxPixels)
         image = reader.read();
-    if (image.isNull()) {
+    if (image.isNull())
         qCInfo(lcPlatform) << "picked file is not a readable image:" << reader.errorString();
+    return image;
+}
+
+void ImagePicker::chooseFile(const QUrl &file)
+{
+    if (state_ != State::ChoosingFile)
+        return;
+    if (!allowsEditing_) {
+        reset();
+        emit didFinishPickingFile(file);
+        return;
+    }
+    const QImage image = readImage(file);
+    if (image.isNull()) {
         errorText_ = kUnreadableImage;
         emit stateChanged();
         return;
     }
     errorText_.clear();
-    if (!allowsEditing_) {
-        finish(image);
-        return;
-    }
     image_ = image;
     imageUrl_ = file;
     // The largest centred square, as the phone's editor starts.

@@ -1,7 +1,8 @@
 #pragma once
 // The platform's image picker: a photo from the library (a file dialog on the
-// desktop) or from the camera, then a square crop when editing is allowed. The
-// view binds to its state and drives it with chooseFile, setCropRect,
+// desktop) or from the camera, then a square crop when editing is allowed; without
+// editing the chosen file is handed over undecoded, for the caller to read off the
+// main thread. The view binds to its state and drives it with chooseFile, setCropRect,
 // finishCropping and cancel; tests drive it the same way.
 
 #include <QImage>
@@ -28,6 +29,9 @@ public:
 
     // The desktop build has no capture backend, so only the library is available.
     static bool isSourceTypeAvailable(SourceType source);
+    // The picture in `file`, upright as its EXIF data says; null when it is unreadable or
+    // larger than kMaxPixels. Safe on any thread.
+    static QImage readImage(const QUrl &file);
 
     // Opens the picker for `source`; false, and nothing opens, when it is unavailable.
     bool present(SourceType source, bool allowsEditing);
@@ -40,7 +44,7 @@ public:
     QRect cropRect() const { return cropRect_; }
     QString errorText() const { return errorText_; }
 
-    // The file chosen in the dialog. An unreadable one leaves the dialog open.
+    // The file chosen in the dialog. With editing, an unreadable one leaves the dialog open.
     Q_INVOKABLE void chooseFile(const QUrl &file);
     // A square inside the image; other rectangles are made so.
     Q_INVOKABLE void setCropRect(const QRect &rect);
@@ -49,6 +53,8 @@ public:
 
 signals:
     void didFinishPickingImage(const QImage &image);
+    // Without editing: the chosen file, not yet read.
+    void didFinishPickingFile(const QUrl &file);
     void didCancel();
     void stateChanged();
     void cropRectChanged();

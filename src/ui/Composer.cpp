@@ -25,6 +25,12 @@ void Composer::setLimit(qsizetype maxUnits, const QString &title, TooLongMessage
     tooLongMessage_ = std::move(message);
 }
 
+void Composer::setBlankText(BlankText blank, const QString &refusal)
+{
+    blank_ = blank;
+    blankRefusal_ = refusal;
+}
+
 QString Composer::replyTip() const
 {
     return reply_ ? QStringLiteral("回复%1: ").arg(reply_->nickname) : QString();
@@ -46,8 +52,11 @@ void Composer::send()
         return;
     const QString text = trims_ ? input_.text().trimmed() : input_.text();
     // Only blanks and line breaks would be an empty bubble; a text is sent as typed.
-    if (text.trimmed().isEmpty())
+    if (text.trimmed().isEmpty() && blank_ != BlankText::Sent) {
+        if (blank_ == BlankText::Refused)
+            context_.alerts().showCommonAlert(blankRefusal_, QString());
         return;
+    }
     if (maxUnits_ >= 0 && text.size() > maxUnits_) {
         // The text stays for the user to shorten.
         context_.alerts().showCommonAlert(tooLongTitle_, tooLongMessage_(text.size() - maxUnits_));

@@ -53,6 +53,10 @@ public:
     void setLimit(qsizetype maxUnits, const QString &title, TooLongMessage message);
     // Whether blanks and line breaks at both ends are dropped before sending.
     void setTrimsText(bool trims) { trims_ = trims; }
+    // What a send of blanks only does: nothing (as a chat line), go out as an empty text
+    // (a photo's optional caption), or show the screen's refusal, an alert of that title.
+    enum class BlankText { Ignored, Sent, Refused };
+    void setBlankText(BlankText blank, const QString &refusal = QString());
 
     // As shown, the standard emoji for the keyboard's characters.
     QString text() const { return input_.displayText(); }
@@ -73,6 +77,9 @@ public:
 
     // The line starts with one blank: deleting it, or clearing the line, leaves reply mode.
     void enterReply(const Reply &reply);
+
+    // Gives the input the focus, as when the form has appeared.
+    void focusInput() { emit inputFocusRequested(); }
 
     // The view's actions.
     Q_INVOKABLE void send();
@@ -116,6 +123,8 @@ private:
     QString tooLongTitle_;
     TooLongMessage tooLongMessage_;
     bool trims_ = true;
+    BlankText blank_ = BlankText::Ignored;
+    QString blankRefusal_;
     bool busy_ = false;
     std::optional<Reply> reply_;
 };

@@ -53,6 +53,9 @@ bool RequestSlot::start(JSONFetcher *fetcher, Handler onSuccess, Handler onFailu
     fetcher_ = fetcher;
     onSuccess_ = std::move(onSuccess);
     onFailure_ = std::move(onFailure);
+    setProgress(0);
+    connect(fetcher, &HTTPFetcher::uploadProgress, this,
+            [this](qint64 sent, qint64 total) { setProgress(double(sent) / double(total)); });
     emit busyChanged();
     fetcher->start();
     return true;
@@ -69,6 +72,14 @@ void RequestSlot::cancel()
     onSuccess_ = nullptr;
     onFailure_ = nullptr;
     emit busyChanged();
+}
+
+void RequestSlot::setProgress(double progress)
+{
+    if (progress == progress_)
+        return;
+    progress_ = progress;
+    emit progressChanged();
 }
 
 void RequestSlot::alertFailure(const JSONFetcher &reply)

@@ -22,6 +22,8 @@ class RequestSlot : public QObject {
     QML_ELEMENT
     QML_UNCREATABLE("held by the screen controllers")
     Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
+    // How much of the request body has gone out, from 0 to 1: an upload's progress bar.
+    Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
 public:
     using Handler = std::function<void(const JSONFetcher &reply)>;
 
@@ -30,6 +32,7 @@ public:
     ~RequestSlot() override;
 
     bool busy() const { return fetcher_ != nullptr; }
+    double progress() const { return progress_; }
 
     // A form POST of `parameters` to the API script; false (and nothing sent) while busy.
     bool post(const QString &script, const QVariantMap &parameters, Handler onSuccess,
@@ -52,15 +55,18 @@ public:
 
 signals:
     void busyChanged();
+    void progressChanged();
 
 private:
     bool start(JSONFetcher *fetcher, Handler onSuccess, Handler onFailure);
     bool ownerIsInFront() const;
     void finished(JSONFetcher *fetcher);
+    void setProgress(double progress);
 
     AppContext &context_;
     QPointer<JSONFetcher> fetcher_;
     Handler onSuccess_;
     Handler onFailure_;
     double timeoutInterval_ = 0;
+    double progress_ = 0;
 };

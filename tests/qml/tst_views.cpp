@@ -27,6 +27,10 @@
 #include "screens/people/UserListViewController.h"
 #include "screens/people/UserSearchResultsViewController.h"
 #include "screens/people/UserSearchViewController.h"
+#include "screens/photos/MoodCommentCommitViewController.h"
+#include "screens/photos/MoodPostViewController.h"
+#include "screens/photos/PictureCommentCommitViewController.h"
+#include "screens/photos/PictureUploadViewController.h"
 #include "screens/venues/BLKMapViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
 #include "screens/venues/ClubListViewController.h"
@@ -142,6 +146,16 @@ const std::map<QString, Factory> &screens()
         {"MessageBoxView", [](AppContext &c) { return new MessageBoxViewController(c); }},
         {"ChatView", [](AppContext &c) { return new ChatViewController(c, chatPartner()); }},
         {"ChatLogView", [](AppContext &c) { return new ChatLogViewController(c, chatPartner()); }},
+        {"PictureUploadView", [](AppContext &c) { return new PictureUploadViewController(c); }},
+        {"MoodPostView", [](AppContext &c) { return new MoodPostViewController(c); }},
+        {"CommentCommitView",
+         [](AppContext &c) {
+             Picture picture;
+             picture.pid = QStringLiteral("88");
+             picture.text = QStringLiteral("外滩的夜，灯火通明");
+             picture.time = QStringLiteral("2012-06-01 23:10");
+             return new PictureCommentCommitViewController(c, someone(), picture);
+         }},
     };
     return table;
 }

@@ -2,17 +2,28 @@
 // purpose, busy for the view, the success handler on status 1, the common alert or the
 // screen's own handler on failure, nothing after the owner went, the fetcher released
 // after its callback, a handler that starts the next request of its own slot, and no
-// alert from a screen that is not in front.
+// alert from a screen that is not in front; an upload over a slow uplink that outlasts the
+// time-out yet completes, its progress rising, and a stalled one that still times out.
 
 #include "ClientTestContext.h"
+#include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
 #include "platform/ViewController.h"
 #include "ui/RequestSlot.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+
+#include <sys/socket.h>
 
 Q_DECLARE_METATYPE(ScriptedReply)
 
@@ -23,6 +34,75 @@ class PlainScreen : public ViewController {
 public:
     using ViewController::ViewController;
 };
+
+// A server on a slow uplink: takes `chunk` bytes of a request every `intervalMs`, with
+// small socket buffers so that the client's sending keeps pace with the reading; answers
+// status 1 once the whole body is in. With `stallAfter` >= 0 it stops reading for good
+// after that many bytes.
+class SlowReader : public QObject {
+public:
+    SlowReader(qsizetype chunk, int intervalMs, qsizetype stallAfter = -1)
+        : chunk_(chunk), stallAfter_(stallAfter)
+    {
+        QVERIFY(server_.listen(QHostAddress::LocalHost));
+        // Accepted sockets take the listening socket's buffer size.
+        const int small = 4096;
+        QCOMPARE(::setsockopt(int(server_.socketDescriptor()), SOL_SOCKET, SO_RCVBUF, &small,
+                              sizeof small),
+                 0);
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            socket_ = server_.nextPendingConnection();
+            socket_->setReadBufferSize(chunk_);
+        });
+        connect(&timer_, &QTimer::timeout, this, &SlowReader::take);
+        timer_.start(intervalMs);
+    }
+
+    QString address() const
+    {
+        return QStringLiteral("http://127.0.0.1:%1/").arg(server_.serverPort());
+    }
+    qsizetype bodyBytesRead() const { return body_; }
+
+private:
+    void take()
+    {
+        if (!socket_ || answered_ || (stallAfter_ >= 0 && received_.size() >= stallAfter_))
+            return;
+        received_ += socket_->read(chunk_);
+        const qsizetype end = received_.indexOf("\r\n\r\n");
+        if (end < 0)
+            return;
+        static const QRegularExpression lengthHeader(QStringLiteral("content-length: *(\\d+)"),
+                                                     QRegularExpression::CaseInsensitiveOption);
+        const qsizetype length =
+            lengthHeader.match(QString::fromLatin1(received_.left(end))).captured(1).toLongLong();
+        body_ = received_.size() - end - 4;
+        if (body_ < length)
+            return;
+        answered_ = true;
+        const QByteArray reply = R"({"status":1,"message":"ok"})";
+        socket_->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: "
+                       + QByteArray::number(reply.size()) + "\r\nConnection: close\r\n\r\n"
+                       + reply);
+    }
+
+    QTcpServer server_;
+    QPointer<QTcpSocket> socket_;
+    QTimer timer_;
+    QByteArray received_;
+    qsizetype chunk_;
+    qsizetype stallAfter_;
+    qsizetype body_ = 0;
+    bool answered_ = false;
+};
+
+QVariantMap photoUpload(qsizetype bytes)
+{
+    return {
+        {QStringLiteral("text"), QStringLiteral("夜景")},
+        {QStringLiteral("file"), QVariantMap{{QStringLiteral("img"), QByteArray(bytes, '\xd8')}}}};
+}
 } // namespace
 
 class tst_RequestSlot : public QObject {
@@ -36,6 +116,8 @@ private slots:
     void destroyedOwnerHearsNothing();
     void handlerMayStartTheNextRequest();
     void screenNotInFrontFailsQuietly();
+    void slowUploadOutlastsTheTimeoutWhileItMoves();
+    void stalledUploadTimesOut();
 
 private:
     AppContext &context() { return test_->context(); }
@@ -206,6 +288,47 @@ void tst_RequestSlot::screenNotInFrontFailsQuietly()
     QTRY_VERIFY(context().alerts().alertVisible());
     QCOMPARE(context().alerts().alertTitle(), QStringLiteral("请先登录"));
     navigation.setViewControllers({new PlainScreen(context())}, false);
+}
+
+void tst_RequestSlot::slowUploadOutlastsTheTimeoutWhileItMoves()
+{
+    // The kernel holds up to a few megabytes of a body the server has not read yet; the
+    // time-out must cover draining that, the body must be much larger.
+    constexpr qsizetype kBody = 16 * 1024 * 1024;
+    constexpr double kTimeout = 1;
+    SlowReader server(128 * 1024, 20);
+    context().session().apiServerAddress = server.address();
+    auto *slot = new RequestSlot(context(), owner_.get());
+    slot->setTimeoutInterval(kTimeout);
+    QList<double> progress;
+    connect(slot, &RequestSlot::progressChanged, [&] { progress << slot->progress(); });
+    bool succeeded = false;
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(slot->upload("my_photo_upload.php", photoUpload(kBody),
+                         [&](const JSONFetcher &) { succeeded = true; }));
+    QTRY_VERIFY_WITH_TIMEOUT(!slot->busy(), 30000);
+    QVERIFY2(succeeded, qPrintable(context().alerts().alertTitle()));
+    QVERIFY(!context().alerts().alertVisible());
+    // It took several time-outs' worth, moving all along.
+    QVERIFY2(clock.elapsed() > 2 * kTimeout * 1000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(server.bodyBytesRead() > kBody);
+    QVERIFY2(progress.size() > 10, qPrintable(QString::number(progress.size())));
+    QVERIFY(std::is_sorted(progress.cbegin(), progress.cend()));
+    QCOMPARE(progress.last(), 1.0);
+}
+
+void tst_RequestSlot::stalledUploadTimesOut()
+{
+    SlowReader server(16 * 1024, 10, 64 * 1024);
+    context().session().apiServerAddress = server.address();
+    auto *slot = new RequestSlot(context(), owner_.get());
+    slot->setTimeoutInterval(0.3);
+    QString failure;
+    QVERIFY(slot->upload("my_photo_upload.php", photoUpload(8 * 1024 * 1024), {},
+                         [&](const JSONFetcher &reply) { failure = reply.message(); }));
+    QTRY_VERIFY_WITH_TIMEOUT(!slot->busy(), 10000);
+    QCOMPARE(failure, QStringLiteral("网络连接失败"));
 }
 
 QTEST_GUILESS_MAIN(tst_RequestSlot)

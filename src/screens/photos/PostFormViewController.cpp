@@ -1,0 +1,43 @@
+#include "PostFormViewController.h"
+
+#include "model/Session.h"
+#include "platform/AppContext.h"
+#include "platform/SettingsStore.h"
+
+namespace {
+
+QString ownAvatar(AppContext &context)
+{
+    const auto &user = context.session().defaultUser();
+    return user ? user->avatar : QString();
+}
+
+// Comments are open unless the user turned them off.
+int allowCommentFrom(const QString &setting)
+{
+    return setting.isEmpty() || setting == QLatin1String("YES") ? 0 : 1;
+}
+
+} // namespace
+
+PostFormViewController::PostFormViewController(AppContext &context, const QString &settingsKey,
+                                               qsizetype maxUnits, QObject *parent)
+    : ComposerFormViewController(context, ownAvatar(context), parent),
+      allowComment_(allowCommentFrom(context.settings().string(settingsKey)))
+{
+    composer()->setLimit(maxUnits, kTooLongTitle, [maxUnits](qsizetype over) {
+        return QStringLiteral("最多%1字，你已超出%2字").arg(maxUnits).arg(over);
+    });
+}
+
+QString PostFormViewController::checkBoxImage() const
+{
+    return allowComment_ == 0 ? QStringLiteral("albums-checkbox-s.png")
+                              : QStringLiteral("albums-checkbox-n.png");
+}
+
+void PostFormViewController::checkBoxTapped()
+{
+    allowComment_ = allowComment_ == 0 ? 1 : 0;
+    emit allowCommentChanged();
+}
