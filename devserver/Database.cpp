@@ -123,6 +123,11 @@ qint64 Database::insert(const QString &sql, const QVariantList &args)
     return run(sql, args, nullptr) ? sqlite3_last_insert_rowid(db_) : 0;
 }
 
+qint64 Database::changes() const
+{
+    return db_ ? sqlite3_changes64(db_) : 0;
+}
+
 bool Database::run(const QString &sql, const QVariantList &args, QList<Row> *out)
 {
     if (!db_)

@@ -53,6 +53,8 @@ public:
     }
     // Runs an INSERT and answers the new row id, 0 on failure.
     qint64 insert(const QString &sql, const QVariantList &args = {});
+    // How many rows the last INSERT, UPDATE or DELETE changed (0 for an ignored INSERT).
+    qint64 changes() const;
 
 private:
     bool run(const QString &sql, const QVariantList &args, QList<Row> *out);

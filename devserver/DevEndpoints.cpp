@@ -3,6 +3,7 @@
 #include "ChatServer.h"
 #include "Database.h"
 #include "Dates.h"
+#include "DevFeed.h"
 #include "JsonText.h"
 #include "MicroblogStore.h"
 #include "ReportLog.h"
@@ -18,10 +19,10 @@ HttpResponse answer(json::Object o)
     return HttpResponse::json(encode(json::Value(std::move(o))));
 }
 
-HttpResponse badRequest(const char *message)
+HttpResponse badRequest(json::Value message)
 {
     json::Object o;
-    o.set("error", json::Value(message));
+    o.set("error", std::move(message));
     HttpResponse response = answer(std::move(o));
     response.status = 400;
     return response;
@@ -57,6 +58,8 @@ HttpResponse DevEndpoints::handle(const HttpRequest &request) const
         return microblogPosts();
     if (name == QStringLiteral("reports"))
         return reportList();
+    if (name == QStringLiteral("feed"))
+        return addFeedEntry(request);
     if (name == QStringLiteral("reset")) {
         reseed_();
         json::Object o;
@@ -147,6 +150,15 @@ HttpResponse DevEndpoints::reportList() const
     json::Object o;
     o.set("reports", json::Value(std::move(reports)));
     return answer(std::move(o));
+}
+
+HttpResponse DevEndpoints::addFeedEntry(const HttpRequest &request) const
+{
+    QString error;
+    auto entry = feed_.add(request.query, &error);
+    if (!entry)
+        return badRequest(text(error));
+    return answer(std::move(*entry));
 }
 
 } // namespace nuvora::devserver

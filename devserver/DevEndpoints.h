@@ -2,8 +2,8 @@
 // Test endpoints under "/dev/", answered to loopback callers only: send
 // "alert", "offline", "redirect" or "notify" to a connected user, post a chat
 // message on a user's behalf, re-send a user's unacknowledged messages, list
-// what a user was sent, list microblog posts and reports, and reset the data
-// to the freshly seeded state.
+// what a user was sent, list microblog posts and reports, add feed entries and
+// reminders, and reset the data to the freshly seeded state.
 
 #include "HttpMessage.h"
 
@@ -12,6 +12,7 @@
 namespace nuvora::devserver {
 
 class ChatServer;
+class DevFeed;
 class MicroblogStore;
 class ReportLog;
 
@@ -19,9 +20,10 @@ class DevEndpoints {
 public:
     static constexpr const char *kPrefix = "/dev/";
 
-    DevEndpoints(ChatServer &chat, MicroblogStore &microblogs, ReportLog &reports,
+    DevEndpoints(ChatServer &chat, MicroblogStore &microblogs, ReportLog &reports, DevFeed &feed,
                  std::function<void()> reseed)
-        : chat_(chat), microblogs_(microblogs), reports_(reports), reseed_(std::move(reseed))
+        : chat_(chat), microblogs_(microblogs), reports_(reports), feed_(feed),
+          reseed_(std::move(reseed))
     {
     }
 
@@ -34,10 +36,12 @@ private:
     HttpResponse delivered(const HttpRequest &request) const;
     HttpResponse microblogPosts() const;
     HttpResponse reportList() const;
+    HttpResponse addFeedEntry(const HttpRequest &request) const;
 
     ChatServer &chat_;
     MicroblogStore &microblogs_;
     ReportLog &reports_;
+    DevFeed &feed_;
     std::function<void()> reseed_;
 };
 

@@ -7,6 +7,7 @@
 #include "CodeGrantMicroblog.h"
 #include "Database.h"
 #include "DevEndpoints.h"
+#include "DevFeed.h"
 #include "FeedApi.h"
 #include "FeedLog.h"
 #include "HttpFrontend.h"
@@ -93,10 +94,12 @@ bool DevServer::start(const Options &options, QString *error)
     codeGrant_ = std::make_unique<CodeGrantMicroblog>(*microblogs_);
     signed_ = std::make_unique<SignedMicroblog>(*microblogs_);
     reports_ = std::make_unique<ReportLog>(*db_);
-    devEndpoints_ = std::make_unique<DevEndpoints>(*chat_, *microblogs_, *reports_, [this] {
-        chat_->reset();
-        seeder_->reseed();
-    });
+    devFeed_ = std::make_unique<DevFeed>(*db_, *feeds_, baseUrl);
+    devEndpoints_ =
+        std::make_unique<DevEndpoints>(*chat_, *microblogs_, *reports_, *devFeed_, [this] {
+            chat_->reset();
+            seeder_->reseed();
+        });
     wireHttp();
     return true;
 }

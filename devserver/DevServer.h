@@ -14,6 +14,7 @@ class ChatServer;
 class CodeGrantMicroblog;
 class Database;
 class DevEndpoints;
+class DevFeed;
 class FeedLog;
 class HttpFrontend;
 class ImageHost;
@@ -79,6 +80,7 @@ private:
     std::unique_ptr<CodeGrantMicroblog> codeGrant_;
     std::unique_ptr<SignedMicroblog> signed_;
     std::unique_ptr<Seeder> seeder_;
+    std::unique_ptr<DevFeed> devFeed_;
     std::unique_ptr<DevEndpoints> devEndpoints_;
 };
 

@@ -44,19 +44,15 @@ ApiResult FeedApi::followFeed(const ApiRequest &request)
 {
     if (request.feedCursor() == 0)
         ctx_.feeds.markFollowFeedRead(request.uid);
-    return page(request,
-                s("touid = 0 AND %1 AND uid IN (SELECT fuid FROM follows WHERE uid = ?)")
-                    .arg(FeedLog::typeFilter(FeedLog::followTypes())),
+    return page(request, s("touid = 0 AND uid IN (SELECT fuid FROM follows WHERE uid = ?)"),
                 {request.uid});
 }
 
 ApiResult FeedApi::cityFeed(const ApiRequest &request)
 {
-    const QString types = FeedLog::typeFilter(FeedLog::cityTypes());
     if (!request.hasPosition())
-        return page(request, s("touid = 0 AND %1").arg(types), {});
-    return page(request,
-                s("touid = 0 AND %1 AND abs(lat - ?) <= ? AND abs(lng - ?) <= ?").arg(types),
+        return page(request, s("touid = 0"), {});
+    return page(request, s("touid = 0 AND abs(lat - ?) <= ? AND abs(lng - ?) <= ?"),
                 {request.lat, kCityReach, request.lng, kCityReach});
 }
 
@@ -65,18 +61,12 @@ ApiResult FeedApi::userFeed(const ApiRequest &request)
     const auto uid = request.integer(s("uid"));
     if (!uid || *uid <= 0)
         return ApiResult::badParameter(s("uid"));
-    return page(
-        request,
-        s("touid = 0 AND uid = ? AND %1").arg(FeedLog::typeFilter(FeedLog::timelineTypes())),
-        {*uid});
+    return page(request, s("touid = 0 AND uid = ?"), {*uid});
 }
 
 ApiResult FeedApi::ownFeed(const ApiRequest &request)
 {
-    return page(
-        request,
-        s("touid = 0 AND uid = ? AND %1").arg(FeedLog::typeFilter(FeedLog::timelineTypes())),
-        {request.uid});
+    return page(request, s("touid = 0 AND uid = ?"), {request.uid});
 }
 
 ApiResult FeedApi::reminders(const ApiRequest &request)

@@ -1,6 +1,7 @@
 #pragma once
 // The four feeds (followed users, the own city, one user's timeline, the own
-// timeline) and the reminders, all paged by "feedid" cursors.
+// timeline) and the reminders, all paged by "feedid" cursors. Every feed sends
+// entries of every type it holds; choosing the types to show is the client's.
 
 #include "ApiServer.h"
 #include "ServerContext.h"

@@ -9,35 +9,6 @@ FeedLog::FeedLog(Database &db) : db_(db)
 {
 }
 
-const QStringList &FeedLog::followTypes()
-{
-    static const QStringList types = {QStringLiteral("mood"), QStringLiteral("photoupload"),
-                                      QStringLiteral("follow"), QStringLiteral("partyjoin"),
-                                      QStringLiteral("photozan")};
-    return types;
-}
-
-const QStringList &FeedLog::timelineTypes()
-{
-    static const QStringList types = {QStringLiteral("mood"),       QStringLiteral("photoupload"),
-                                      QStringLiteral("follow"),     QStringLiteral("clubfavor"),
-                                      QStringLiteral("partyfavor"), QStringLiteral("partyjoin"),
-                                      QStringLiteral("photozan")};
-    return types;
-}
-
-const QStringList &FeedLog::cityTypes()
-{
-    static const QStringList types = {QStringLiteral("mood"), QStringLiteral("photoupload")};
-    return types;
-}
-
-QString FeedLog::typeFilter(const QStringList &types)
-{
-    // The lists are fixed above, so they can go into the statement as they are.
-    return QStringLiteral("type IN ('%1')").arg(types.join(QStringLiteral("','")));
-}
-
 qint64 FeedLog::publish(const FeedEvent &event)
 {
     return add(0, event);
@@ -75,9 +46,8 @@ json::Object FeedLog::counters(qint64 uid)
                                "WHERE uid = ?"),
                 {uid});
     const qint64 follow = db_.integer(
-        QStringLiteral("SELECT COUNT(*) FROM feeds WHERE touid = 0 AND feedid > ? AND %1 AND uid "
-                       "IN (SELECT fuid FROM follows WHERE uid = ?)")
-            .arg(typeFilter(followTypes())),
+        QStringLiteral("SELECT COUNT(*) FROM feeds WHERE touid = 0 AND feedid > ? AND uid "
+                       "IN (SELECT fuid FROM follows WHERE uid = ?)"),
         {user.integer(QStringLiteral("feed_follow_read")), uid});
     const qint64 remind =
         db_.integer(QStringLiteral("SELECT COUNT(*) FROM feeds WHERE touid = ? AND feedid > ?"),

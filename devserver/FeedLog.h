@@ -5,7 +5,6 @@
 #include "JsonText.h"
 
 #include <QString>
-#include <QStringList>
 
 namespace nuvora::devserver {
 
@@ -29,11 +28,6 @@ class FeedLog {
 public:
     explicit FeedLog(Database &db);
 
-    // The entry types of the follow feed and of the user timelines.
-    static const QStringList &followTypes();
-    static const QStringList &timelineTypes();
-    static const QStringList &cityTypes();
-
     // A public feed entry.
     qint64 publish(const FeedEvent &event);
     // A reminder for `touid`; nothing when users would remind themselves.
@@ -49,9 +43,6 @@ public:
     // Drops entries about a deleted photo or mood.
     void forgetPhoto(qint64 pid);
     void forgetMood(qint64 moodid);
-
-    // "type IN ('a','b')" for one of the lists above.
-    static QString typeFilter(const QStringList &types);
 
 private:
     qint64 add(qint64 touid, const FeedEvent &event);

@@ -254,8 +254,12 @@ std::optional<json::Object> RecordBuilder::feedEntry(const Row &row)
         complete =
             attach("party", s("parties"), s("pid"), s("partyid"), &RecordBuilder::party, nullptr);
         entry.set("partyremarkuser", json::Value(userById(actor)));
-    } else if (type == s("follow")) {
-        entry.set("followuser", json::Value(userById(row.integer(s("followuid")))));
+    } else if (type == s("follow") || type == s("hi")) {
+        // The club where it happened, when there was one.
+        if (row.integer(s("clid")))
+            attach("club", s("clubs"), s("clid"), s("clid"), &RecordBuilder::club, nullptr);
+        if (type == s("follow"))
+            entry.set("followuser", json::Value(userById(row.integer(s("followuid")))));
     } else if (type == s("photoupload") || type == s("photozan") || type == s("photoremark")
                || type == s("photoremarkreply")) {
         complete = attach("photo", s("photos"), s("pid"), s("photoid"), &RecordBuilder::photo,

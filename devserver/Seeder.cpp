@@ -3,6 +3,7 @@
 #include "Accounts.h"
 #include "Database.h"
 #include "Dates.h"
+#include "FeedCases.h"
 #include "FeedLog.h"
 #include "ImageStore.h"
 #include "Passwords.h"
@@ -132,7 +133,7 @@ void Seeder::seed()
 
     // The service's own account sends the notices.
     NewUser system;
-    system.email = s("helper@nuvora.cn");
+    system.email = s(kHelperEmail);
     system.password = Passwords::newToken();
     system.nickname = s("Nuvora小助手");
     system.birthday = s("2010-01-01");
@@ -281,8 +282,13 @@ void Seeder::seed()
                        "('party', ?, ?, ?, ?)"),
                      {pid, people.at(dice.below(64)),
                       s(pick(kComments, static_cast<size_t>(dice.below(100)))), ago(24 * 5)});
+            FeedEvent favor(s("partyfavor"), people.at(dice.below(64)));
+            favor.partyid = pid;
+            favor.time = ago(24 * 5);
             db_.exec(s("INSERT OR IGNORE INTO party_favors (pid, uid, time) VALUES (?, ?, ?)"),
-                     {pid, people.at(dice.below(64)), ago(24 * 5)});
+                     {pid, favor.uid, favor.time});
+            if (db_.changes())
+                addEvent(favor);
         }
         parties << pid;
     }
@@ -309,8 +315,10 @@ void Seeder::seed()
         if (uid == fuid)
             return;
         const qint64 time = ago(24 * 20);
+        // A pair that already follows is no new event.
         if (!db_.exec(s("INSERT OR IGNORE INTO follows (uid, fuid, time) VALUES (?, ?, ?)"),
-                      {uid, fuid, time}))
+                      {uid, fuid, time})
+            || !db_.changes())
             return;
         FeedEvent event(s("follow"), uid);
         event.followuid = fuid;
@@ -360,7 +368,8 @@ void Seeder::seed()
                 const qint64 fan = people.at(dice.below(64));
                 const qint64 at = std::min(now, time + dice.between(60, 36000));
                 if (db_.exec(s("INSERT OR IGNORE INTO photo_zans (pid, uid, time) VALUES (?,?,?)"),
-                             {pid, fan, at})) {
+                             {pid, fan, at})
+                    && db_.changes()) {
                     FeedEvent zan(s("photozan"), fan);
                     zan.photoid = pid;
                     zan.time = at;
@@ -400,9 +409,10 @@ void Seeder::seed()
         }
     }
 
-    // Greetings and a notice for the demo account.
+    // Greetings from clubs and a notice for the demo account.
     for (int i = 0; i < 3; ++i) {
         FeedEvent hi(s("hi"), people.at(i * 11 + 3));
+        hi.clid = clubs.at(i * 7);
         hi.time = ago(30);
         addEvent(hi, me);
     }
@@ -410,6 +420,10 @@ void Seeder::seed()
     notice.info = s("欢迎来到Nuvora！完善资料、上传照片，让附近的朋友更快认识你。");
     notice.time = now - 600;
     addEvent(notice, me);
+
+    FeedCases(db_, images_, base, [&addEvent](const FeedEvent &event, qint64 touid) {
+        addEvent(event, touid);
+    }).seed();
 
     std::stable_sort(events.begin(), events.end(), [](const TimedEvent &a, const TimedEvent &b) {
         return a.event.time < b.event.time;

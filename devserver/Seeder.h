@@ -15,6 +15,8 @@ class Seeder {
 public:
     static constexpr const char *kDemoEmail = "demo@nuvora.cn";
     static constexpr const char *kDemoPassword = "nuvora123";
+    // The service's own account, which sends the notices.
+    static constexpr const char *kHelperEmail = "helper@nuvora.cn";
     // 人民广场, 上海 (region 25/1 of the client's catalogue).
     static constexpr double kDefaultLat = 31.2304;
     static constexpr double kDefaultLng = 121.4737;

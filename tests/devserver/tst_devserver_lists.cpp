@@ -252,35 +252,93 @@ private slots:
         QCOMPARE(show(withForm)["party"]["count"].toInteger(), formBefore + 3);
     }
 
-    void feedCursorsPageBackwards()
+    // The city feed sends entries of every type; a whole page of types the
+    // nearby tab drops lies between kept entries, and the cursor runs past it.
+    void feedCursorsPageBackwardsOverEveryType()
     {
         ApiTestClient client = demo();
+        const QSet<QString> kept = {QStringLiteral("mood"), QStringLiteral("photoupload")};
         QString cursor = QStringLiteral("0");
         qint64 last = std::numeric_limits<qint64>::max();
-        int entries = 0;
-        for (int round = 0; round < 4; ++round) {
+        QSet<QString> types;
+        QList<bool> pagesWithKept;
+        for (int round = 0; round < 8; ++round) {
             const ApiReply reply = client.call(QStringLiteral("my_feed_city.php"),
                                                {{QStringLiteral("feedid"), cursor}});
             QCOMPARE(reply.status(), 1);
             const json::Array &feeds = reply["feeds"].asArray();
-            QVERIFY(feeds.size() <= 15);
-            if (feeds.empty())
-                break;
+            QCOMPARE(feeds.size(), size_t(15));
+            bool anyKept = false;
             for (const json::Value &entry : feeds) {
                 const qint64 id = entry["feed"]["feedid"].toInteger();
                 QVERIFY(id < last);
                 last = id;
                 const QString type = str(entry["feed"]["type"]);
-                QVERIFY(type == QStringLiteral("mood") || type == QStringLiteral("photoupload"));
-                QVERIFY(entry[type == QStringLiteral("mood") ? "mood" : "photo"].isObject());
+                types.insert(type);
+                anyKept = anyKept || kept.contains(type);
                 QVERIFY(QDateTime::fromString(str(entry["feed"]["time"]),
                                               QStringLiteral("yyyy-MM-dd HH:mm:ss"))
                             .isValid());
-                ++entries;
+                QVERIFY(entry["user"].isObject());
+                if (type == QStringLiteral("hi") || type.startsWith(QStringLiteral("club")))
+                    QVERIFY(!str(entry["club"]["clid"]).isEmpty());
+                if (type.startsWith(QStringLiteral("party")))
+                    QVERIFY(!str(entry["party"]["pid"]).isEmpty());
             }
+            pagesWithKept << anyKept;
             cursor = str(feeds.back()["feed"]["feedid"]);
         }
-        QCOMPARE(entries, 60);
+        for (const char *type : {"mood", "photoupload", "clubfavor", "hi", "partyfavor",
+                                 "clubremark", "partyremark", "follow", "partyjoin", "photozan"})
+            QVERIFY2(types.contains(QString::fromLatin1(type)), type);
+        const qsizetype firstKept = pagesWithKept.indexOf(true);
+        const qsizetype dropped = pagesWithKept.indexOf(false, std::max<qsizetype>(firstKept, 0));
+        QVERIFY2(firstKept >= 0 && dropped > firstKept,
+                 "no page of dropped types after a kept one");
+        QVERIFY(pagesWithKept.indexOf(true, dropped) > dropped);
+    }
+
+    // "/dev/feed" adds entries and reminders of any type on demand, pointing at
+    // real records, and refuses what it cannot point at.
+    void devFeedAddsEntriesAndReminders()
+    {
+        ApiTestClient http(server_.webHost());
+        ApiTestClient me = demo();
+        const QString myId = str(me.call(QStringLiteral("my_userinfo.php"))["user"]["uid"]);
+
+        const ApiReply gift = http.get(QStringLiteral("/dev/feed?type=giftsent&uid=5"));
+        QCOMPARE(gift.httpStatus, 200);
+        const ApiReply timeline = me.call(QStringLiteral("home_feed.php"),
+                                          {{QStringLiteral("uid"), QStringLiteral("5")},
+                                           {QStringLiteral("feedid"), QStringLiteral("0")}});
+        const json::Value &newest = timeline["feeds"].asArray().front();
+        QCOMPARE(str(newest["feed"]["feedid"]), str(gift["feed"]["feedid"]));
+        QCOMPARE(str(newest["feed"]["type"]), QStringLiteral("giftsent"));
+
+        // A reminder for the demo account: one of its photos, commented by someone else.
+        const ApiReply remark = http.get(QStringLiteral("/dev/feed?type=photoremark&remind=1"));
+        QCOMPARE(str(remark["photo"]["uid"]), myId);
+        QVERIFY(str(remark["photoremarkuser"]["uid"]) != myId);
+        QCOMPARE(str(me.call(QStringLiteral("my_feed_remind.php"),
+                             {{QStringLiteral("feedid"), QStringLiteral("0")}})["feeds"]
+                         .asArray()
+                         .front()["feed"]["feedid"]),
+                 str(remark["feed"]["feedid"]));
+        QCOMPARE(me.call(QStringLiteral("photo_show.php"),
+                         {{QStringLiteral("pid"), str(remark["photo"]["pid"])}})
+                     .status(),
+                 1);
+
+        // Named records are taken as they are.
+        const ApiReply hi = http.get(QStringLiteral("/dev/feed?type=hi&remind=1&from=9&clid=31"));
+        QCOMPARE(str(hi["club"]["clid"]), QStringLiteral("31"));
+        QCOMPARE(str(hi["user"]["uid"]), QStringLiteral("9"));
+
+        for (const char *refused :
+             {"/dev/feed?type=clubfavor&clid=99999", "/dev/feed?type=Drop%20table",
+              "/dev/feed?type=mood&uid=99999", "/dev/feed?type=hi&remind=1&from=2",
+              "/dev/feed?type=photoupload&uid=1", "/dev/feed?type=follow&fuid=abc"})
+            QVERIFY2(http.get(QString::fromLatin1(refused)).httpStatus == 400, refused);
     }
 
     void aCommentRemindsItsAddressee()
