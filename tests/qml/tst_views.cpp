@@ -18,6 +18,9 @@
 #include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
+#include "screens/feed/ActivityListViewController.h"
+#include "screens/feed/NotifyCenterViewController.h"
+#include "screens/feed/UserActivityListViewController.h"
 #include "screens/messaging/ChatLogViewController.h"
 #include "screens/messaging/ChatViewController.h"
 #include "screens/messaging/MessageBoxViewController.h"
@@ -27,9 +30,12 @@
 #include "screens/people/UserListViewController.h"
 #include "screens/people/UserSearchResultsViewController.h"
 #include "screens/people/UserSearchViewController.h"
+#include "screens/photos/AlbumsViewController.h"
 #include "screens/photos/MoodCommentCommitViewController.h"
+#include "screens/photos/MoodCommentViewController.h"
 #include "screens/photos/MoodPostViewController.h"
 #include "screens/photos/PictureCommentCommitViewController.h"
+#include "screens/photos/PictureCommentViewController.h"
 #include "screens/photos/PictureUploadViewController.h"
 #include "screens/venues/BLKMapViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
@@ -156,6 +162,25 @@ const std::map<QString, Factory> &screens()
              picture.time = QStringLiteral("2012-06-01 23:10");
              return new PictureCommentCommitViewController(c, someone(), picture);
          }},
+        {"AlbumsView", [](AppContext &c) { return new AlbumsViewController(c, someone()); }},
+        {"PictureCommentView",
+         [](AppContext &c) {
+             Picture picture;
+             picture.pid = QStringLiteral("88");
+             picture.text = QStringLiteral("外滩的夜，灯火通明");
+             return new PictureCommentViewController(c, someone(), picture);
+         }},
+        {"MoodCommentView",
+         [](AppContext &c) {
+             Mood mood;
+             mood.moodid = QStringLiteral("9");
+             mood.content = QStringLiteral("今晚去哪儿？");
+             return new MoodCommentViewController(c, someone(), mood);
+         }},
+        {"ActivityListView", [](AppContext &c) { return new ActivityListViewController(c); }},
+        {"UserActivityListView",
+         [](AppContext &c) { return new UserActivityListViewController(c, someone()); }},
+        {"NotifyCenterView", [](AppContext &c) { return new NotifyCenterViewController(c); }},
     };
     return table;
 }
@@ -228,9 +253,12 @@ void tst_Views::init()
     web_->setReply("/iphone/2.0/club_photo.php",
                    ScriptedReply::json(R"({"status":1,"message":"","clubphotos":[]})"));
     web_->setReply("/iphone/2.0/lbs.php", ScriptedReply::fixture("lbs_unknown_place.json"));
-    // The people and party screens' first requests wait for ever.
-    for (const char *script : {"user_nearby.php", "user_search.php", "home.php", "party.php",
-                               "my_party_join.php", "party_show.php", "party_photo.php"})
+    // The people, party, photo and feed screens' first requests wait for ever.
+    for (const char *script :
+         {"user_nearby.php", "user_search.php", "home.php", "party.php", "my_party_join.php",
+          "party_show.php", "party_photo.php", "photo.php", "photo_show.php", "photo_remark.php",
+          "mood_remark.php", "my_feed_city.php", "my_feed_follow.php", "home_feed.php",
+          "my_feed_remind.php"})
         web_->setReply(QStringLiteral("/iphone/2.0/") + QLatin1String(script), silent);
     test_ = std::make_unique<TestContext>(QUrl(web_->baseUrl()));
     AppContext &context = test_->context();

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Nuvora
 
@@ -13,13 +14,13 @@ CommentPage {
     itemHeader: ItemHeader {
         page: view.controller
         actions: PillButton {
+            id: likeButton
             objectName: "likeButton"
             readonly property bool liked: view.controller.picture.iszan === 1
 
-            label: liked ? "已赞 " + view.controller.picture.zanCount
-                         : "赞 " + view.controller.picture.zanCount
-            filled: liked
-            onClicked: liked ? view.controller.cancelZan() : view.controller.zan()
+            label: (likeButton.liked ? "已赞 " : "赞 ") + view.controller.picture.zanCount
+            filled: likeButton.liked
+            onClicked: likeButton.liked ? view.controller.cancelZan() : view.controller.zan()
         }
 
         TappableImage {
