@@ -1,4 +1,3 @@
-pragma ComponentBehavior: Bound
 import QtQuick
 import Nuvora
 
@@ -8,8 +7,10 @@ Screen {
     id: frame
 
     required property CommentPageViewController commentPage
-    // Made by the list above its first row: the item's ItemHeader.
-    property Component itemHeader
+    // The item above the comments (the photo with its caption, the mood's text) and a
+    // button of its own; the header block above the list's first row shows them.
+    required property Item itemContent
+    property Item itemAction: null
 
     title: frame.commentPage.title
     leftTitle: "返回"
@@ -21,25 +22,16 @@ Screen {
     rightName: frame.commentPage.ownItem ? "编辑" : ""
     onRightClicked: frame.commentPage.edit()
 
-    PagedList {
-        id: list
+    CommentList {
         objectName: "commentList"
         width: parent.width
         height: frame.commentPage.composer.layout.tableHeight
         controller: frame.commentPage
-        model: frame.commentPage.records
-        header: frame.itemHeader
-        emptyText: "还没有评论，说点什么吧"
-        Accessible.name: "评论列表"
+        itemContent: frame.itemContent
+        itemAction: frame.itemAction
 
         Behavior on height {
             NumberAnimation { duration: frame.commentPage.composer.layout.animationMs }
-        }
-
-        delegate: CommentCell {
-            width: ListView.view.width
-            page: frame.commentPage
-            rowCount: list.count
         }
 
         // Closes either keyboard; there only while one is up.

@@ -8,10 +8,23 @@ Item {
     id: header
 
     required property CommentPageViewController page
-    // The photo with its caption, or the mood's text.
-    default property alias content: body.data
-    // Buttons of the item's own, left of the comment button (the like button).
-    property alias actions: actionRow.data
+    // The photo with its caption, or the mood's text: made by the page's view, shown here.
+    property Item content: null
+    // A button of the item's own, left of the comment button (the like button).
+    property Item action: null
+
+    Binding {
+        when: header.content !== null
+        target: header.content
+        property: "parent"
+        value: body
+    }
+    Binding {
+        when: header.action !== null
+        target: header.action
+        property: "parent"
+        value: actionRow
+    }
 
     width: 320
     height: panel.height + 20

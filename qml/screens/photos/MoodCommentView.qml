@@ -1,4 +1,3 @@
-pragma ComponentBehavior: Bound
 import QtQuick
 import Nuvora
 
@@ -10,13 +9,9 @@ CommentPage {
 
     commentPage: view.controller
 
-    itemHeader: ItemHeader {
-        page: view.controller
-
-        PlainText {
-            width: parent.width
-            text: view.controller.mood.content
-            wrapMode: Text.Wrap
-        }
+    itemContent: PlainText {
+        width: 280
+        text: view.controller.mood.content
+        wrapMode: Text.Wrap
     }
 }

@@ -1,4 +1,3 @@
-pragma ComponentBehavior: Bound
 import QtQuick
 import Nuvora
 
@@ -11,17 +10,18 @@ CommentPage {
 
     commentPage: view.controller
 
-    itemHeader: ItemHeader {
-        page: view.controller
-        actions: PillButton {
-            id: likeButton
-            objectName: "likeButton"
-            readonly property bool liked: view.controller.picture.iszan === 1
+    itemAction: PillButton {
+        id: likeButton
+        objectName: "likeButton"
+        readonly property bool liked: view.controller.picture.iszan === 1
 
-            label: (likeButton.liked ? "已赞 " : "赞 ") + view.controller.picture.zanCount
-            filled: likeButton.liked
-            onClicked: likeButton.liked ? view.controller.cancelZan() : view.controller.zan()
-        }
+        label: (likeButton.liked ? "已赞 " : "赞 ") + view.controller.picture.zanCount
+        filled: likeButton.liked
+        onClicked: likeButton.liked ? view.controller.cancelZan() : view.controller.zan()
+    }
+    itemContent: Item {
+        width: 280
+        height: caption.y + caption.height
 
         TappableImage {
             id: photo
@@ -36,6 +36,7 @@ CommentPage {
             onTapped: view.controller.showPhoto()
         }
         PlainText {
+            id: caption
             y: photo.height + 4
             width: parent.width
             text: view.controller.picture.text
