@@ -18,16 +18,9 @@ ComposerFormScreen {
     fieldName: "照片描述"
 
     below: [
-        Image {
+        PhotoPreview {
             id: preview
-            objectName: "photoPreview"
-            visible: view.controller.hasPhoto
-            width: view.controller.previewSize.width
-            height: view.controller.previewSize.height
-            source: view.controller.preview
-            fillMode: Image.PreserveAspectFit
-            Accessible.role: Accessible.Graphic
-            Accessible.name: "待上传的照片"
+            photo: view.controller.photo
         },
         CommentCheckBox {
             anchors.left: preview.visible ? preview.right : parent.left
@@ -48,6 +41,6 @@ ComposerFormScreen {
 
     ImagePickerView {
         anchors.fill: parent
-        picker: view.controller.imagePicker
+        picker: view.controller.photo.imagePicker
     }
 }

@@ -5,8 +5,6 @@
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
 #include "platform/SettingsKeys.h"
-#include "ui/PhotoPreparation.h"
-#include "ui/PhotoSourceSheet.h"
 
 namespace {
 const QString kUploadedTitle = QStringLiteral("上传成功！");
@@ -20,24 +18,18 @@ const QString kStay = QStringLiteral("取消");
 
 PictureUploadViewController::PictureUploadViewController(AppContext &context, QObject *parent)
     : PostFormViewController(context, SettingsKeys::allowPictureComment, kMaxCaption, parent),
-      imagePicker_(new ImagePicker(this)), preparation_(new PhotoPreparation(this))
+      photo_(new PhotoAttachment(context.alerts(), this))
 {
     // A photo without a caption is a photo all the same.
     composer()->setBlankText(Composer::BlankText::Sent);
-    connect(imagePicker_, &ImagePicker::didFinishPickingFile, preparation_,
-            &PhotoPreparation::start);
-    connect(imagePicker_, &ImagePicker::didCancel, this, &ViewController::back);
-    connect(preparation_, &PhotoPreparation::busyChanged, this, &ViewController::busyChanged);
-    connect(preparation_, &PhotoPreparation::prepared, this,
-            &PictureUploadViewController::photoPrepared);
-    connect(preparation_, &PhotoPreparation::failed, this, [this](const QString &message) {
-        this->context().alerts().showCommonAlert(message, QString());
-    });
+    connect(photo_->imagePicker(), &ImagePicker::didCancel, this, &ViewController::back);
+    connect(photo_, &PhotoAttachment::busyChanged, this, &ViewController::busyChanged);
+    connect(photo_, &PhotoAttachment::attached, composer(), &Composer::focusInput);
 }
 
 bool PictureUploadViewController::busy() const
 {
-    return preparation_->isBusy();
+    return photo_->isBusy();
 }
 
 void PictureUploadViewController::viewDidLoad()
@@ -47,45 +39,16 @@ void PictureUploadViewController::viewDidLoad()
 
 void PictureUploadViewController::showSourceSheet()
 {
-    PhotoSourceSheet::show(context().alerts(), QString(), this,
-                           [this](std::optional<ImagePicker::SourceType> source) {
-                               if (!source)
-                                   back();
-                               else if (!imagePicker_->present(*source, false))
-                                   showSourceSheet();
-                           });
-}
-
-void PictureUploadViewController::photoPrepared(const QImage &image, const QByteArray &jpeg)
-{
-    photoData_ = jpeg;
-    preview_ =
-        QUrl(QStringLiteral("data:image/jpeg;base64,") + QString::fromLatin1(jpeg.toBase64()));
-    const double height = kPreviewWidth * image.height() / image.width();
-    previewSize_ =
-        height <= kPreviewMaxHeight
-            ? QSizeF(kPreviewWidth, height)
-            : QSizeF(kPreviewMaxHeight * image.width() / image.height(), kPreviewMaxHeight);
-    emit photoChanged();
-    composer()->focusInput();
-}
-
-void PictureUploadViewController::clearPhoto()
-{
-    preparation_->cancel();
-    photoData_.clear();
-    preview_.clear();
-    previewSize_ = QSizeF();
-    emit photoChanged();
+    photo_->ask([this] { back(); });
 }
 
 void PictureUploadViewController::commit(const Composer::Draft &draft)
 {
-    if (preparation_->isBusy()) {
+    if (photo_->isBusy()) {
         composer()->sendFailed();
         return;
     }
-    if (photoData_.isEmpty()) {
+    if (!photo_->hasPhoto()) {
         composer()->sendFailed();
         showSourceSheet();
         return;
@@ -94,7 +57,7 @@ void PictureUploadViewController::commit(const Composer::Draft &draft)
         kScript,
         {{QStringLiteral("text"), draft.text},
          {QStringLiteral("isremark"), isremark()},
-         {QStringLiteral("file"), QVariantMap{{QStringLiteral("img"), photoData_}}}},
+         {QStringLiteral("file"), QVariantMap{{QStringLiteral("img"), photo_->data()}}}},
         [this](const JSONFetcher &) { uploaded(); },
         [this](const JSONFetcher &reply) { commitFailed(reply); });
 }
@@ -103,7 +66,7 @@ void PictureUploadViewController::uploaded()
 {
     // The form is emptied at once: nothing of this photo can go out a second time.
     composer()->sendSucceeded();
-    clearPhoto();
+    photo_->clear();
     context().notifications().post(NotificationNames::pictureUploaded);
     context().alerts().showAlert(kUploadedTitle, kUploadedMessage, kUploadedBack, {kUploadAnother},
                                  0, this, [this](int index) {
