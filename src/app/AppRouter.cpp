@@ -12,6 +12,7 @@
 #include "platform/AppContext.h"
 #include "platform/NavigationController.h"
 #include "screens/feed/ActivityListViewController.h"
+#include "screens/feed/ActivityPublicViewController.h"
 #include "screens/feed/NotifyCenterViewController.h"
 #include "screens/feed/UserActivityListViewController.h"
 #include "screens/messaging/ChatLogViewController.h"
@@ -132,6 +133,7 @@ void AppRouter::openReminderList()
 
 void AppRouter::openActivityPublic()
 {
+    push(new ActivityPublicViewController(context_));
 }
 
 void AppRouter::openUserHome(const User &user)

@@ -19,6 +19,7 @@
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
 #include "screens/feed/ActivityListViewController.h"
+#include "screens/feed/ActivityPublicViewController.h"
 #include "screens/feed/NotifyCenterViewController.h"
 #include "screens/feed/UserActivityListViewController.h"
 #include "screens/messaging/ChatLogViewController.h"
@@ -181,6 +182,7 @@ const std::map<QString, Factory> &screens()
         {"UserActivityListView",
          [](AppContext &c) { return new UserActivityListViewController(c, someone()); }},
         {"NotifyCenterView", [](AppContext &c) { return new NotifyCenterViewController(c); }},
+        {"ActivityPublicView", [](AppContext &c) { return new ActivityPublicViewController(c); }},
     };
     return table;
 }

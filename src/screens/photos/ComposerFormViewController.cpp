@@ -1,5 +1,6 @@
 #include "ComposerFormViewController.h"
 
+#include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/AppContext.h"
 
@@ -29,4 +30,17 @@ void ComposerFormViewController::confirmAndClose(const JSONFetcher &reply)
 {
     context().alerts().showAlert(reply.message(), QString(), AlertPresenter::kOkButton, {}, 0, this,
                                  [this](int) { back(); });
+}
+
+QString ComposerFormViewController::ownAvatar(AppContext &context)
+{
+    const auto &user = context.session().defaultUser();
+    return user ? user->avatar : QString();
+}
+
+void ComposerFormViewController::limitLength(qsizetype maxUnits)
+{
+    composer_->setLimit(maxUnits, kTooLongTitle, [maxUnits](qsizetype over) {
+        return QStringLiteral("最多%1字，你已超出%2字").arg(maxUnits).arg(over);
+    });
 }

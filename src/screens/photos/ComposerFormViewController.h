@@ -17,6 +17,8 @@ class ComposerFormViewController : public ViewController {
     Q_PROPERTY(RequestSlot *request READ request CONSTANT)
     Q_PROPERTY(QString avatar READ avatar CONSTANT)
 public:
+    static inline const QString kTooLongTitle = QStringLiteral("无法发表");
+
     Composer *composer() const { return composer_; }
     RequestSlot *request() const { return request_; }
     // The address of the avatar shown beside the text.
@@ -28,6 +30,11 @@ public:
 
 protected:
     ComposerFormViewController(AppContext &context, const QString &avatar, QObject *parent);
+    // The signed-in user's avatar, beside the user's own posts.
+    static QString ownAvatar(AppContext &context);
+
+    // A text longer than `maxUnits` UTF-16 units is refused, naming the excess.
+    void limitLength(qsizetype maxUnits);
 
     // The composer's draft, to be sent; the screen answers the composer when it is done.
     virtual void commit(const Composer::Draft &draft) = 0;

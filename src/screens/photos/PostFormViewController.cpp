@@ -1,16 +1,9 @@
 #include "PostFormViewController.h"
 
-#include "model/Session.h"
 #include "platform/AppContext.h"
 #include "platform/SettingsStore.h"
 
 namespace {
-
-QString ownAvatar(AppContext &context)
-{
-    const auto &user = context.session().defaultUser();
-    return user ? user->avatar : QString();
-}
 
 // Comments are open unless the user turned them off.
 int allowCommentFrom(const QString &setting)
@@ -25,9 +18,7 @@ PostFormViewController::PostFormViewController(AppContext &context, const QStrin
     : ComposerFormViewController(context, ownAvatar(context), parent),
       allowComment_(allowCommentFrom(context.settings().string(settingsKey)))
 {
-    composer()->setLimit(maxUnits, kTooLongTitle, [maxUnits](qsizetype over) {
-        return QStringLiteral("最多%1字，你已超出%2字").arg(maxUnits).arg(over);
-    });
+    limitLength(maxUnits);
 }
 
 QString PostFormViewController::checkBoxImage() const

@@ -14,8 +14,6 @@ class PostFormViewController : public ComposerFormViewController {
     Q_PROPERTY(int allowComment READ allowComment NOTIFY allowCommentChanged)
     Q_PROPERTY(QString checkBoxImage READ checkBoxImage NOTIFY allowCommentChanged)
 public:
-    static inline const QString kTooLongTitle = QStringLiteral("无法发表");
-
     // As sent in "isremark": 0 comments allowed (the box checked), 1 closed.
     int allowComment() const { return allowComment_; }
     QString checkBoxImage() const;
