@@ -10,7 +10,7 @@ CommentPage {
 
     commentPage: view.controller
 
-    itemHeader: ItemHeader {
+    listHeader: ItemHeader {
         page: view.controller
 
         PlainText {

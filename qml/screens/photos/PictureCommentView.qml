@@ -11,7 +11,7 @@ CommentPage {
 
     commentPage: view.controller
 
-    itemHeader: ItemHeader {
+    listHeader: ItemHeader {
         page: view.controller
         actions: PillButton {
             id: likeButton
