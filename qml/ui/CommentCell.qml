@@ -66,18 +66,18 @@ Item {
         font.pixelSize: 11
     }
 
-    PlainText {
+    // The tap sits on an item of its own: over a Text the list takes the press away.
+    Item {
         id: actionButton
+        objectName: "commentActionButton"
         readonly property bool deletes: cell.deletes
 
         x: 300 - width - 8
         y: 5
-        text: actionButton.deletes ? "删除" : "举报"
-        color: actionButton.deletes ? Theme.destructive : Theme.textDim
-        font.pixelSize: 12
-        padding: 2
+        width: actionText.implicitWidth
+        height: actionText.implicitHeight
         Accessible.role: Accessible.Button
-        Accessible.name: actionButton.text
+        Accessible.name: actionText.text
         Accessible.onPressAction: actionButton.activate()
 
         function activate(): void {
@@ -85,6 +85,15 @@ Item {
                 cell.deleteTapped(cell.id)
             else
                 cell.page.reportComment(cell.id)
+        }
+
+        PlainText {
+            id: actionText
+            text: actionButton.deletes ? "删除" : "举报"
+            color: actionButton.deletes ? Theme.destructive : Theme.textDim
+            font.pixelSize: 12
+            padding: 2
+            Accessible.ignored: true
         }
 
         ExclusiveTap {

@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(ClientTestContext::formValue(first, "clid"), QStringLiteral("31"));
         QCOMPARE(ClientTestContext::formValue(first, "page"), QStringLiteral("1"));
         const Comment ann = *board->records()->recordAt<Comment>(0);
-        QCOMPARE(ann.avatar, QStringLiteral("img.nuvora.cn/560/u8.jpg!100"));
+        QCOMPARE(ann.avatar, QStringLiteral("http://img.nuvora.cn/560/u8.jpg!100"));
 
         test_->reply("club_remark.php",
                      ScriptedReply::json(R"({"status":1,"message":"","clubremarks":[]})"));
