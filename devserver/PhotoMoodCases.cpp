@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "ImageStore.h"
 #include "SeedIds.h"
+#include "SeedThreads.h"
 
 #include <iterator>
 
@@ -28,17 +29,6 @@ constexpr QSize kHuge(4032, 3024);
 // The ordinary album photos take these shapes in turn, so every page shows each.
 const QSize kShapes[] = {kSquare, kTall, kWide, kSquare, kStrip, kBanner};
 const char *const kCaptions[] = {"", "夜色正好", "和朋友们的周末", "随手一拍", "外滩的灯"};
-
-const char *const kThreadTexts[] = {"好漂亮！",
-                                    "这是在哪里拍的？",
-                                    "Gin & Tonic + 可乐，我也要",
-                                    "优惠码是 A%2B1 吗？",
-                                    "干杯🍺😀",
-                                    "第一行\n第二行\n第三行",
-                                    "<img src=\"http://127.0.0.1/none.jpg\">",
-                                    "下次叫上我",
-                                    "氛围真好",
-                                    "周末见"};
 
 // The newest of the demo account's case photos; the rest are ordinary.
 const char kLongCaption[] =
@@ -144,7 +134,7 @@ void PhotoMoodCases::addPhoto(qint64 uid, int index, const Photo &photo, qint64 
     publish_(upload);
 
     // A closed photo keeps the comments it had before it was closed.
-    addThread(s("photo"), pid, photo.comments, time);
+    SeedThreads(db_, base_).add(s("photo"), pid, photo.comments, time);
     for (int k = 0; k < index % 4; ++k) {
         db_.exec(s("INSERT INTO photo_zans (pid, uid, time) VALUES (?, ?, ?)"),
                  {pid, base_.people.at((index + k * 9) % base_.people.size()), time + kHour});
@@ -166,34 +156,7 @@ void PhotoMoodCases::addMood(qint64 uid, qint64 moodid, const char *content, int
     mood.moodid = created;
     mood.time = time;
     publish_(mood);
-    addThread(s("mood"), created, comments, time);
-}
-
-void PhotoMoodCases::addThread(const QString &kind, qint64 target, int count, qint64 start)
-{
-    const qsizetype people = base_.people.size();
-    QList<std::pair<qint64, qint64>> posted; // comment id, author
-    for (int c = 0; c < count; ++c) {
-        // Now and then the owner's own voice.
-        const qint64 author =
-            c % 5 == 4 ? base_.demo : base_.people.at((target * 7 + c * 3) % people);
-        QString content = s(kThreadTexts[c % std::size(kThreadTexts)]);
-        qint64 reply = 0;
-        if (c % 4 == 3) {
-            const auto &[answered, answeredAuthor] = posted.at(c - 2);
-            reply = answered;
-            content = s("回复") + nickname(answeredAuthor) + s(": ") + content;
-        }
-        posted.append({db_.insert(s("INSERT INTO remarks (kind, target, uid, reply, content, "
-                                    "time) VALUES (?, ?, ?, ?, ?, ?)"),
-                                  {kind, target, author, reply, content, start + (c + 1) * 420}),
-                       author});
-    }
-}
-
-QString PhotoMoodCases::nickname(qint64 uid)
-{
-    return db_.row(s("SELECT nickname FROM users WHERE uid = ?"), {uid}).text(s("nickname"));
+    SeedThreads(db_, base_).add(s("mood"), created, comments, time);
 }
 
 } // namespace nuvora::devserver

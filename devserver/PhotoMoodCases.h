@@ -72,10 +72,6 @@ private:
     void addPhoto(qint64 uid, int index, const Photo &photo, qint64 time);
     void addMood(qint64 uid, qint64 moodid, const char *content, int isremark, int comments,
                  qint64 time);
-    // `count` comments a few minutes apart from `start`; every fourth answers
-    // an earlier one, written as the client writes replies.
-    void addThread(const QString &kind, qint64 target, int count, qint64 start);
-    QString nickname(qint64 uid);
 
     Database &db_;
     ImageStore &images_;

@@ -4,6 +4,7 @@
 #include "Database.h"
 #include "ImageStore.h"
 #include "SeedIds.h"
+#include "SeedThreads.h"
 #include "Seeder.h"
 
 #include <QDateTime>
@@ -174,6 +175,7 @@ void SeedCases::seed()
     seedPeople();
     seedClubs();
     seedParties();
+    seedBoards();
     seedConversation();
 }
 
@@ -300,6 +302,13 @@ void SeedCases::seedParties()
             db_.integer(s("SELECT joininfo FROM parties WHERE pid = ?"), {pid}) != 1;
         join(pid, demo, withForm, base_.now - pid * 600);
     }
+}
+
+void SeedCases::seedBoards()
+{
+    SeedThreads threads(db_, base_);
+    threads.add(s("club"), kBusyBoardClub, kBusyBoardComments, base_.now - 3 * 24 * 3600);
+    threads.add(s("party"), kBusyBoardParty, kBusyBoardComments, base_.now - 2 * 24 * 3600);
 }
 
 void SeedCases::seedConversation()

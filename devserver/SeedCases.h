@@ -2,7 +2,8 @@
 // The seed's deliberate edge cases at fixed ids, for the screens' awkward
 // paths: users with many, few and oddly shaped photos, long and empty texts,
 // a second region; clubs and parties at the limits of their lists, telephone
-// texts that cannot all be dialled; a long conversation for the demo account.
+// texts that cannot all be dialled, boards of several pages; a long
+// conversation for the demo account.
 
 #include <QDate>
 #include <QList>
@@ -44,6 +45,11 @@ public:
     static constexpr qint64 kPartyManyPhotos = 31;  // 24 photos, one-tap sign-up
     static constexpr qint64 kGuangzhouParty = 32;   // at club 33, sign-up form ("joininfo" 2)
 
+    // Boards longer than a page, replies among their comments.
+    static constexpr qint64 kBusyBoardClub = kClubManyPhotos;
+    static constexpr qint64 kBusyBoardParty = kPartyManyPhotos;
+    static constexpr int kBusyBoardComments = 24;
+
     // What the cases build on: the generated records, in creation order.
     struct Base {
         qint64 helper = 0;
@@ -66,6 +72,7 @@ private:
     void seedPeople();
     void seedClubs();
     void seedParties();
+    void seedBoards();
     void seedConversation();
     void addPhotos(qint64 uid, const QList<QSize> &sizes);
 

@@ -33,11 +33,13 @@
 #include "screens/photos/PictureUploadViewController.h"
 #include "screens/venues/BLKMapViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
+#include "screens/venues/ClubDiscussViewController.h"
 #include "screens/venues/ClubListViewController.h"
 #include "screens/venues/ClubSearchResultsViewController.h"
 #include "screens/venues/ClubSearchViewController.h"
 #include "screens/venues/MyPartyListViewController.h"
 #include "screens/venues/PartyDetailViewController.h"
+#include "screens/venues/PartyDiscussViewController.h"
 #include "screens/venues/PartyJoinViewController.h"
 #include "screens/venues/PartyListViewController.h"
 #include "screens/venues/VenueAlbumsViewController.h"
@@ -258,8 +260,9 @@ void AppRouter::openClubAlbum(const Club &club)
     push(VenueAlbumsViewController::ofClub(context_, club));
 }
 
-void AppRouter::openClubBoard(const Club &)
+void AppRouter::openClubBoard(const Club &club)
 {
+    push(new ClubDiscussViewController(context_, club));
 }
 
 void AppRouter::openClubFans(const Club &)
@@ -285,10 +288,9 @@ void AppRouter::openPartyAlbum(const Party &party)
     push(VenueAlbumsViewController::ofParty(context_, party));
 }
 
-// The party's board, its fans and sharing come with the board, relationship and sharing
-// screens.
-void AppRouter::openPartyBoard(const Party &)
+void AppRouter::openPartyBoard(const Party &party)
 {
+    push(new PartyDiscussViewController(context_, party));
 }
 
 void AppRouter::openPartyFans(const Party &)

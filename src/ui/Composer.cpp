@@ -90,7 +90,9 @@ void Composer::enterReply(const Reply &reply)
 {
     reply_ = reply;
     emit replyChanged();
-    setText(kReplyBlank);
+    // What was typed before stays, after the blank that holds the reply mode.
+    const QString typed = input_.text();
+    setText(typed.startsWith(kReplyBlank) ? typed : kReplyBlank + typed);
     emit inputFocusRequested();
 }
 

@@ -75,7 +75,8 @@ public:
     void sendSucceeded();
     void sendFailed();
 
-    // The line starts with one blank: deleting it, or clearing the line, leaves reply mode.
+    // The line starts with one blank, put before what was typed: deleting it, or clearing
+    // the line, leaves reply mode.
     void enterReply(const Reply &reply);
 
     // Gives the input the focus, as when the form has appeared.

@@ -421,6 +421,29 @@ private slots:
         }));
     }
 
+    // The busy boards run past a page, with replies among their comments.
+    void boardsRunPastAPage()
+    {
+        ApiTestClient client = demo();
+        struct Board {
+            const char *script;
+            const char *idParameter;
+            qint64 id;
+            const char *listKey;
+            const char *idKey;
+        };
+        for (const Board &board :
+             {Board{"club_remark.php", "clid", SeedCases::kBusyBoardClub, "clubremarks", "crid"},
+              Board{"party_remark.php", "pid", SeedCases::kBusyBoardParty, "partyremarks",
+                    "prid"}}) {
+            const ApiTestClient::Params params{{board.idParameter, dec(board.id)}};
+            QCOMPARE(pageSize(client, board.script, params, 1, board.listKey), size_t(15));
+            const json::Array thread = allPages(client, board.script, params, board.listKey);
+            QCOMPARE(thread.size(), size_t(SeedCases::kBusyBoardComments));
+            verifyReplies(thread, board.idKey);
+        }
+    }
+
     void partyScreensHaveTheirEdgeCases()
     {
         ApiTestClient client = demo();

@@ -151,7 +151,7 @@ void tst_PhotosE2e::albumPhotoPageAndComments()
     // A report reaches the server's list.
     page->report();
     alerts().answer(1);
-    QTRY_VERIFY_WITH_TIMEOUT(!page->isActing(), kTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!page->busy(), kTimeoutMs);
     alerts().answer(0);
     const ApiReply reports = api_->get(QStringLiteral("/dev/reports"));
     const auto &list = reports["reports"].asArray();

@@ -1,6 +1,7 @@
 // The club screens' views in the real window, driven by real presses: the list's
 // filter bar and banner, the page's call sheet over the page (which takes no press while
-// the sheet is up), the search form's picker; a screenshot of every club screen.
+// the sheet is up), the search form's picker, the board's report button over its row; a
+// screenshot of every club screen.
 
 #include "VenueViewHarness.h"
 #include "api/json/JsonReader.h"
@@ -12,6 +13,7 @@
 #include "platform/UrlOpener.h"
 #include "screens/venues/BLKMapViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
+#include "screens/venues/ClubDiscussViewController.h"
 #include "screens/venues/ClubListViewController.h"
 #include "screens/venues/ClubSearchResultsViewController.h"
 #include "screens/venues/ClubSearchViewController.h"
@@ -32,6 +34,7 @@ private slots:
     void callSheetTakesThePresses();
     void searchFormAndResults();
     void mapAndAlbum();
+    void boardRowsTakeTheirPresses();
 };
 
 void tst_ClubViews::listFiltersAndBanner()
@@ -217,6 +220,31 @@ void tst_ClubViews::mapAndAlbum()
     });
     QVERIFY(click(thumbnail));
     QCOMPARE(test().router().last(), QStringLiteral("photoViewer 2 of 18"));
+}
+
+void tst_ClubViews::boardRowsTakeTheirPresses()
+{
+    test().reply("club_remark.php", ScriptedReply::json(fixture("club_remark_31.json")));
+    auto *board = new ClubDiscussViewController(test().context(), Club::withId(31));
+    test().context().navigation().setViewControllers({board}, false);
+    QTRY_COMPARE(board->records()->count(), 3);
+    screenshot(QStringLiteral("ClubDiscussViewLoaded"));
+
+    // The report button takes its press from the list and from the row under it.
+    QVERIFY(click(named(QStringLiteral("commentActionButton"))));
+    AlertPresenter &alerts = test().context().alerts();
+    QTRY_COMPARE(alerts.alertTitle(), QStringLiteral("是否举报这条评论？"));
+    QVERIFY(!board->composer()->isReplying());
+    QVERIFY(click(labelled(QStringLiteral("取消"))));
+    QTRY_VERIFY(!alerts.alertVisible());
+    QCOMPARE(test().requestsTo("jubao.php"), 0);
+
+    // The row itself answers its comment.
+    QVERIFY(click(find([](QQuickItem *item) {
+        return item->property("content").toString() == QStringLiteral("氛围真好");
+    })));
+    QCOMPARE(board->composer()->replyTip(), QStringLiteral("回复Bo: "));
+    screenshot(QStringLiteral("ClubDiscussViewReplying"));
 }
 
 QTEST_MAIN(tst_ClubViews)

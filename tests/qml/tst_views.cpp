@@ -40,11 +40,13 @@
 #include "screens/photos/PictureUploadViewController.h"
 #include "screens/venues/BLKMapViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
+#include "screens/venues/ClubDiscussViewController.h"
 #include "screens/venues/ClubListViewController.h"
 #include "screens/venues/ClubSearchResultsViewController.h"
 #include "screens/venues/ClubSearchViewController.h"
 #include "screens/venues/MyPartyListViewController.h"
 #include "screens/venues/PartyDetailViewController.h"
+#include "screens/venues/PartyDiscussViewController.h"
 #include "screens/venues/PartyJoinViewController.h"
 #include "screens/venues/PartyListViewController.h"
 #include "screens/venues/VenueAlbumsViewController.h"
@@ -142,6 +144,8 @@ const std::map<QString, Factory> &screens()
          [](AppContext &c) { return new ClubDetailViewController(c, sampleClub()); }},
         {"BLKMapView",
          [](AppContext &c) { return new BLKMapViewController(c, ClubAnnotation(sampleClub())); }},
+        {"ClubDiscussView",
+         [](AppContext &c) { return new ClubDiscussViewController(c, sampleClub()); }},
         {"VenueAlbumsView",
          [](AppContext &c) { return VenueAlbumsViewController::ofClub(c, sampleClub()); }},
         {"PartyListView", [](AppContext &c) { return new PartyListViewController(c); }},
@@ -149,6 +153,8 @@ const std::map<QString, Factory> &screens()
          [](AppContext &c) { return new MyPartyListViewController(c, someone()); }},
         {"PartyDetailView",
          [](AppContext &c) { return new PartyDetailViewController(c, Party::withId(31)); }},
+        {"PartyDiscussView",
+         [](AppContext &c) { return new PartyDiscussViewController(c, Party::withId(31)); }},
         {"PartyJoinView", [](AppContext &c) { return new PartyJoinViewController(c, 31); }},
         {"MessageBoxView", [](AppContext &c) { return new MessageBoxViewController(c); }},
         {"ChatView", [](AppContext &c) { return new ChatViewController(c, chatPartner()); }},
@@ -255,12 +261,12 @@ void tst_Views::init()
     web_->setReply("/iphone/2.0/club_photo.php",
                    ScriptedReply::json(R"({"status":1,"message":"","clubphotos":[]})"));
     web_->setReply("/iphone/2.0/lbs.php", ScriptedReply::fixture("lbs_unknown_place.json"));
-    // The people, party, photo and feed screens' first requests wait for ever.
+    // The people, party, board, photo and feed screens' first requests wait for ever.
     for (const char *script :
          {"user_nearby.php", "user_search.php", "home.php", "party.php", "my_party_join.php",
-          "party_show.php", "party_photo.php", "photo.php", "photo_show.php", "photo_remark.php",
-          "mood_remark.php", "my_feed_city.php", "my_feed_follow.php", "home_feed.php",
-          "my_feed_remind.php"})
+          "party_show.php", "party_photo.php", "club_remark.php", "party_remark.php", "photo.php",
+          "photo_show.php", "photo_remark.php", "mood_remark.php", "my_feed_city.php",
+          "my_feed_follow.php", "home_feed.php", "my_feed_remind.php"})
         web_->setReply(QStringLiteral("/iphone/2.0/") + QLatin1String(script), silent);
     test_ = std::make_unique<TestContext>(QUrl(web_->baseUrl()));
     AppContext &context = test_->context();

@@ -119,6 +119,13 @@ private slots:
         QVERIFY(!harness.drafts.last().reply);
         composer.sendSucceeded();
 
+        // What was typed before a row was tapped stays after the blank.
+        composer.textEdited(QStringLiteral("ok"));
+        composer.enterReply({QStringLiteral("Bo"), QStringLiteral("7")});
+        QCOMPARE(composer.text(), QStringLiteral(" ok"));
+        composer.cancelReply();
+        composer.textEdited(QString());
+
         // So do clearing the line and the cancel.
         composer.enterReply({QStringLiteral("Bo"), QStringLiteral("7")});
         composer.emojiViewShouldDelete();

@@ -13,7 +13,6 @@
 
 namespace {
 const QString kCancel = QStringLiteral("取消");
-const QString kReport = QStringLiteral("举报");
 const QString kDelete = QStringLiteral("删除");
 constexpr int kConfirmIndex = 1;
 // The edit sheet lists the destructive button, the others, then cancel.
@@ -23,19 +22,9 @@ constexpr int kManageCommentsIndex = 1;
 
 CommentPageViewController::CommentPageViewController(AppContext &context, Kind kind, User owner,
                                                      QString itemId, QObject *parent)
-    : BLKTableViewController(context, parent), kind_(std::move(kind)), owner_(std::move(owner)),
-      itemId_(std::move(itemId)), composer_(new Composer(context, this)),
-      editButton_(new ButtonRotation(this)), actionRequest_(new RequestSlot(context, this))
+    : CommentThreadViewController(context, kind.comments, std::move(itemId), parent),
+      kind_(std::move(kind)), owner_(std::move(owner)), editButton_(new ButtonRotation(this))
 {
-    auto request = PagedQuery::listOf<Comment>(
-        kind_.commentsScript, kind_.commentsKey,
-        [idKey = kind_.commentIdKey.toStdString()](const nuvora::json::Value &element) {
-            return Comment(element, idKey);
-        });
-    request.parameters = [this] { return QVariantMap{{kind_.idParameter, itemId_}}; };
-    setQuery(makeQuery<Comment>(std::move(request)));
-    composer_->setSend([this](const Composer::Draft &draft) { sendComment(draft); });
-    connect(actionRequest_, &RequestSlot::busyChanged, this, &ViewController::busyChanged);
 }
 
 CommentPageViewController::~CommentPageViewController() = default;
@@ -52,17 +41,6 @@ bool CommentPageViewController::isOwnItem() const
     return owner_.userId != 0 && owner_.userId == context().session().userId();
 }
 
-bool CommentPageViewController::isActing() const
-{
-    return actionRequest_->busy();
-}
-
-QString CommentPageViewController::commentAge(const QString &time) const
-{
-    return CommonFunctions::intervalSinceNow(time, QStringLiteral("yyyy-MM-dd HH:mm:ss"),
-                                             context().clock().now());
-}
-
 void CommentPageViewController::setOwner(const User &owner)
 {
     owner_ = owner;
@@ -71,8 +49,7 @@ void CommentPageViewController::setOwner(const User &owner)
 
 void CommentPageViewController::viewWillAppear(bool animated)
 {
-    BLKTableViewController::viewWillAppear(animated);
-    composer_->followKeyboard(true);
+    CommentThreadViewController::viewWillAppear(animated);
     // The first page came with the view; later visits (back from the comment form, from
     // a commenter's page) show what was written meanwhile.
     if (appeared_)
@@ -80,61 +57,9 @@ void CommentPageViewController::viewWillAppear(bool animated)
     appeared_ = true;
 }
 
-void CommentPageViewController::viewWillDisappear(bool animated)
-{
-    composer_->followKeyboard(false);
-    BLKTableViewController::viewWillDisappear(animated);
-}
-
-std::optional<Comment> CommentPageViewController::commentWithId(const QString &id) const
-{
-    const int row = query()->rowOf(id);
-    return row < 0 ? std::nullopt : records()->recordAt<Comment>(row);
-}
-
 void CommentPageViewController::gotoOwnerHomePage()
 {
     context().router().openUserHome(owner_);
-}
-
-void CommentPageViewController::commenterTapped(const QString &commentId)
-{
-    const std::optional<Comment> comment = commentWithId(commentId);
-    if (!comment)
-        return;
-    User commenter;
-    commenter.userId = comment->uid;
-    commenter.nickname = comment->nickname;
-    context().router().openUserHome(commenter);
-}
-
-void CommentPageViewController::replyToComment(const QString &commentId)
-{
-    if (const std::optional<Comment> comment = commentWithId(commentId))
-        composer_->enterReply({comment->nickname, comment->id});
-}
-
-void CommentPageViewController::sendComment(const Composer::Draft &draft)
-{
-    composer_->dismissKeyboard();
-    const QVariantMap parameters{
-        {kind_.idParameter, itemId_},
-        {QStringLiteral("reply"), draft.reply ? draft.reply->id : QStringLiteral("0")},
-        {QStringLiteral("content"), draft.content()}};
-    const bool sent = actionRequest_->post(
-        kind_.commentScript, parameters,
-        [this](const JSONFetcher &reply) {
-            context().alerts().showCommonAlert(reply.message(), QString());
-            composer_->sendSucceeded();
-            query()->reload();
-        },
-        [this](const JSONFetcher &reply) {
-            // The text and the reply it answers stay for another try.
-            actionRequest_->alertFailure(reply);
-            composer_->sendFailed();
-        });
-    if (!sent)
-        composer_->sendFailed();
 }
 
 void CommentPageViewController::openCommentForm()
@@ -147,45 +72,19 @@ void CommentPageViewController::openCommentForm()
 
 void CommentPageViewController::report()
 {
-    confirmReport(kind_.reportQuestion, kind_.reportType, itemId_);
-}
-
-void CommentPageViewController::reportComment(const QString &commentId)
-{
-    if (commentWithId(commentId))
-        confirmReport(kCommentReportQuestion, kind_.commentReportType, commentId);
-}
-
-void CommentPageViewController::confirmReport(const QString &question, const QString &type,
-                                              const QString &id)
-{
-    if (isActing())
-        return;
-    context().alerts().showAlert(
-        question, kReportMessage, kCancel, {kReport}, 0, this, [this, type, id](int index) {
-            if (index != kConfirmIndex)
-                return;
-            // The server's word is shown whatever it says.
-            const auto answer = [this](const JSONFetcher &reply) {
-                context().alerts().showCommonAlert(reply.message(), QString());
-            };
-            actionRequest_->post(kReportScript,
-                                 {{QStringLiteral("type"), type},
-                                  {QStringLiteral("id"), id},
-                                  {QStringLiteral("content"), kReportContent}},
-                                 answer, answer);
-        });
+    confirmReport(kind_.reportQuestion, kind_.reportType, itemId());
 }
 
 void CommentPageViewController::deleteComment(const QString &commentId)
 {
     if (isActing() || !isOwnItem() || !query()->removeRecord(commentId))
         return;
-    actionRequest_->post(
-        kind_.deleteCommentScript, {{kind_.commentIdKey, commentId}}, [](const JSONFetcher &) {},
+    actionRequest()->post(
+        kind_.deleteCommentScript, {{kind_.comments.commentIdKey, commentId}},
+        [](const JSONFetcher &) {},
         [this](const JSONFetcher &reply) {
             // The row went at once; the server still has it, so the page shows it again.
-            actionRequest_->alertFailure(reply);
+            actionRequest()->alertFailure(reply);
             query()->reload();
         });
 }
@@ -219,14 +118,14 @@ void CommentPageViewController::confirmDeletion()
         kind_.deleteQuestion, QString(), kCancel, {kDelete}, 0, this, [this](int index) {
             if (index != kConfirmIndex || isActing())
                 return;
-            actionRequest_->post(kind_.deleteScript, {{kind_.idParameter, itemId_}},
-                                 [this](const JSONFetcher &reply) {
-                                     context().notifications().post(kind_.deletedNotification,
-                                                                    itemId_);
-                                     context().alerts().showAlert(reply.message(), QString(),
-                                                                  AlertPresenter::kOkButton, {}, 0,
-                                                                  this, [this](int) { back(); });
-                                 });
+            actionRequest()->post(kind_.deleteScript, {{kind_.comments.idParameter, itemId()}},
+                                  [this](const JSONFetcher &reply) {
+                                      context().notifications().post(kind_.deletedNotification,
+                                                                     itemId());
+                                      context().alerts().showAlert(reply.message(), QString(),
+                                                                   AlertPresenter::kOkButton, {}, 0,
+                                                                   this, [this](int) { back(); });
+                                  });
         });
 }
 

@@ -1,19 +1,15 @@
 #pragma once
-// What the page of a photo and the page of a mood share: the owner's header, the comments
-// page by page, commenting and replying from the input bar, reporting the item or a
-// comment, and on the user's own item deleting it or managing its comments.
+// What the page of a photo and the page of a mood add to their comments: the owner's
+// header, reporting the item, and on the user's own item deleting it or managing its
+// comments.
 
-#include "model/Comment.h"
 #include "model/User.h"
-#include "ui/BLKTableViewController.h"
 #include "ui/ButtonRotation.h"
-#include "ui/Composer.h"
+#include "ui/CommentThreadViewController.h"
 
 #include <QtQml/qqmlregistration.h>
 
-class RequestSlot;
-
-class CommentPageViewController : public BLKTableViewController {
+class CommentPageViewController : public CommentThreadViewController {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("a base of the photo and mood pages")
@@ -21,20 +17,14 @@ class CommentPageViewController : public BLKTableViewController {
     Q_PROPERTY(QString title READ title NOTIFY ownerChanged)
     Q_PROPERTY(QString timeLine READ timeLine NOTIFY ownerChanged)
     Q_PROPERTY(bool ownItem READ isOwnItem CONSTANT)
-    Q_PROPERTY(Composer *composer READ composer CONSTANT)
     Q_PROPERTY(ButtonRotation *editButton READ editButton CONSTANT)
     Q_PROPERTY(bool managingComments READ isManagingComments NOTIFY managingCommentsChanged)
 public:
     // What tells a photo's page from a mood's on the server and on the screen.
     struct Kind {
+        Thread comments;
         QString titleFormat; // "%1的照片"
-        QString idParameter; // "pid"
-        QString commentsScript;
-        QString commentsKey;
-        QString commentIdKey; // "prid"
-        QString commentScript;
-        QString reportType; // "photo"
-        QString commentReportType;
+        QString reportType;  // "photo"
         QString reportQuestion;
         QString deleteScript;
         QString deleteButton; // "删除照片"
@@ -44,11 +34,6 @@ public:
         QString deletedNotification;
     };
 
-    static inline const QString kReportScript = QStringLiteral("jubao.php");
-    static inline const QString kReportContent = QStringLiteral("违法内容");
-    static inline const QString kReportMessage =
-        QStringLiteral("欢迎举报违规内容, 我们将在核实之后尽快处理");
-    static inline const QString kCommentReportQuestion = QStringLiteral("是否举报这条评论？");
     static inline const QString kManageComments = QStringLiteral("管理评论");
 
     ~CommentPageViewController() override;
@@ -58,21 +43,11 @@ public:
     // "%1,距离%2": the item's age and the owner's distance (the age alone without one).
     QString timeLine() const;
     bool isOwnItem() const;
-    Composer *composer() const { return composer_; }
     ButtonRotation *editButton() const { return editButton_; }
     bool isManagingComments() const { return managingComments_; }
-    bool isActing() const;
-    bool busy() const override { return isActing(); }
 
-    // How long ago a comment was written, as its row shows it.
-    Q_INVOKABLE QString commentAge(const QString &time) const;
-
-    // The view's actions; comments are named by their id, which stays theirs while rows
-    // come and go.
+    // The view's actions.
     Q_INVOKABLE void gotoOwnerHomePage();
-    Q_INVOKABLE void commenterTapped(const QString &commentId);
-    Q_INVOKABLE void replyToComment(const QString &commentId);
-    Q_INVOKABLE void reportComment(const QString &commentId);
     Q_INVOKABLE void deleteComment(const QString &commentId);
     // The full comment form, unless the owner closed the item to comments.
     Q_INVOKABLE void openCommentForm();
@@ -93,26 +68,17 @@ protected:
     virtual void pushCommentForm() = 0;
 
     void setOwner(const User &owner);
-    const QString &itemId() const { return itemId_; }
-    RequestSlot *actionRequest() const { return actionRequest_; }
 
     void viewWillAppear(bool animated) override;
-    void viewWillDisappear(bool animated) override;
 
 private:
-    std::optional<Comment> commentWithId(const QString &id) const;
-    void sendComment(const Composer::Draft &draft);
-    void confirmReport(const QString &question, const QString &type, const QString &id);
     void setManagingComments(bool managing);
     void editSheetAnswered(int index);
     void confirmDeletion();
 
     Kind kind_;
     User owner_;
-    QString itemId_;
-    Composer *composer_;
     ButtonRotation *editButton_;
-    RequestSlot *actionRequest_;
     bool managingComments_ = false;
     bool appeared_ = false;
 };

@@ -8,16 +8,16 @@ namespace {
 
 CommentPageViewController::Kind moodKind()
 {
-    return {.titleFormat = QStringLiteral("%1的心情"),
-            .idParameter = QStringLiteral("mid"),
-            .commentsScript = QStringLiteral("mood_remark.php"),
-            .commentsKey = QStringLiteral("moodremarks"),
-            .commentIdKey = QStringLiteral("mrid"),
-            .commentScript = QStringLiteral("mood_remark_post.php"),
+    // Comments are reported as their own kind: "photoremark" would name the photo comment
+    // that has the same number.
+    return {.comments = {.idParameter = QStringLiteral("mid"),
+                         .commentsScript = QStringLiteral("mood_remark.php"),
+                         .commentsKey = QStringLiteral("moodremarks"),
+                         .commentIdKey = QStringLiteral("mrid"),
+                         .postScript = QStringLiteral("mood_remark_post.php"),
+                         .reportType = QStringLiteral("moodremark")},
+            .titleFormat = QStringLiteral("%1的心情"),
             .reportType = QStringLiteral("mood"),
-            // Reported as its own kind: "photoremark" would name the photo comment that
-            // has the same number.
-            .commentReportType = QStringLiteral("moodremark"),
             .reportQuestion = QStringLiteral("是否举报这条心情？"),
             .deleteScript = QStringLiteral("my_mood_del.php"),
             .deleteButton = QStringLiteral("删除心情"),

@@ -13,14 +13,14 @@ namespace {
 
 CommentPageViewController::Kind photoKind()
 {
-    return {.titleFormat = QStringLiteral("%1的照片"),
-            .idParameter = QStringLiteral("pid"),
-            .commentsScript = QStringLiteral("photo_remark.php"),
-            .commentsKey = QStringLiteral("photoremarks"),
-            .commentIdKey = QStringLiteral("prid"),
-            .commentScript = QStringLiteral("photo_remark_post.php"),
+    return {.comments = {.idParameter = QStringLiteral("pid"),
+                         .commentsScript = QStringLiteral("photo_remark.php"),
+                         .commentsKey = QStringLiteral("photoremarks"),
+                         .commentIdKey = QStringLiteral("prid"),
+                         .postScript = QStringLiteral("photo_remark_post.php"),
+                         .reportType = QStringLiteral("photoremark")},
+            .titleFormat = QStringLiteral("%1的照片"),
             .reportType = QStringLiteral("photo"),
-            .commentReportType = QStringLiteral("photoremark"),
             .reportQuestion = QStringLiteral("是否举报这张照片？"),
             .deleteScript = QStringLiteral("my_photo_del.php"),
             .deleteButton = QStringLiteral("删除照片"),

@@ -1,9 +1,9 @@
 import QtQuick
 import Nuvora
 
-// One comment on a photo or a mood: the commenter's avatar, name and the comment's age
-// above its text. A tap answers it, the avatar opens the commenter's page; the button on
-// the right reports it, or deletes it while the owner manages the comments.
+// One comment on a photo, a mood or a board: the commenter's avatar, name and the
+// comment's age above its text. A tap answers it, the avatar opens the commenter's page;
+// the button on the right reports it, or asks to delete it while `deletes` is set.
 Item {
     id: cell
 
@@ -13,8 +13,12 @@ Item {
     required property string time
     required property string nickname
     required property string avatar
-    required property CommentPageViewController page
+    required property CommentThreadViewController page
     required property int rowCount
+    // While the owner of the item manages its comments.
+    property bool deletes: false
+
+    signal deleteTapped(commentId: string)
 
     height: contentText.height + 38
     Accessible.role: Accessible.ListItem
@@ -62,25 +66,34 @@ Item {
         font.pixelSize: 11
     }
 
-    PlainText {
+    // The tap sits on an item of its own: over a Text the list takes the press away.
+    Item {
         id: actionButton
-        readonly property bool deletes: cell.page.managingComments
+        objectName: "commentActionButton"
+        readonly property bool deletes: cell.deletes
 
         x: 300 - width - 8
         y: 5
-        text: actionButton.deletes ? "删除" : "举报"
-        color: actionButton.deletes ? Theme.destructive : Theme.textDim
-        font.pixelSize: 12
-        padding: 2
+        width: actionText.implicitWidth
+        height: actionText.implicitHeight
         Accessible.role: Accessible.Button
-        Accessible.name: actionButton.text
+        Accessible.name: actionText.text
         Accessible.onPressAction: actionButton.activate()
 
         function activate(): void {
             if (actionButton.deletes)
-                cell.page.deleteComment(cell.id)
+                cell.deleteTapped(cell.id)
             else
                 cell.page.reportComment(cell.id)
+        }
+
+        PlainText {
+            id: actionText
+            text: actionButton.deletes ? "删除" : "举报"
+            color: actionButton.deletes ? Theme.destructive : Theme.textDim
+            font.pixelSize: 12
+            padding: 2
+            Accessible.ignored: true
         }
 
         ExclusiveTap {
