@@ -26,24 +26,12 @@ Item {
         onTapped: cell.list.selectEntry(cell.activity.feedid)
     }
 
-    AvatarImage {
+    EntryActor {
         x: 18
         y: 14
-        width: 40
-        height: 40
-        address: cell.activity.user.avatar
-        accessibleName: cell.activity.user.nickname + "的主页"
-        onTapped: cell.list.avatarTapped(cell.activity.feedid)
-    }
-    PlainText {
-        x: 66
-        y: 12
-        width: 236
-        text: cell.activity.user.nickname
-        color: Theme.accentCyan
-        font.pixelSize: 13
-        font.bold: true
-        elide: Text.ElideRight
+        width: 170
+        activity: cell.activity
+        list: cell.list
     }
     PlainText {
         x: 66

@@ -24,25 +24,14 @@ Item {
         onTapped: cell.list.selectEntry(cell.activity.feedid)
     }
 
-    AvatarImage {
+    EntryActor {
         x: 10
         y: 10
-        width: 44
-        height: 44
-        address: cell.activity.user.avatar
+        width: 204
+        avatarSide: 44
         emptyPicture: Theme.image("placeholder-80-80.png")
-        accessibleName: cell.activity.user.nickname + "的主页"
-        onTapped: cell.list.avatarTapped(cell.activity.feedid)
-    }
-    PlainText {
-        x: 64
-        y: 10
-        width: 150
-        text: cell.activity.user.nickname
-        color: Theme.accentCyan
-        font.pixelSize: 13
-        font.bold: true
-        elide: Text.ElideRight
+        activity: cell.activity
+        list: cell.list
     }
     PlainText {
         x: 214
