@@ -5,10 +5,12 @@
 #include "ClientTestContext.h"
 #include "api/json/JsonReader.h"
 #include "model/Session.h"
+#include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "screens/feed/ActivityListViewController.h"
+#include "screens/feed/ActivityPublicViewController.h"
 #include "screens/feed/NotifyCenterViewController.h"
 #include "screens/feed/UserActivityListViewController.h"
 
@@ -167,6 +169,37 @@ private slots:
         QCOMPARE(test_->router().opened.size(), opened);
         reminders->selectEntry(QStringLiteral("26"));
         QCOMPARE(test_->router().last(), QStringLiteral("moodComment 8 40"));
+    }
+
+    // The composer refuses nothing said and too much said, counted in UTF-16 units; after
+    // a success nothing more goes out while the confirmation shows.
+    void publishingOnce()
+    {
+        auto *composer = new ActivityPublicViewController(test_->context());
+        show(composer);
+        AlertPresenter &alerts = test_->context().alerts();
+        composer->composer()->textEdited(QStringLiteral("   "));
+        composer->composer()->send();
+        QCOMPARE(alerts.alertTitle(), QStringLiteral("至少说点什么吧~"));
+        alerts.answer(0);
+        // 259 units and one emoji of two: 261.
+        composer->composer()->textEdited(QString(259, QLatin1Char('a')) + QStringLiteral("😀"));
+        composer->composer()->send();
+        QCOMPARE(alerts.alertTitle(), QStringLiteral("无法发表"));
+        QCOMPARE(alerts.alertMessage(), QStringLiteral("最多260字，你已超出1字"));
+        alerts.answer(0);
+
+        test_->reply("my_mood_post.php", ScriptedReply::json(R"({"status":1,"message":"ok"})"));
+        composer->composer()->textEdited(QStringLiteral("今晚外滩见"));
+        composer->composer()->send();
+        QTRY_COMPARE(alerts.alertTitle(), QStringLiteral("发表成功！"));
+        QCOMPARE(ClientTestContext::formValue(test_->lastFormOf("my_mood_post.php"), "isremark"),
+                 QStringLiteral("0"));
+        composer->composer()->send();
+        composer->pickImage();
+        QTest::qWait(100);
+        QCOMPARE(test_->requestsTo("my_mood_post.php"), 1);
+        QCOMPARE(alerts.alertCount(), 1);
     }
 
 private:
