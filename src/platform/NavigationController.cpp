@@ -92,8 +92,10 @@ void NavigationController::transition(ViewController *leaving, ViewController *a
     change();
     if (leaving)
         leaving->viewDidDisappear(animated);
-    if (arriving)
+    if (arriving) {
         arriving->viewDidAppear(animated);
+        arriving->appeared_ = true;
+    }
 }
 
 void NavigationController::pushViewController(ViewController *controller, bool animated)

@@ -30,6 +30,9 @@ public:
     virtual QString viewName() const;
 
     bool isViewLoaded() const { return viewLoaded_; }
+    // Whether the screen has been shown before: in viewWillAppear, false on the first visit
+    // only.
+    bool hasAppeared() const { return appeared_; }
 
     // Whether the screen turns with the phone; every screen but the photo viewer is
     // portrait only.
@@ -57,4 +60,5 @@ private:
     AppContext &context_;
     NavigationController *navigationController_ = nullptr;
     bool viewLoaded_ = false;
+    bool appeared_ = false;
 };

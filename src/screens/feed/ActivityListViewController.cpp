@@ -37,11 +37,10 @@ void ActivityListViewController::viewWillAppear(bool animated)
 {
     FeedListViewController::viewWillAppear(animated);
     // Each visit after the first brings the friends' news from the top.
-    if (appeared_ && friendsHaveNews()) {
+    if (hasAppeared() && friendsHaveNews()) {
         tabs_->press(FriendsTag);
         tabs_->refresh();
     }
-    appeared_ = true;
 }
 
 FeedEntry::Listing ActivityListViewController::listingShown() const

@@ -29,5 +29,4 @@ private:
     bool friendsHaveNews() const;
 
     TabbedQueries *tabs_;
-    bool appeared_ = false;
 };

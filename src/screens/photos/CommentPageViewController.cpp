@@ -52,9 +52,8 @@ void CommentPageViewController::viewWillAppear(bool animated)
     CommentThreadViewController::viewWillAppear(animated);
     // The first page came with the view; later visits (back from the comment form, from
     // a commenter's page) show what was written meanwhile.
-    if (appeared_)
+    if (hasAppeared())
         query()->reload();
-    appeared_ = true;
 }
 
 void CommentPageViewController::gotoOwnerHomePage()

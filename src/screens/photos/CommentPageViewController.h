@@ -80,5 +80,4 @@ private:
     User owner_;
     ButtonRotation *editButton_;
     bool managingComments_ = false;
-    bool appeared_ = false;
 };
