@@ -6,7 +6,6 @@
 
 #include "ApiTestClient.h"
 #include "DevServerProcess.h"
-#include "FeedCases.h"
 #include "PhotoMoodCases.h"
 #include "SeedCases.h"
 
@@ -16,7 +15,6 @@
 #include <algorithm>
 
 namespace json = nuvora::json;
-using nuvora::devserver::FeedCases;
 using nuvora::devserver::PhotoMoodCases;
 using nuvora::devserver::SeedCases;
 
@@ -132,53 +130,6 @@ private:
             ++replies;
         }
         QVERIFY(replies > 0);
-    }
-
-    // An entry carries the records its type promises beside "feed", and each
-    // of them opens with the script its screen calls.
-    static void verifyOpens(ApiTestClient &client, const json::Value &entry)
-    {
-        static const QHash<QString, QStringList> promised = {
-            {"mood", {"mood", "mooduser"}},
-            {"moodremark", {"mood", "mooduser", "moodremarkuser"}},
-            {"moodremarkreply", {"mood", "mooduser", "moodremarkuser"}},
-            {"clubfavor", {"club", "user"}},
-            {"clubremarkreply", {"club", "clubremarkuser"}},
-            {"follow", {"followuser", "user"}},
-            {"hi", {"club", "user"}},
-            {"partyfavor", {"party", "user"}},
-            {"partyjoin", {"party", "user"}},
-            {"partyremarkreply", {"party", "partyremarkuser"}},
-            {"photoupload", {"photo", "user"}},
-            {"photoremark", {"photo", "photouser", "photoremarkuser"}},
-            {"photoremarkreply", {"photo", "photouser", "photoremarkuser"}},
-            {"photozan", {"photo", "photouser", "user"}},
-            {"notify", {"info", "user"}},
-        };
-        const QString type = str(entry["feed"]["type"]);
-        for (const QString &key : promised.value(type, {QStringLiteral("user")})) {
-            const json::Value &record = entry[key.toLatin1().constData()];
-            QVERIFY2(key == QStringLiteral("info")
-                         ? !str(record).isEmpty()
-                         : !str(record["uid"]).isEmpty() || !str(record["clid"]).isEmpty(),
-                     qPrintable(type + QLatin1Char(' ') + key));
-        }
-        const struct {
-            const char *key;
-            const char *id;
-            const char *script;
-            const char *parameter;
-        } opens[] = {
-            {"photo", "pid", "photo_show.php", "pid"}, {"mood", "moodid", "mood_remark.php", "mid"},
-            {"club", "clid", "club_show.php", "clid"}, {"party", "pid", "party_show.php", "pid"},
-            {"user", "uid", "home.php", "uid"},        {"followuser", "uid", "home.php", "uid"}};
-        for (const auto &open : opens) {
-            if (!entry[open.key].isObject())
-                continue;
-            const QString id = str(entry[open.key][open.id]);
-            QVERIFY2(client.call(open.script, {{open.parameter, id}}).status() == 1,
-                     qPrintable(type + QLatin1Char(' ') + open.key + QLatin1Char(' ') + id));
-        }
     }
 
     QSize imageSize(ApiTestClient &client, const QString &url)
@@ -421,29 +372,6 @@ private slots:
         }));
     }
 
-    // The busy boards run past a page, with replies among their comments.
-    void boardsRunPastAPage()
-    {
-        ApiTestClient client = demo();
-        struct Board {
-            const char *script;
-            const char *idParameter;
-            qint64 id;
-            const char *listKey;
-            const char *idKey;
-        };
-        for (const Board &board :
-             {Board{"club_remark.php", "clid", SeedCases::kBusyBoardClub, "clubremarks", "crid"},
-              Board{"party_remark.php", "pid", SeedCases::kBusyBoardParty, "partyremarks",
-                    "prid"}}) {
-            const ApiTestClient::Params params{{board.idParameter, dec(board.id)}};
-            QCOMPARE(pageSize(client, board.script, params, 1, board.listKey), size_t(15));
-            const json::Array thread = allPages(client, board.script, params, board.listKey);
-            QCOMPARE(thread.size(), size_t(SeedCases::kBusyBoardComments));
-            verifyReplies(thread, board.idKey);
-        }
-    }
-
     void partyScreensHaveTheirEdgeCases()
     {
         ApiTestClient client = demo();
@@ -491,62 +419,6 @@ private slots:
         const ApiTestClient::Params album{{"pid", dec(SeedCases::kPartyManyPhotos)}};
         QCOMPARE(pageSize(client, "party_photo.php", album, 1, "partyphotos"), size_t(18));
         QVERIFY(pageSize(client, "party_photo.php", album, 2, "partyphotos") > 0);
-    }
-
-    // The timeline user's newest entries hold every type the timelines keep,
-    // a photo without a caption among them, each pointing at real records.
-    void timelineHoldsEveryTimelineType()
-    {
-        ApiTestClient client = demo();
-        const json::Array all =
-            allFeedEntries(client, "home_feed.php", {{"uid", dec(FeedCases::kTimelineUser)}});
-        QVERIFY(all.size() >= 17);
-        QSet<QString> types;
-        bool blankCaption = false;
-        for (size_t k = 0; k < 17; ++k) {
-            const json::Value &entry = all.at(k);
-            QCOMPARE(str(entry["feed"]["uid"]), dec(FeedCases::kTimelineUser));
-            types.insert(str(entry["feed"]["type"]));
-            blankCaption = blankCaption
-                           || (entry["photo"].isObject() && str(entry["photo"]["text"]).isEmpty());
-            verifyOpens(client, entry);
-        }
-        QCOMPARE(types, (QSet<QString>{"mood", "photoupload", "follow", "clubfavor", "partyfavor",
-                                       "partyjoin", "photozan"}));
-        QVERIFY(blankCaption);
-    }
-
-    // The demo account's first page of reminders: one of every kind and one the
-    // client does not know, each pointing at real records; the friends feed
-    // holds several kept types and entries without a position.
-    void demoRemindersAndFriendsFeed()
-    {
-        ApiTestClient client = demo();
-        const ApiReply reply = client.call("my_feed_remind.php", {{"feedid", "0"}});
-        QSet<QString> kinds;
-        for (const json::Value &entry : reply["feeds"].asArray()) {
-            const QString kind = str(entry["feed"]["type"]);
-            kinds.insert(kind);
-            if (kind == QStringLiteral("photoremark"))
-                QCOMPARE(str(entry["photo"]["pid"]), dec(PhotoMoodCases::kOneCommentPhoto));
-            verifyOpens(client, entry);
-        }
-        QVERIFY(kinds.contains(QSet<QString>{
-            "photoremark", "moodremark", "moodremarkreply", "clubremarkreply", "photoremarkreply",
-            "partyremarkreply", "hi", "photozan", "follow", "notify", "giftsent"}));
-
-        QSet<QString> friendTypes;
-        bool unplaced = false;
-        for (const json::Value &entry : allFeedEntries(client, "my_feed_follow.php", {})) {
-            friendTypes.insert(str(entry["feed"]["type"]));
-            unplaced = unplaced
-                       || (str(entry["feed"]["uid"]) == dec(FeedCases::kNoPositionUser)
-                           && entry["feed"]["lat"].toDouble() == 0
-                           && entry["feed"]["lng"].toDouble() == 0);
-        }
-        QVERIFY(friendTypes.contains(
-            QSet<QString>{"mood", "photoupload", "follow", "partyjoin", "photozan"}));
-        QVERIFY(unplaced);
     }
 };
 

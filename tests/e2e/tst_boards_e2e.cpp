@@ -3,18 +3,16 @@
 // comment's own kind.
 
 #include "ApiTestClient.h"
+#include "DemoSignIn.h"
 #include "DevServerProcess.h"
 #include "TestContext.h"
-#include "app/AppRouter.h"
 #include "model/Club.h"
 #include "model/Party.h"
-#include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
-#include "platform/SettingsKeys.h"
-#include "platform/SettingsStore.h"
 #include "screens/venues/ClubDiscussViewController.h"
 #include "screens/venues/PartyDiscussViewController.h"
+#include "ui/Router.h"
 
 #include <QTest>
 
@@ -62,15 +60,8 @@ void tst_BoardsE2e::initTestCase()
     test_ = std::make_unique<TestContext>(QUrl(server_.webHost()));
     AppContext &context = test_->context();
     api_ = std::make_unique<ApiTestClient>(server_.webHost());
-    const ApiReply reply = api_->call("account_login.php", {{"email", server_.demoEmail()},
-                                                            {"password", server_.demoPassword()}});
+    const ApiReply reply = DemoSignIn::signIn(server_, context, *api_);
     QVERIFY2(reply.status() == 1, qPrintable(reply.message()));
-    const QString token = QString::fromStdString(reply["logintoken"].toText());
-    api_->setToken(token);
-    context.settings().setString(SettingsKeys::loginToken, token);
-    context.session().apiServerAddress = server_.apiBase();
-    context.session().setDefaultUser(reply["user"]);
-    AppRouter::install(context);
 }
 
 void tst_BoardsE2e::clubBoard()

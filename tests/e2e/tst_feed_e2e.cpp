@@ -3,19 +3,18 @@
 // page (or nothing), and a photo published from the composer heading the timeline.
 
 #include "ApiTestClient.h"
+#include "DemoSignIn.h"
 #include "DevServerProcess.h"
 #include "TestContext.h"
 #include "TestPhotos.h"
-#include "app/AppRouter.h"
 #include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
-#include "platform/SettingsKeys.h"
-#include "platform/SettingsStore.h"
 #include "screens/feed/ActivityListViewController.h"
 #include "screens/feed/ActivityPublicViewController.h"
 #include "screens/feed/NotifyCenterViewController.h"
 #include "screens/feed/UserActivityListViewController.h"
+#include "ui/Router.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -74,15 +73,9 @@ void tst_FeedE2e::initTestCase()
     test_ = std::make_unique<TestContext>(QUrl(server_.webHost()));
     AppContext &context = test_->context();
     ApiTestClient api(server_.webHost());
-    const ApiReply reply = api.call("account_login.php", {{"email", server_.demoEmail()},
-                                                          {"password", server_.demoPassword()}});
+    const ApiReply reply = DemoSignIn::signIn(server_, context, api);
     QVERIFY2(reply.status() == 1, qPrintable(reply.message()));
-    context.settings().setString(SettingsKeys::loginToken,
-                                 QString::fromStdString(reply["logintoken"].toText()));
-    context.session().apiServerAddress = server_.apiBase();
     context.session().userLocation = QGeoCoordinate(31.2310, 121.4745);
-    context.session().setDefaultUser(reply["user"]);
-    AppRouter::install(context);
 }
 
 void tst_FeedE2e::nearbyPagesPastHiddenKinds()

@@ -4,20 +4,19 @@
 // deletion.
 
 #include "ApiTestClient.h"
+#include "DemoSignIn.h"
 #include "DevServerProcess.h"
 #include "TestContext.h"
-#include "app/AppRouter.h"
 #include "model/Comment.h"
 #include "model/Mood.h"
 #include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
-#include "platform/SettingsKeys.h"
-#include "platform/SettingsStore.h"
 #include "screens/people/UserHomeViewController.h"
 #include "screens/photos/AlbumsViewController.h"
 #include "screens/photos/MoodCommentViewController.h"
 #include "screens/photos/PictureCommentViewController.h"
+#include "ui/Router.h"
 #include "ui/SDWebImageManager.h"
 
 #include <QTest>
@@ -68,16 +67,9 @@ void tst_PhotosE2e::initTestCase()
     test_ = std::make_unique<TestContext>(QUrl(server_.webHost()));
     AppContext &context = test_->context();
     api_ = std::make_unique<ApiTestClient>(server_.webHost());
-    const ApiReply reply = api_->call("account_login.php", {{"email", server_.demoEmail()},
-                                                            {"password", server_.demoPassword()}});
+    const ApiReply reply = DemoSignIn::signIn(server_, context, *api_);
     QVERIFY2(reply.status() == 1, qPrintable(reply.message()));
-    api_->setToken(QString::fromStdString(reply["logintoken"].toText()));
-    context.settings().setString(SettingsKeys::loginToken,
-                                 QString::fromStdString(reply["logintoken"].toText()));
-    context.session().apiServerAddress = server_.apiBase();
-    context.session().setDefaultUser(reply["user"]);
     demo_ = *context.session().defaultUser();
-    AppRouter::install(context);
     SDWebImageManager::install(context);
 }
 

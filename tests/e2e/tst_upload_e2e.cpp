@@ -3,16 +3,14 @@
 // album and the image host, it is upright and 600 pixels wide.
 
 #include "ApiTestClient.h"
+#include "DemoSignIn.h"
 #include "DevServerProcess.h"
 #include "TestContext.h"
 #include "TestPhotos.h"
-#include "app/AppRouter.h"
-#include "model/Session.h"
 #include "platform/AlertPresenter.h"
 #include "platform/NavigationController.h"
-#include "platform/SettingsKeys.h"
-#include "platform/SettingsStore.h"
 #include "screens/photos/PictureUploadViewController.h"
+#include "ui/Router.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -28,15 +26,8 @@ private slots:
         TestContext test(QUrl(server_.webHost()));
         AppContext &context = test.context();
         ApiTestClient api(server_.webHost());
-        const ApiReply login =
-            api.call("account_login.php",
-                     {{"email", server_.demoEmail()}, {"password", server_.demoPassword()}});
+        const ApiReply login = DemoSignIn::signIn(server_, context, api);
         QVERIFY2(login.status() == 1, qPrintable(login.message()));
-        api.setToken(QString::fromStdString(login["logintoken"].toText()));
-        AppRouter::install(context);
-        context.session().apiServerAddress = server_.apiBase();
-        context.settings().setString(SettingsKeys::loginToken, api.token());
-        context.session().setDefaultUser(login["user"]);
 
         context.router().openPictureUpload();
         auto *screen =

@@ -24,14 +24,6 @@ ScriptedReply slow(ScriptedReply reply)
     return reply;
 }
 
-QString ids(const CommentThreadViewController &board)
-{
-    QStringList list;
-    for (const QVariant &row : board.records()->records())
-        list << row.value<Comment>().id;
-    return list.join(QLatin1Char(' '));
-}
-
 } // namespace
 
 class tst_Boards : public QObject {
@@ -39,36 +31,6 @@ class tst_Boards : public QObject {
 private slots:
     void init() { test_ = std::make_unique<ClientTestContext>(); }
     void cleanup() { test_.reset(); }
-
-    // A club's board page by page; the avatar opens the commenter's home page.
-    void clubBoardPages()
-    {
-        ClubDiscussViewController *board = showClubBoard();
-        QCOMPARE(ids(*board), QStringLiteral("407 406 405"));
-        const auto first = test_->lastFormOf("club_remark.php");
-        QCOMPARE(ClientTestContext::formValue(first, "clid"), QStringLiteral("31"));
-        QCOMPARE(ClientTestContext::formValue(first, "page"), QStringLiteral("1"));
-        const Comment ann = *board->records()->recordAt<Comment>(0);
-        QCOMPARE(ann.avatar, QStringLiteral("http://img.nuvora.cn/560/u8.jpg!100"));
-
-        test_->reply("club_remark.php",
-                     ScriptedReply::json(R"({"status":1,"message":"","clubremarks":[]})"));
-        board->loadMore();
-        QTRY_VERIFY(!board->canLoadMore());
-        QCOMPARE(ClientTestContext::formValue(test_->lastFormOf("club_remark.php"), "page"),
-                 QStringLiteral("2"));
-        QCOMPARE(board->records()->count(), 3);
-
-        // A failed page keeps the rows and shows the server's word.
-        test_->reply("club_remark.php", ScriptedReply::json(answer(0, "服务器忙")));
-        board->refresh();
-        QTRY_COMPARE((*test_)->alerts().alertTitle(), QStringLiteral("服务器忙"));
-        QCOMPARE(board->records()->count(), 3);
-        (*test_)->alerts().answer(0);
-
-        board->commenterTapped(QStringLiteral("405"));
-        QCOMPARE(test_->router().last(), QStringLiteral("userHome 9"));
-    }
 
     // Replying keeps what was typed after the reply's blank; a failed post keeps the text
     // and whom it answers; the exits of reply mode; a sent post reloads the first page.
