@@ -1,12 +1,13 @@
 // Photos and moods against the stand-in server with the real router: the demo's home
 // page, its album page by page, a photo page with likes, comments, a reply, a deleted
 // comment and a report the server received; a mood page with a comment and the mood's
-// deletion.
+// deletion; a camera's sideways photo uploaded from the album, back in it upright.
 
 #include "ApiTestClient.h"
 #include "DemoSignIn.h"
 #include "DevServerProcess.h"
 #include "TestContext.h"
+#include "TestPhotos.h"
 #include "model/Comment.h"
 #include "model/Mood.h"
 #include "model/Session.h"
@@ -16,9 +17,12 @@
 #include "screens/photos/AlbumsViewController.h"
 #include "screens/photos/MoodCommentViewController.h"
 #include "screens/photos/PictureCommentViewController.h"
+#include "screens/photos/PictureUploadViewController.h"
 #include "ui/Router.h"
 #include "ui/SDWebImageManager.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -34,6 +38,7 @@ private slots:
     void initTestCase();
     void albumPhotoPageAndComments();
     void moodPageCommentAndDeletion();
+    void uploadReachesTheAlbumUpright();
 
 private:
     template <class Screen> Screen *top()
@@ -179,6 +184,41 @@ void tst_PhotosE2e::moodPageCommentAndDeletion()
     QTRY_COMPARE(top<UserHomeViewController>(), home);
     const ApiReply gone = api_->call("mood_remark.php", {{"mid", kBusyMood}, {"page", "1"}});
     QVERIFY(gone.status() != 1);
+}
+
+void tst_PhotosE2e::uploadReachesTheAlbumUpright()
+{
+    AppContext &context = test_->context();
+    context.navigation().setViewControllers({}, false);
+    context.router().openUserAlbums(demo_);
+    auto *album = top<AlbumsViewController>();
+    QTRY_COMPARE_WITH_TIMEOUT(album->records()->count(), 18, kTimeoutMs);
+    album->uploadPicture();
+    auto *screen = top<PictureUploadViewController>();
+    QVERIFY(screen);
+    QTRY_VERIFY(alerts().isActionSheet());
+    alerts().answer(1);
+    QTemporaryDir dir;
+    QFile file(dir.filePath("camera.jpg"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(TestPhotos::sidewaysJpeg(QSize(900, 1200)));
+    file.close();
+    screen->imagePicker()->chooseFile(QUrl::fromLocalFile(file.fileName()));
+    QTRY_VERIFY_WITH_TIMEOUT(screen->hasPhoto(), kTimeoutMs);
+    const QString caption = QStringLiteral("竖着拍的外滩 %1").arg(QTime::currentTime().msec());
+    screen->composer()->textEdited(caption);
+    screen->composer()->send();
+    answer(QStringLiteral("上传成功！"));
+    QCOMPARE(top<AlbumsViewController>(), album);
+
+    // The album asked again: the new photo leads it, stored upright and 600 wide.
+    QTRY_COMPARE_WITH_TIMEOUT(album->records()->recordAt<Picture>(0)->text, caption, kTimeoutMs);
+    const QString address = album->records()->recordAt<Picture>(0)->img_big;
+    const ApiReply stored = api_->get(QUrl(address).path());
+    QCOMPARE(stored.httpStatus, 200);
+    const QImage image = QImage::fromData(stored.body);
+    QCOMPARE(image.size(), QSize(600, 800));
+    QVERIFY(TestPhotos::isUpright(image));
 }
 
 QTEST_MAIN(tst_PhotosE2e)
