@@ -322,3 +322,35 @@ void AppRouter::closeChatLog()
 void AppRouter::openFollowListForChat()
 {
 }
+
+void AppRouter::openUserInfoEdit()
+{
+}
+
+void AppRouter::openFriendList()
+{
+}
+
+void AppRouter::openSettings()
+{
+}
+
+void AppRouter::openPrivacySettings()
+{
+}
+
+void AppRouter::openBlackList()
+{
+}
+
+void AppRouter::openChangePassword()
+{
+}
+
+void AppRouter::openBugReport()
+{
+}
+
+void AppRouter::openAboutUs()
+{
+}

@@ -62,6 +62,14 @@ public:
     void openChatLog(const User &user, QObject *owner, std::function<void()> dismiss) override;
     void closeChatLog() override;
     void openFollowListForChat() override;
+    void openUserInfoEdit() override;
+    void openFriendList() override;
+    void openSettings() override;
+    void openPrivacySettings() override;
+    void openBlackList() override;
+    void openChangePassword() override;
+    void openBugReport() override;
+    void openAboutUs() override;
 
 private:
     void push(ViewController *screen);

@@ -242,9 +242,6 @@ void MainViewController::receivedUserInfoChangedResponse(const JSONFetcher &repl
     // Without a user object there is nothing to replace the old profile with.
     if (!user.isObject())
         return;
-    SettingsStore &settings = context().settings();
-    settings.setValue(SettingsKeys::defaultUser, user);
-    settings.flush();
-    context().session().setDefaultUser(user);
+    context().session().saveDefaultUser(context().settings(), user);
     refreshMenu();
 }

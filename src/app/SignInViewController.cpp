@@ -60,9 +60,7 @@ void SignInViewController::beginSession(const nuvora::json::Value &reply)
     SettingsStore &settings = context().settings();
     settings.setString(SettingsKeys::loginToken,
                        JsonVariant::toQString(reply["logintoken"].asString()));
-    settings.setValue(SettingsKeys::defaultUser, reply["user"]);
-    settings.flush();
-    context().session().setDefaultUser(reply["user"]);
+    context().session().saveDefaultUser(settings, reply["user"]);
 
     if (!settings.string(SettingsKeys::shi).isEmpty()) {
         context().sessionFlow().finishLogin();

@@ -1,6 +1,8 @@
 #include "Session.h"
 
 #include "platform/AppContext.h"
+#include "platform/SettingsKeys.h"
+#include "platform/SettingsStore.h"
 
 Session &Session::install(AppContext &context)
 {
@@ -16,6 +18,24 @@ void Session::setDefaultUser(const std::optional<nuvora::json::Value> &userObjec
     else
         defaultUser_.reset();
     emit defaultUserChanged();
+}
+
+bool Session::saveDefaultUser(SettingsStore &settings, const nuvora::json::Value &userObject)
+{
+    settings.setValue(SettingsKeys::defaultUser, userObject);
+    const bool stored = settings.flush();
+    setDefaultUser(userObject);
+    return stored;
+}
+
+bool Session::updateDefaultUser(SettingsStore &settings, const nuvora::json::Object &changes)
+{
+    nuvora::json::Value stored = settings.value(SettingsKeys::defaultUser);
+    if (!stored.isObject())
+        return false;
+    for (const auto &[key, value] : changes)
+        stored.asObject().set(key, value);
+    return saveDefaultUser(settings, stored);
 }
 
 void Session::setAds(Advertisement ads)

@@ -13,6 +13,7 @@
 #include <optional>
 
 class AppContext;
+class SettingsStore;
 
 class Session : public QObject {
     Q_OBJECT
@@ -27,6 +28,13 @@ public:
     // Signs the user described by the server's JSON object in, measured from the
     // latest position; none signs out.
     void setDefaultUser(const std::optional<nuvora::json::Value> &userObject);
+    // Signs in the user of the server's object and keeps that object as the stored copy
+    // ("defaultuserkey"), so the next start shows the same profile; false when the copy
+    // could not be written (the user in memory changes all the same).
+    bool saveDefaultUser(SettingsStore &settings, const nuvora::json::Value &userObject);
+    // Changes members of the stored copy (a new cover, privacy switches) and reads the
+    // signed-in user again from it; nothing when no user is stored.
+    bool updateDefaultUser(SettingsStore &settings, const nuvora::json::Object &changes);
     bool isSignedIn() const { return defaultUser_.has_value(); }
     // "uid" and "userinfoversion" of the signed-in user; 0 when signed out.
     qint64 userId() const { return defaultUser_ ? defaultUser_->userId : 0; }

@@ -105,4 +105,15 @@ public:
     virtual void closeChatLog() = 0;
     // The followed users, to pick one to chat with.
     virtual void openFollowListForChat() = 0;
+
+    // The signed-in user's own corner: the profile editor, follows and fans, settings
+    // and the screens settings opens.
+    virtual void openUserInfoEdit() = 0;
+    virtual void openFriendList() = 0;
+    virtual void openSettings() = 0;
+    virtual void openPrivacySettings() = 0;
+    virtual void openBlackList() = 0;
+    virtual void openChangePassword() = 0;
+    virtual void openBugReport() = 0;
+    virtual void openAboutUs() = 0;
 };

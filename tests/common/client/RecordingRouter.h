@@ -57,6 +57,14 @@ public:
     void openChatLog(const User &user, QObject *owner, std::function<void()> dismiss) override;
     void closeChatLog() override { record(QStringLiteral("closeChatLog")); }
     void openFollowListForChat() override { record(QStringLiteral("followListForChat")); }
+    void openUserInfoEdit() override { record(QStringLiteral("userInfoEdit")); }
+    void openFriendList() override { record(QStringLiteral("friendList")); }
+    void openSettings() override { record(QStringLiteral("settings")); }
+    void openPrivacySettings() override { record(QStringLiteral("privacySettings")); }
+    void openBlackList() override { record(QStringLiteral("blackList")); }
+    void openChangePassword() override { record(QStringLiteral("changePassword")); }
+    void openBugReport() override { record(QStringLiteral("bugReport")); }
+    void openAboutUs() override { record(QStringLiteral("aboutUs")); }
 
     // Answers the region screen opened last, as its confirm or cancel would.
     void answerRegionChoice(const std::optional<QString> &cityName);
