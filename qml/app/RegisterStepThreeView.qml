@@ -71,81 +71,19 @@ Screen {
         }
     }
 
-    // The date panel: below the screen until asked for, then slid up. Its place is
-    // measured on the whole screen, bar included, under the busy blocker.
-    Rectangle {
-        id: panel
+    PickerPanel {
         parent: view
-        y: view.controller.datePickerY
-        width: view.controller.datePickerWidth
-        height: view.controller.datePickerHeight
-        color: Theme.panelTop
         z: 9
-        Behavior on y { NumberAnimation { duration: 200 } }
+        shown: view.controller.datePickerShown
+        title: "出生日期"
+        cancellable: false
+        onDone: view.controller.fininshedSelectBirthday()
 
-        Rectangle {
-            id: panelBar
-            width: parent.width
-            height: 40
-            color: Theme.panel
-
-            PlainText {
-                anchors.left: parent.left
-                anchors.leftMargin: 14
-                anchors.verticalCenter: parent.verticalCenter
-                text: "出生日期"
-                color: Theme.textDim
-                font.family: Theme.fontFamily
-                font.pixelSize: Theme.fontSize
-            }
-            AlertButton {
-                anchors.right: parent.right
-                anchors.rightMargin: 8
-                anchors.verticalCenter: parent.verticalCenter
-                width: 70
-                height: 30
-                label: "完成"
-                emphasized: true
-                onClicked: view.controller.fininshedSelectBirthday()
-            }
-        }
-
-        Row {
-            anchors.top: panelBar.bottom
+        DateWheelRow {
+            anchors.top: parent.top
             anchors.bottom: parent.bottom
             anchors.horizontalCenter: parent.horizontalCenter
-
-            DateWheel {
-                width: 120
-                model: view.controller.maximumYear - view.controller.minimumYear + 1
-                selected: view.controller.pickerYear - view.controller.minimumYear
-                suffix: "年"
-                offset: view.controller.minimumYear
-                onPicked: index => view.controller.setPickerDate(
-                              index + view.controller.minimumYear, view.controller.pickerMonth,
-                              view.controller.pickerDay)
-            }
-            DateWheel {
-                width: 90
-                model: 12
-                selected: view.controller.pickerMonth - 1
-                suffix: "月"
-                offset: 1
-                onPicked: index => view.controller.setPickerDate(
-                              view.controller.pickerYear, index + 1, view.controller.pickerDay)
-            }
-            DateWheel {
-                width: 90
-                // Every day stays on the wheel, so that it never resets under the
-                // finger; days the month lacks are dimmed and snap back.
-                model: 31
-                available: view.controller.daysInPickerMonth
-                selected: view.controller.pickerDay - 1
-                suffix: "日"
-                offset: 1
-                onPicked: index => view.controller.setPickerDate(
-                              view.controller.pickerYear, view.controller.pickerMonth, index + 1)
-            }
+            wheels: view.controller.birthdayWheels
         }
     }
 

@@ -31,6 +31,7 @@
 #include "screens/photos/PictureCommentCommitViewController.h"
 #include "screens/photos/PictureCommentViewController.h"
 #include "screens/photos/PictureUploadViewController.h"
+#include "screens/profile/ProfileCenterViewController.h"
 #include "screens/venues/BLKMapViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
 #include "screens/venues/ClubDiscussViewController.h"
@@ -123,6 +124,8 @@ ViewController *AppRouter::makeHubSectionScreen(HubSection section)
         return new MessageBoxViewController(context_);
     case HubSection::Parties:
         return new PartyListViewController(context_);
+    case HubSection::Profile:
+        return new ProfileCenterViewController(context_);
     default:
         return nullptr;
     }

@@ -6,8 +6,6 @@
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
-#include <algorithm>
-
 namespace {
 // The request layer's value for a position never had.
 QString positionOrZero(const QString &stored)
@@ -20,7 +18,7 @@ RegisterStepThreeViewController::RegisterStepThreeViewController(AppContext &con
                                                                  const QByteArray &imageData,
                                                                  QObject *parent)
     : SignInViewController(context, parent), imageData_(imageData),
-      maximumDate_(context.clock().now().date()), pickerDate_(maximumDate_)
+      birthdayWheels_(new DateWheels(context.clock().now().date(), this))
 {
 }
 
@@ -46,19 +44,6 @@ QString RegisterStepThreeViewController::femaleButtonImage() const
                                   : QStringLiteral("register-girl-buttong-n.png");
 }
 
-void RegisterStepThreeViewController::setPickerDate(int year, int month, int day)
-{
-    const QDate minimum(kMinimumYear, 1, 1);
-    year = std::clamp(year, kMinimumYear, maximumDate_.year());
-    month = std::clamp(month, 1, 12);
-    day = std::clamp(day, 1, QDate(year, month, 1).daysInMonth());
-    const QDate date = std::clamp(QDate(year, month, day), minimum, maximumDate_);
-    if (date == pickerDate_)
-        return;
-    pickerDate_ = date;
-    emit pickerDateChanged();
-}
-
 void RegisterStepThreeViewController::setDatePickerShown(bool shown)
 {
     if (shown == datePickerShown_)
@@ -75,7 +60,7 @@ void RegisterStepThreeViewController::selectBirthday()
 void RegisterStepThreeViewController::fininshedSelectBirthday()
 {
     setDatePickerShown(false);
-    const QString text = pickerDate_.toString(kDateFormat);
+    const QString text = birthdayWheels_->text();
     if (text == birthday_)
         return;
     birthday_ = text;

@@ -9,7 +9,9 @@ PhotoAttachment::PhotoAttachment(AlertPresenter &alerts, QObject *parent)
       preparation_(new PhotoPreparation(this))
 {
     connect(imagePicker_, &ImagePicker::didFinishPickingFile, preparation_,
-            &PhotoPreparation::start);
+            qOverload<const QUrl &>(&PhotoPreparation::start));
+    connect(imagePicker_, &ImagePicker::didFinishPickingImage, preparation_,
+            qOverload<const QImage &>(&PhotoPreparation::start));
     connect(preparation_, &PhotoPreparation::busyChanged, this, &PhotoAttachment::busyChanged);
     connect(preparation_, &PhotoPreparation::prepared, this, &PhotoAttachment::prepared);
     connect(preparation_, &PhotoPreparation::failed, this,
@@ -23,12 +25,12 @@ bool PhotoAttachment::isBusy() const
 
 void PhotoAttachment::ask(std::function<void()> cancelled)
 {
-    PhotoSourceSheet::show(alerts_, QString(), this,
+    PhotoSourceSheet::show(alerts_, sheetTitle_, this,
                            [this, cancelled](std::optional<ImagePicker::SourceType> source) {
                                if (!source) {
                                    if (cancelled)
                                        cancelled();
-                               } else if (!imagePicker_->present(*source, false)) {
+                               } else if (!imagePicker_->present(*source, cropping_)) {
                                    ask(cancelled);
                                }
                            });

@@ -40,6 +40,10 @@ public:
     // While a picked photo is prepared.
     bool isBusy() const;
 
+    // The source sheet's title, and whether the picker crops the photo square (an avatar).
+    void setSheetTitle(const QString &title) { sheetTitle_ = title; }
+    void setCropping(bool cropping) { cropping_ = cropping; }
+
     // The source sheet, then the picker; `cancelled` runs for "取消" on the sheet. A source
     // the device lacks brings the sheet back.
     void ask(std::function<void()> cancelled);
@@ -57,6 +61,8 @@ private:
     AlertPresenter &alerts_;
     ImagePicker *imagePicker_;
     PhotoPreparation *preparation_;
+    QString sheetTitle_;
+    bool cropping_ = false;
     QByteArray data_;
     QUrl preview_;
     QSizeF previewSize_;

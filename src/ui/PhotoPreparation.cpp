@@ -27,7 +27,11 @@ QSize PhotoPreparation::preparedSize(const QSize &size)
 
 PhotoPreparation::Photo PhotoPreparation::prepare(const QUrl &file)
 {
-    const QImage picked = ImagePicker::readImage(file);
+    return prepare(ImagePicker::readImage(file));
+}
+
+PhotoPreparation::Photo PhotoPreparation::prepare(const QImage &picked)
+{
     if (picked.isNull())
         return {};
     const QImage scaled = CommonFunctions::scaleImage(picked, preparedSize(picked.size()));
@@ -35,6 +39,16 @@ PhotoPreparation::Photo PhotoPreparation::prepare(const QUrl &file)
 }
 
 void PhotoPreparation::start(const QUrl &file)
+{
+    run([file] { return prepare(file); });
+}
+
+void PhotoPreparation::start(const QImage &picked)
+{
+    run([picked] { return prepare(picked); });
+}
+
+void PhotoPreparation::run(std::function<Photo()> preparation)
 {
     const quint64 generation = ++generation_;
     setBusy(true);
@@ -50,7 +64,7 @@ void PhotoPreparation::start(const QUrl &file)
         else
             emit prepared(photo.image, photo.jpeg);
     });
-    watcher->setFuture(QtConcurrent::run(&PhotoPreparation::prepare, file));
+    watcher->setFuture(QtConcurrent::run(std::move(preparation)));
 }
 
 void PhotoPreparation::cancel()

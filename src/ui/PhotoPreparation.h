@@ -10,6 +10,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
 class PhotoPreparation : public QObject {
     Q_OBJECT
 public:
@@ -29,9 +31,12 @@ public:
     static QSize preparedSize(const QSize &size);
     // The whole preparation on the calling thread; a null photo when the file is unreadable.
     static Photo prepare(const QUrl &file);
+    static Photo prepare(const QImage &picked);
 
-    // Prepares `file` on the thread pool; a result still due for an earlier file is dropped.
+    // Prepares `file` (or an image already read, a cropped one) on the thread pool; a
+    // result still due for an earlier pick is dropped.
     void start(const QUrl &file);
+    void start(const QImage &picked);
     // Drops the result still due.
     void cancel();
     bool isBusy() const { return busy_; }
@@ -42,6 +47,7 @@ signals:
     void failed(const QString &message);
 
 private:
+    void run(std::function<Photo()> preparation);
     void setBusy(bool busy);
 
     quint64 generation_ = 0;

@@ -84,17 +84,17 @@ void tst_Location::serverNamesTheCityOfThePosition()
 {
     LocationViewController *location = open("31.230400", "121.473700");
     QVERIFY(location->isRunning());
-    QCOMPARE(location->provinces().size(), 35);
-    QCOMPARE(location->cities(), QStringList{QString()});
+    QCOMPARE(location->wheels()->provinces().size(), 35);
+    QCOMPARE(location->wheels()->cities(), QStringList{QString()});
     QTRY_VERIFY(!location->isRunning());
     QVERIFY(location->autoLocatedSuccess());
     QCOMPARE(location->sheng(), 25);
     QCOMPARE(location->shi(), 1);
     QCOMPARE(location->infoText(), QStringLiteral("上海"));
     // The wheels start on the city found.
-    QCOMPARE(location->selectedProvinceRow(), 25);
-    QCOMPARE(location->selectedCityRow(), 1);
-    QCOMPARE(location->cities(), (QStringList{QString(), QStringLiteral("上海")}));
+    QCOMPARE(location->wheels()->selectedProvinceRow(), 25);
+    QCOMPARE(location->wheels()->selectedCityRow(), 1);
+    QCOMPARE(location->wheels()->cities(), (QStringList{QString(), QStringLiteral("上海")}));
     QCOMPARE(test_->lastFormOf(LocationViewController::kScript),
              (QList<QPair<QString, QString>>{{"lat", "31.230400"}, {"lng", "121.473700"}}));
 
@@ -118,7 +118,7 @@ void tst_Location::unknownPlaceNeedsAManualPick()
     QCOMPARE((*test_)->alerts().alertCount(), 0);
 
     // Row 0 of the provinces is no choice.
-    location->pickerViewDidSelectRow(0, LocationViewController::ProvinceComponent);
+    location->pickerViewDidSelectRow(0, RegionWheels::ProvinceComponent);
     QVERIFY(!location->manualLocated());
 
     QCOMPARE(location->pickerY(), LocationViewController::kPickerHiddenY);
@@ -132,16 +132,16 @@ void tst_Location::manualPickOverridesTheServer()
 {
     LocationViewController *location = open("31.230400", "121.473700");
     QTRY_VERIFY(location->autoLocatedSuccess());
-    location->pickerViewDidSelectRow(6, LocationViewController::ProvinceComponent);
+    location->pickerViewDidSelectRow(6, RegionWheels::ProvinceComponent);
     QVERIFY(location->manualLocated());
-    QCOMPARE(location->cities().size(), 22);
-    location->pickerViewDidSelectRow(15, LocationViewController::CityComponent);
+    QCOMPARE(location->wheels()->cities().size(), 22);
+    location->pickerViewDidSelectRow(15, RegionWheels::CityComponent);
     QCOMPARE(location->infoText(), QStringLiteral("深圳"));
     // Rows the picker cannot have are ignored.
-    location->pickerViewDidSelectRow(99, LocationViewController::CityComponent);
-    location->pickerViewDidSelectRow(-1, LocationViewController::ProvinceComponent);
-    QCOMPARE(location->selectedProvinceRow(), 6);
-    QCOMPARE(location->selectedCityRow(), 15);
+    location->pickerViewDidSelectRow(99, RegionWheels::CityComponent);
+    location->pickerViewDidSelectRow(-1, RegionWheels::ProvinceComponent);
+    QCOMPARE(location->wheels()->selectedProvinceRow(), 6);
+    QCOMPARE(location->wheels()->selectedCityRow(), 15);
 
     location->confirmLocation();
     QCOMPARE(location->sheng(), 6);
@@ -160,14 +160,14 @@ void tst_Location::incompleteChoiceSaysWhatIsMissing()
     location->confirmLocation();
     QCOMPARE(alerts.alertTitle(), LocationViewController::kChooseProvince);
     alerts.answer(0);
-    location->pickerViewDidSelectRow(3, LocationViewController::ProvinceComponent);
+    location->pickerViewDidSelectRow(3, RegionWheels::ProvinceComponent);
     location->confirmLocation();
     QCOMPARE(alerts.alertTitle(), LocationViewController::kChooseCity);
     alerts.answer(0);
     QVERIFY(opener_->answers.empty());
     QVERIFY(!(*test_)->settings().contains(SettingsKeys::sheng));
 
-    location->pickerViewDidSelectRow(1, LocationViewController::CityComponent);
+    location->pickerViewDidSelectRow(1, RegionWheels::CityComponent);
     location->confirmLocation();
     QCOMPARE(opener_->answers.back(), std::optional<QString>(QStringLiteral("北京")));
 
@@ -175,7 +175,7 @@ void tst_Location::incompleteChoiceSaysWhatIsMissing()
     (*test_)->navigation().dismissViewController(false);
     LocationViewController *again = open("31.230400", "121.473700");
     QTRY_VERIFY(again->autoLocatedSuccess());
-    again->pickerViewDidSelectRow(0, LocationViewController::CityComponent);
+    again->pickerViewDidSelectRow(0, RegionWheels::CityComponent);
     again->confirmLocation();
     QCOMPARE(alerts.alertTitle(), LocationViewController::kChooseCity);
     alerts.answer(0);
@@ -235,8 +235,8 @@ void tst_Location::badRepliesReadAsNotLocated()
     QCOMPARE(location->infoText(), LocationViewController::kCannotLocate);
     QCOMPARE((*test_)->alerts().alertCount(), 0);
     // Still a choice by hand.
-    location->pickerViewDidSelectRow(6, LocationViewController::ProvinceComponent);
-    location->pickerViewDidSelectRow(15, LocationViewController::CityComponent);
+    location->pickerViewDidSelectRow(6, RegionWheels::ProvinceComponent);
+    location->pickerViewDidSelectRow(15, RegionWheels::CityComponent);
     location->confirmLocation();
     QCOMPARE(opener_->answers.back(), std::optional<QString>(QStringLiteral("深圳")));
 }

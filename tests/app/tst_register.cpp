@@ -345,27 +345,27 @@ void tst_Register::stepThreeFields()
     QCOMPARE(stepThree.maleButtonImage(), QStringLiteral("register-boy-button-s.png"));
 
     QCOMPARE(stepThree.focusedField(), RegisterStepThreeViewController::kNicknameField);
-    QCOMPARE(stepThree.datePickerY(), 460);
+    QVERIFY(!stepThree.isDatePickerShown());
     stepThree.selectBirthday();
     QCOMPARE(stepThree.focusedField(), QString());
-    QCOMPARE(stepThree.datePickerY(), 200);
-    QCOMPARE(stepThree.datePickerHeight(), 260);
+    QVERIFY(stepThree.isDatePickerShown());
     // No date after today; days follow the month.
-    QCOMPARE(stepThree.pickerDate(), QDate(2026, 12, 7));
-    stepThree.setPickerDate(2026, 12, 25);
-    QCOMPARE(stepThree.pickerDate(), QDate(2026, 12, 7));
-    stepThree.setPickerDate(2031, 1, 1);
-    QCOMPARE(stepThree.pickerDate(), QDate(2026, 1, 1));
-    stepThree.setPickerDate(1996, 2, 31);
-    QCOMPARE(stepThree.pickerDate(), QDate(1996, 2, 29));
-    QCOMPARE(stepThree.daysInPickerMonth(), 29);
-    stepThree.setPickerDate(1800, 13, 0);
-    QCOMPARE(stepThree.pickerDate(), QDate(1900, 12, 1));
-    stepThree.setPickerDate(1996, 2, 3);
+    DateWheels &wheels = *stepThree.birthdayWheels();
+    QCOMPARE(wheels.date(), QDate(2026, 12, 7));
+    wheels.setDate(2026, 12, 25);
+    QCOMPARE(wheels.date(), QDate(2026, 12, 7));
+    wheels.setDate(2031, 1, 1);
+    QCOMPARE(wheels.date(), QDate(2026, 1, 1));
+    wheels.setDate(1996, 2, 31);
+    QCOMPARE(wheels.date(), QDate(1996, 2, 29));
+    QCOMPARE(wheels.daysInMonth(), 29);
+    wheels.setDate(1800, 13, 0);
+    QCOMPARE(wheels.date(), QDate(1900, 12, 1));
+    wheels.setDate(1996, 2, 3);
     QCOMPARE(stepThree.birthday(), QString());
     stepThree.fininshedSelectBirthday();
     QCOMPARE(stepThree.birthday(), QStringLiteral("1996-02-03"));
-    QCOMPARE(stepThree.datePickerY(), 460);
+    QVERIFY(!stepThree.isDatePickerShown());
     QCOMPARE(stepThree.focusedField(), RegisterStepThreeViewController::kNicknameField);
 }
 
@@ -386,7 +386,7 @@ void tst_Register::stepThreeChecksAndFailures()
     alerts.answer(0);
     QCOMPARE(test_->api().requests().size(), 0);
 
-    stepThree->setPickerDate(1990, 5, 17);
+    stepThree->birthdayWheels()->setDate(1990, 5, 17);
     stepThree->fininshedSelectBirthday();
     QCOMPARE(stepThree->finishButtonTitle(), QStringLiteral("完成！"));
     stepThree->stepThreeFinished();
@@ -435,7 +435,7 @@ void tst_Register::stepThreeStartsTheSession()
     RegisterStepThreeViewController *stepThree = showStepThree();
     stepThree->setNickname("新来的");
     stepThree->selectBirthday();
-    stepThree->setPickerDate(1998, 8, 8);
+    stepThree->birthdayWheels()->setDate(1998, 8, 8);
     stepThree->fininshedSelectBirthday();
     stepThree->selectGender(2);
     stepThree->stepThreeFinished();

@@ -145,7 +145,7 @@ void tst_SignInE2E::registrationReachesTheHub()
     QVERIFY(stepThree);
     stepThree->setNickname("新来的");
     stepThree->selectBirthday();
-    stepThree->setPickerDate(1998, 8, 8);
+    stepThree->birthdayWheels()->setDate(1998, 8, 8);
     stepThree->fininshedSelectBirthday();
     stepThree->selectGender(2);
     stepThree->stepThreeFinished();

@@ -154,8 +154,8 @@ void tst_RegisterViews::datePanelSlidesUp()
     stepThree->setNickname(QStringLiteral("夜行者"));
     stepThree->selectGender(2);
     stepThree->selectBirthday();
-    stepThree->setPickerDate(1995, 6, 18);
-    settle(stepThree->datePickerY());
+    stepThree->birthdayWheels()->setDate(1995, 6, 18);
+    settle(200);
     screenshot(QStringLiteral("RegisterStepThreeDatePanel"));
     // Turning the month wheel to February keeps the day; the 31st snaps back.
     QList<QObject *> wheels = shown("QQuickTumbler");
@@ -167,14 +167,14 @@ void tst_RegisterViews::datePanelSlidesUp()
     }
     QVERIFY(month && day);
     month->setProperty("currentIndex", 1);
-    QCOMPARE(stepThree->pickerDate(), QDate(1995, 2, 18));
+    QCOMPARE(stepThree->birthdayWheels()->date(), QDate(1995, 2, 18));
     day->setProperty("currentIndex", 30);
-    QCOMPARE(stepThree->pickerDate(), QDate(1995, 2, 28));
+    QCOMPARE(stepThree->birthdayWheels()->date(), QDate(1995, 2, 28));
     QTRY_COMPARE(day->property("currentIndex").toInt(), 27);
     day->setProperty("currentIndex", 17);
     month->setProperty("currentIndex", 5);
     stepThree->fininshedSelectBirthday();
-    settle(stepThree->datePickerY());
+    settle(460);
     screenshot(QStringLiteral("RegisterStepThreeFilled"));
     QCOMPARE(stepThree->birthday(), QStringLiteral("1995-06-18"));
 }
@@ -207,8 +207,8 @@ void tst_RegisterViews::regionPickerFollowsTheWheels()
     QCOMPARE(wheels.size(), 2);
     // Turning the province wheel as a finger would fills the city wheel.
     wheels[0]->setProperty("currentIndex", 6);
-    QCOMPARE(location->selectedProvinceRow(), 6);
-    QCOMPARE(location->cities().size(), 22);
+    QCOMPARE(location->wheels()->selectedProvinceRow(), 6);
+    QCOMPARE(location->wheels()->cities().size(), 22);
     wheels[1]->setProperty("currentIndex", 15);
     QCOMPARE(location->infoText(), QStringLiteral("深圳"));
     settle(location->pickerY());

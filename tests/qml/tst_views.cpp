@@ -35,6 +35,7 @@
 #include "screens/photos/MoodCommentCommitViewController.h"
 #include "screens/photos/MoodCommentViewController.h"
 #include "screens/photos/MoodPostViewController.h"
+#include "screens/profile/ProfileCenterViewController.h"
 #include "screens/photos/PictureCommentCommitViewController.h"
 #include "screens/photos/PictureCommentViewController.h"
 #include "screens/photos/PictureUploadViewController.h"
@@ -161,6 +162,7 @@ const std::map<QString, Factory> &screens()
         {"ChatLogView", [](AppContext &c) { return new ChatLogViewController(c, chatPartner()); }},
         {"PictureUploadView", [](AppContext &c) { return new PictureUploadViewController(c); }},
         {"MoodPostView", [](AppContext &c) { return new MoodPostViewController(c); }},
+        {"ProfileCenterView", [](AppContext &c) { return new ProfileCenterViewController(c); }},
         {"CommentCommitView",
          [](AppContext &c) {
              Picture picture;
@@ -266,7 +268,7 @@ void tst_Views::init()
          {"user_nearby.php", "user_search.php", "home.php", "party.php", "my_party_join.php",
           "party_show.php", "party_photo.php", "club_remark.php", "party_remark.php", "photo.php",
           "photo_show.php", "photo_remark.php", "mood_remark.php", "my_feed_city.php",
-          "my_feed_follow.php", "home_feed.php", "my_feed_remind.php"})
+          "my_feed_follow.php", "home_feed.php", "my_feed_remind.php", "my_feed_me.php"})
         web_->setReply(QStringLiteral("/iphone/2.0/") + QLatin1String(script), silent);
     test_ = std::make_unique<TestContext>(QUrl(web_->baseUrl()));
     AppContext &context = test_->context();

@@ -10,6 +10,8 @@ Item {
     required property string content
     required property bool showsPicture
     required property FeedListViewController list
+    // The profile's own rows leave out who acted: it is always the user.
+    property bool showsActor: true
 
     height: panel.height + 10
     Accessible.role: Accessible.ListItem
@@ -27,6 +29,7 @@ Item {
     }
 
     EntryActor {
+        visible: cell.showsActor
         x: 18
         y: 14
         width: 170

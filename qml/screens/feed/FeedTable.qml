@@ -6,11 +6,14 @@ import Nuvora
 PagedList {
     id: table
 
+    property bool ownEntries: false
+
     Accessible.name: "动态列表"
     model: table.controller.records
 
     delegate: FeedCell {
         width: ListView.view.width
         list: table.controller as FeedListViewController
+        showsActor: !table.ownEntries
     }
 }

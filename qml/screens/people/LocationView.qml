@@ -76,25 +76,10 @@ Screen {
         color: Theme.panelTop
         Behavior on y { NumberAnimation { duration: 200 } }
 
-        Row {
+        RegionWheelRow {
             anchors.fill: parent
-
-            PlaceWheel {
-                width: parent.width / 2
-                model: view.controller.provinces
-                selected: view.controller.selectedProvinceRow
-                onPicked: row => view.controller.pickerViewDidSelectRow(
-                              row, LocationViewController.ProvinceComponent)
-                Accessible.name: "省份"
-            }
-            PlaceWheel {
-                width: parent.width / 2
-                model: view.controller.cities
-                selected: view.controller.selectedCityRow
-                onPicked: row => view.controller.pickerViewDidSelectRow(
-                              row, LocationViewController.CityComponent)
-                Accessible.name: "城市"
-            }
+            wheels: view.controller.wheels
+            onPicked: (row, component) => view.controller.pickerViewDidSelectRow(row, component)
         }
     }
 }

@@ -56,99 +56,18 @@ Screen {
         }
     }
 
-    // Placed on the whole screen, not below the bar: shown, its bottom meets the screen's.
-    Rectangle {
-        id: popView
+    PickerPanel {
         objectName: "popView"
         parent: view
-        z: 5
-        y: view.controller.popViewY
-        width: view.controller.popViewWidth
-        height: view.controller.popViewHeight
-        color: Theme.panelTop
-        Behavior on y { NumberAnimation { duration: view.controller.slideMs } }
+        shown: view.controller.pickerShown
+        title: "选择城市"
+        onCancelled: view.controller.hidePicker()
+        onDone: view.controller.finishedPicking()
 
-        // Presses on the panel stay on it.
-        MouseArea {
+        RegionWheelRow {
             anchors.fill: parent
-        }
-
-        Rectangle {
-            id: pickerBar
-            width: parent.width
-            height: 44
-            color: Theme.panel
-
-            PickerBarButton {
-                anchors.left: parent.left
-                anchors.leftMargin: 8
-                label: "取消"
-                onClicked: view.controller.hidePicker()
-            }
-            PlainText {
-                anchors.centerIn: parent
-                text: "选择城市"
-                font.pixelSize: Theme.titleFontSize
-                font.bold: true
-            }
-            PickerBarButton {
-                anchors.right: parent.right
-                anchors.rightMargin: 8
-                label: "完成"
-                onClicked: view.controller.finishedPicking()
-            }
-        }
-
-        Row {
-            id: pickerView
-            anchors.top: pickerBar.bottom
-            anchors.bottom: parent.bottom
-            width: parent.width
-
-            PlaceWheel {
-                width: parent.width / 2
-                model: view.controller.provinces
-                selected: view.controller.selectedProvinceRow
-                onPicked: row => view.controller.pickerViewDidSelectRow(
-                              row, ClubSearchViewController.ProvinceComponent)
-                Accessible.name: "省份"
-            }
-            PlaceWheel {
-                width: parent.width / 2
-                model: view.controller.cities
-                selected: view.controller.selectedCityRow
-                onPicked: row => view.controller.pickerViewDidSelectRow(
-                              row, ClubSearchViewController.CityComponent)
-                Accessible.name: "城市"
-            }
-        }
-    }
-
-    component PickerBarButton: Rectangle {
-        id: button
-
-        required property string label
-        signal clicked
-
-        anchors.verticalCenter: parent.verticalCenter
-        width: 56
-        height: 30
-        radius: 6
-        color: tap.pressed ? Theme.separator : "transparent"
-        border.color: Theme.accentCyan
-        border.width: 1
-        Accessible.role: Accessible.Button
-        Accessible.name: label
-        Accessible.onPressAction: button.clicked()
-
-        PlainText {
-            anchors.centerIn: parent
-            text: button.label
-        }
-
-        ExclusiveTap {
-            id: tap
-            onTapped: button.clicked()
+            wheels: view.controller.wheels
+            onPicked: (row, component) => view.controller.wheels.pick(row, component)
         }
     }
 }

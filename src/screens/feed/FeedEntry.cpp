@@ -20,10 +20,9 @@ QString quoted(const QString &text)
     return QStringLiteral("\"%1\"").arg(text);
 }
 
-// What a feed row says the user did.
-QString feedLine(const Activity &a)
+// What a feed row says the user did; the profile's own rows leave out who (`who` empty).
+QString feedLine(const Activity &a, const QString &who)
 {
-    const QString &who = a.user.nickname;
     if (a.type == QLatin1String("photoupload"))
         return a.picture.text;
     if (a.type == QLatin1String("photozan"))
@@ -115,7 +114,8 @@ FeedEntry::FeedEntry(Activity entry, Listing listing) : activity(std::move(entry
         content = reminderLine(activity);
         return;
     }
-    content = feedLine(activity);
+    content =
+        feedLine(activity, listing == Listing::OwnProfile ? QString() : activity.user.nickname);
     showsPicture =
         activity.type == QLatin1String("photoupload") || activity.type == QLatin1String("photozan");
 }
@@ -128,6 +128,7 @@ bool FeedEntry::keeps(Listing listing, const QString &type)
     case Listing::FriendsFeed:
         return kFriendsTypes.contains(type);
     case Listing::Timeline:
+    case Listing::OwnProfile:
         return kTimelineTypes.contains(type);
     case Listing::Reminders:
         return true;

@@ -15,7 +15,7 @@ struct FeedEntry {
     Q_PROPERTY(QString content MEMBER content CONSTANT)
     Q_PROPERTY(bool showsPicture MEMBER showsPicture CONSTANT)
 public:
-    enum class Listing { NearbyFeed, FriendsFeed, Timeline, Reminders };
+    enum class Listing { NearbyFeed, FriendsFeed, Timeline, OwnProfile, Reminders };
 
     FeedEntry() = default;
     FeedEntry(Activity activity, Listing listing);

@@ -11,7 +11,8 @@
 #include "platform/SettingsStore.h"
 
 LocationViewController::LocationViewController(AppContext &context, QObject *parent)
-    : ViewController(context, parent), request_(new RequestSlot(context, this))
+    : ViewController(context, parent), wheels_(new RegionWheels(this)),
+      request_(new RequestSlot(context, this))
 {
     connect(request_, &RequestSlot::busyChanged, this, &LocationViewController::runningChanged);
 }
@@ -24,15 +25,8 @@ void LocationViewController::setDelegate(QObject *owner, Router::RegionChosen lo
     locateDidFinished_ = std::move(locateDidFinished);
 }
 
-QStringList LocationViewController::provinces() const
-{
-    return CityList::sheng();
-}
-
 void LocationViewController::viewDidLoad()
 {
-    cities_ = CityList::shiInShengIndex(0).value_or(QStringList());
-    emit citiesChanged();
     const SettingsStore &settings = context().settings();
     const QVariantMap parameters{{QStringLiteral("lat"), settings.string(SettingsKeys::latitude)},
                                  {QStringLiteral("lng"), settings.string(SettingsKeys::longitude)}};
@@ -50,7 +44,7 @@ void LocationViewController::receivedLocationResponse(const JSONFetcher &reply)
             setInfoText(kCannotLocate);
         } else {
             setInfoText(CityList::shiWithShiIndexShengIndex(shi_, sheng_).value_or(QString()));
-            showInPicker(sheng_, shi_);
+            wheels_->show(sheng_, shi_);
         }
     } else {
         setInfoText(kCannotLocate);
@@ -65,50 +59,24 @@ void LocationViewController::manualToSelectCity()
     emit pickerShownChanged();
 }
 
-void LocationViewController::showInPicker(int sheng, int shi)
-{
-    const std::optional<QStringList> list = CityList::shiInShengIndex(sheng);
-    if (!list || shi < 0 || shi >= list->size())
-        return;
-    cities_ = *list;
-    selectedRows_[ProvinceComponent] = sheng;
-    selectedRows_[CityComponent] = shi;
-    emit citiesChanged();
-    emit selectionChanged();
-}
-
 void LocationViewController::pickerViewDidSelectRow(int row, int component)
 {
-    if (component == ProvinceComponent) {
-        const std::optional<QStringList> list = CityList::shiInShengIndex(row);
-        if (!list)
-            return;
-        if (row != 0)
-            manualLocated_ = true;
-        selectedRows_[ProvinceComponent] = row;
-        selectedRows_[CityComponent] = 0;
-        cities_ = *list;
-        emit citiesChanged();
-    } else if (component == CityComponent) {
-        if (row < 0 || row >= cities_.size() || row == selectedCityRow())
-            return;
-        // The wheels may start on the city found; turning the city wheel of that province
-        // is a choice of the user's as much as turning the province wheel.
-        if (selectedProvinceRow() != 0)
-            manualLocated_ = true;
-        selectedRows_[CityComponent] = row;
-        setInfoText(
-            CityList::shiWithShiIndexShengIndex(row, selectedProvinceRow()).value_or(QString()));
-    } else {
+    if (!wheels_->pick(row, component))
         return;
-    }
-    emit selectionChanged();
+    // The wheels may start on the city found; turning either wheel away from "no
+    // province" is a choice of the user's.
+    if (wheels_->selectedProvinceRow() != 0)
+        manualLocated_ = true;
+    if (component == RegionWheels::CityComponent)
+        setInfoText(wheels_->cityName());
 }
 
 void LocationViewController::confirmLocation()
 {
-    const int sheng = manualLocated_ ? selectedProvinceRow() : autoLocatedSuccess_ ? sheng_ : 0;
-    const int shi = manualLocated_ ? selectedCityRow() : autoLocatedSuccess_ ? shi_ : 0;
+    const int sheng = manualLocated_        ? wheels_->selectedProvinceRow()
+                      : autoLocatedSuccess_ ? sheng_
+                                            : 0;
+    const int shi = manualLocated_ ? wheels_->selectedCityRow() : autoLocatedSuccess_ ? shi_ : 0;
     // An empty name would leave the sign-in waiting with nothing said.
     if (sheng == 0 || shi == 0) {
         context().alerts().showCommonAlert(sheng == 0 ? kChooseProvince : kChooseCity, QString());

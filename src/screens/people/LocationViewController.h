@@ -5,6 +5,7 @@
 // city's name. A choice without a city says so instead of confirming.
 
 #include "platform/ViewController.h"
+#include "ui/RegionWheels.h"
 #include "ui/RequestSlot.h"
 #include "ui/Router.h"
 
@@ -22,10 +23,7 @@ class LocationViewController : public ViewController {
     Q_PROPERTY(int pickerY READ pickerY NOTIFY pickerShownChanged)
     Q_PROPERTY(int pickerWidth READ pickerWidth CONSTANT)
     Q_PROPERTY(int pickerHeight READ pickerHeight CONSTANT)
-    Q_PROPERTY(QStringList provinces READ provinces CONSTANT)
-    Q_PROPERTY(QStringList cities READ cities NOTIFY citiesChanged)
-    Q_PROPERTY(int selectedProvinceRow READ selectedProvinceRow NOTIFY selectionChanged)
-    Q_PROPERTY(int selectedCityRow READ selectedCityRow NOTIFY selectionChanged)
+    Q_PROPERTY(RegionWheels *wheels READ wheels CONSTANT)
 public:
     static inline const QString kScript = QStringLiteral("lbs.php");
     static inline const QString kCannotLocate = QStringLiteral("无法定位您的城市，请手动选择");
@@ -36,9 +34,6 @@ public:
     static constexpr int kPickerHiddenY = 460;
     static constexpr int kPickerWidth = 320;
     static constexpr int kPickerHeight = 216;
-    // The picker's columns.
-    enum PickerComponent { ProvinceComponent = 0, CityComponent = 1 };
-    Q_ENUM(PickerComponent)
 
     explicit LocationViewController(AppContext &context, QObject *parent = nullptr);
     ~LocationViewController() override;
@@ -57,10 +52,7 @@ public:
     int pickerY() const { return pickerShown_ ? kPickerShownY : kPickerHiddenY; }
     int pickerWidth() const { return kPickerWidth; }
     int pickerHeight() const { return kPickerHeight; }
-    QStringList provinces() const;
-    QStringList cities() const { return cities_; }
-    int selectedProvinceRow() const { return selectedRows_[ProvinceComponent]; }
-    int selectedCityRow() const { return selectedRows_[CityComponent]; }
+    RegionWheels *wheels() const { return wheels_; }
 
     Q_INVOKABLE void confirmLocation();
     Q_INVOKABLE void manualToSelectCity();
@@ -73,16 +65,12 @@ signals:
     void infoTextChanged();
     void runningChanged();
     void pickerShownChanged();
-    void citiesChanged();
-    void selectionChanged();
 
 protected:
     void viewDidLoad() override;
 
 private:
     void setInfoText(const QString &text);
-    // Turns the wheels to a place.
-    void showInPicker(int sheng, int shi);
     void tellDelegate(const std::optional<QString> &cityName);
 
     int sheng_ = 0;
@@ -91,8 +79,7 @@ private:
     bool manualLocated_ = false;
     QString infoText_;
     bool pickerShown_ = false;
-    QStringList cities_;
-    int selectedRows_[2] = {0, 0};
+    RegionWheels *wheels_;
     RequestSlot *request_;
     Router::RegionChosen locateDidFinished_;
     QPointer<QObject> delegateOwner_;

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 ClubSearchViewController::ClubSearchViewController(AppContext &context, QObject *parent)
-    : ViewController(context, parent)
+    : ViewController(context, parent), wheels_(new RegionWheels(this))
 {
 }
 
@@ -48,15 +48,8 @@ void ClubSearchViewController::setCityLabel(const QString &label)
 
 void ClubSearchViewController::pickValue()
 {
-    const QStringList &provinces = CityList::sheng();
-    const int province = std::clamp(storedSheng(), 0, int(provinces.size()) - 1);
-    const QStringList cities = CityList::shiInShengIndex(province).value_or(QStringList());
-    pickerDataSource_[ProvinceComponent] = provinces;
-    pickerDataSource_[CityComponent] = cities;
-    selectedRows_[ProvinceComponent] = province;
-    selectedRows_[CityComponent] = std::clamp(storedShi(), 0, std::max(0, int(cities.size()) - 1));
-    emit pickerDataChanged();
-    emit selectionChanged();
+    wheels_->show(storedSheng(), storedShi());
+    pickerOpened_ = true;
     showPicker();
 }
 
@@ -76,34 +69,15 @@ void ClubSearchViewController::hidePicker()
     emit pickerShownChanged();
 }
 
-void ClubSearchViewController::pickerViewDidSelectRow(int row, int component)
-{
-    if (component == ProvinceComponent) {
-        const std::optional<QStringList> cities = CityList::shiInShengIndex(row);
-        if (!cities || row == selectedRows_[ProvinceComponent])
-            return;
-        selectedRows_[ProvinceComponent] = row;
-        selectedRows_[CityComponent] = 0;
-        pickerDataSource_[CityComponent] = *cities;
-        emit pickerDataChanged();
-        emit selectionChanged();
-    } else if (component == CityComponent) {
-        if (row < 0 || row >= cities().size() || row == selectedRows_[CityComponent])
-            return;
-        selectedRows_[CityComponent] = row;
-        emit selectionChanged();
-    }
-}
-
 void ClubSearchViewController::finishedPicking()
 {
     hidePicker();
     // Nothing was picked while the picker never opened.
-    if (provinces().isEmpty())
+    if (!pickerOpened_)
         return;
-    sheng_ = selectedProvinceRow();
-    shi_ = selectedCityRow();
-    setCityLabel(cities().value(shi_));
+    sheng_ = wheels_->selectedProvinceRow();
+    shi_ = wheels_->selectedCityRow();
+    setCityLabel(wheels_->cityName());
 }
 
 void ClubSearchViewController::search()

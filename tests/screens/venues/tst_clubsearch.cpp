@@ -40,7 +40,6 @@ private slots:
     {
         ClubSearchViewController *form = showForm();
         QCOMPARE(form->cityLabel(), QStringLiteral("广州"));
-        QCOMPARE(form->popViewY(), 460.0);
         form->search();
         QCOMPARE(test_->router().last(), QStringLiteral("clubSearchResults [] 0 0"));
     }
@@ -51,16 +50,15 @@ private slots:
         form->setKeyword(QStringLiteral("Club"));
         form->pickValue();
         QVERIFY(form->isPickerShown());
-        QCOMPARE(form->popViewY(), 200.0);
-        QCOMPARE(form->selectedProvinceRow(), 6);
-        QCOMPARE(form->selectedCityRow(), 4);
-        QCOMPARE(form->cities().at(4), QStringLiteral("广州"));
+        QCOMPARE(form->wheels()->selectedProvinceRow(), 6);
+        QCOMPARE(form->wheels()->selectedCityRow(), 4);
+        QCOMPARE(form->wheels()->cities().at(4), QStringLiteral("广州"));
 
         // A province brings its cities; the city picked goes with it.
-        form->pickerViewDidSelectRow(25, ClubSearchViewController::ProvinceComponent);
-        QCOMPARE(form->selectedCityRow(), 0);
-        QCOMPARE(form->cities().at(1), QStringLiteral("上海"));
-        form->pickerViewDidSelectRow(1, ClubSearchViewController::CityComponent);
+        form->wheels()->pick(25, RegionWheels::ProvinceComponent);
+        QCOMPARE(form->wheels()->selectedCityRow(), 0);
+        QCOMPARE(form->wheels()->cities().at(1), QStringLiteral("上海"));
+        form->wheels()->pick(1, RegionWheels::CityComponent);
         // Nothing is searched in until the picking is finished.
         QCOMPARE(form->sheng(), 0);
         form->finishedPicking();
@@ -71,7 +69,7 @@ private slots:
 
         // A province without a city picked searches the whole province, labelled empty.
         form->pickValue();
-        form->pickerViewDidSelectRow(19, ClubSearchViewController::ProvinceComponent);
+        form->wheels()->pick(19, RegionWheels::ProvinceComponent);
         form->finishedPicking();
         QCOMPARE(form->cityLabel(), QString());
         form->search();
@@ -79,7 +77,7 @@ private slots:
 
         // Cancelling keeps the region.
         form->pickValue();
-        form->pickerViewDidSelectRow(3, ClubSearchViewController::ProvinceComponent);
+        form->wheels()->pick(3, RegionWheels::ProvinceComponent);
         form->hidePicker();
         form->search();
         QCOMPARE(test_->router().last(), QStringLiteral("clubSearchResults [Club] 19 0"));
