@@ -20,12 +20,15 @@ struct ProfileField {
     bool numeric;
     int min;
     int max;
+    // The unit the client writes behind a number ("178cm"); accepted and dropped.
+    const char *unit = "";
 };
 
 const ProfileField kProfileFields[] = {
-    {"addr_sheng_j", true, 0, 34},  {"addr_shi_j", true, 0, 60}, {"addr_sheng_c", true, 0, 34},
-    {"addr_shi_c", true, 0, 60},    {"shengao", true, 0, 250},   {"tizhong", true, 0, 300},
-    {"about", false, 0, kMaxAbout}, {"zhiye", false, 0, 40},
+    {"addr_sheng_j", true, 0, 34},   {"addr_shi_j", true, 0, 60},
+    {"addr_sheng_c", true, 0, 34},   {"addr_shi_c", true, 0, 60},
+    {"shengao", true, 0, 250, "cm"}, {"tizhong", true, 0, 300, "kg"},
+    {"about", false, 0, kMaxAbout},  {"zhiye", false, 0, 40},
 };
 
 } // namespace
@@ -135,7 +138,8 @@ ApiResult AccountApi::editInfo(const ApiRequest &request)
         assignments << QStringLiteral("nickname = ?");
         values << nickname;
     }
-    if (request.has(QStringLiteral("birthday"))) {
+    // An empty birthday is the form's "none chosen": the stored one stays.
+    if (!request.text(QStringLiteral("birthday")).trimmed().isEmpty()) {
         const QString birthday = request.text(QStringLiteral("birthday")).trimmed();
         if (!Dates::isValidBirthday(birthday))
             return ApiResult::failure(QStringLiteral("请输入正确的出生日期"));
@@ -147,11 +151,14 @@ ApiResult AccountApi::editInfo(const ApiRequest &request)
         if (!request.has(name))
             continue;
         if (field.numeric) {
-            const std::optional<qint64> value =
-                request.text(name).isEmpty() ? std::optional<qint64>(0) : request.integer(name);
-            if (!value || *value < field.min || *value > field.max)
+            QString number = request.text(name).trimmed();
+            if (number.endsWith(QLatin1String(field.unit), Qt::CaseInsensitive))
+                number.chop(int(qstrlen(field.unit)));
+            bool ok = true;
+            const qint64 value = number.isEmpty() ? 0 : number.trimmed().toLongLong(&ok);
+            if (!ok || value < field.min || value > field.max)
                 return ApiResult::badParameter(name);
-            values << *value;
+            values << value;
         } else {
             const QString value = request.text(name).trimmed();
             if (value.size() > field.max)

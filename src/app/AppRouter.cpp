@@ -32,6 +32,7 @@
 #include "screens/photos/PictureCommentViewController.h"
 #include "screens/photos/PictureUploadViewController.h"
 #include "screens/profile/ProfileCenterViewController.h"
+#include "screens/profile/UserInfoEditViewController.h"
 #include "screens/venues/BLKMapViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
 #include "screens/venues/ClubDiscussViewController.h"
@@ -328,6 +329,7 @@ void AppRouter::openFollowListForChat()
 
 void AppRouter::openUserInfoEdit()
 {
+    push(new UserInfoEditViewController(context_));
 }
 
 void AppRouter::openFriendList()

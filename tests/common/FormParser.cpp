@@ -25,4 +25,19 @@ QList<QPair<QString, QString>> parse(const QByteArray &body)
     return pairs;
 }
 
+QByteArray partOf(const QByteArray &contentType, const QByteArray &body, const QByteArray &name)
+{
+    const QByteArray boundary = contentType.split('=').last();
+    const qsizetype header = body.indexOf("name=\"" + name + "\"");
+    if (boundary.isEmpty() || header < 0)
+        return {};
+    const qsizetype start = body.indexOf("\r\n\r\n", header) + 4;
+    return body.mid(start, body.indexOf("\r\n--" + boundary, start) - start);
+}
+
+bool hasPart(const QByteArray &body, const QByteArray &name)
+{
+    return body.contains("name=\"" + name + "\"");
+}
+
 } // namespace FormParser

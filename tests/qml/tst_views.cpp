@@ -35,10 +35,11 @@
 #include "screens/photos/MoodCommentCommitViewController.h"
 #include "screens/photos/MoodCommentViewController.h"
 #include "screens/photos/MoodPostViewController.h"
-#include "screens/profile/ProfileCenterViewController.h"
 #include "screens/photos/PictureCommentCommitViewController.h"
 #include "screens/photos/PictureCommentViewController.h"
 #include "screens/photos/PictureUploadViewController.h"
+#include "screens/profile/ProfileCenterViewController.h"
+#include "screens/profile/UserInfoEditViewController.h"
 #include "screens/venues/BLKMapViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
 #include "screens/venues/ClubDiscussViewController.h"
@@ -163,6 +164,7 @@ const std::map<QString, Factory> &screens()
         {"PictureUploadView", [](AppContext &c) { return new PictureUploadViewController(c); }},
         {"MoodPostView", [](AppContext &c) { return new MoodPostViewController(c); }},
         {"ProfileCenterView", [](AppContext &c) { return new ProfileCenterViewController(c); }},
+        {"UserInfoEditView", [](AppContext &c) { return new UserInfoEditViewController(c); }},
         {"CommentCommitView",
          [](AppContext &c) {
              Picture picture;

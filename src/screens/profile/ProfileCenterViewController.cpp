@@ -1,7 +1,6 @@
 #include "ProfileCenterViewController.h"
 
 #include "api/json/JsonValue.h"
-#include "model/JsonFields.h"
 #include "model/Session.h"
 #include "platform/AppContext.h"
 #include "platform/LogCategories.h"
@@ -94,12 +93,12 @@ void ProfileCenterViewController::uploadCover()
 void ProfileCenterViewController::receivedCover(const JSONFetcher &reply)
 {
     dropPickedCover();
-    const QString bander = JsonFields::text(reply.reply(), "bander");
+    const nuvora::json::Value &bander = reply.reply()["bander"];
     // Without an address the server kept nothing the client could show.
-    if (bander.isEmpty())
+    if (!bander.isString() || bander.asString().empty())
         return;
     nuvora::json::Object changes;
-    changes.set("bander", nuvora::json::Value(bander.toStdString()));
+    changes.set("bander", bander);
     if (!context().session().updateDefaultUser(context().settings(), changes))
         qCWarning(lcStore) << "the new cover could not be stored";
 }

@@ -5,6 +5,7 @@
 // keeping the text.
 
 #include "ClientTestContext.h"
+#include "FormParser.h"
 #include "TestPhotos.h"
 #include "model/Mood.h"
 #include "model/Picture.h"
@@ -30,15 +31,9 @@ namespace {
 
 const QStringList kSourceSheet{"拍照上传", "从相册选择", "取消"};
 
-// The value of one part of a multipart body.
 QByteArray partOf(const RecordedRequest &request, const QByteArray &name)
 {
-    const QByteArray boundary = request.header("Content-Type").split('=').last();
-    const qsizetype header = request.body.indexOf("name=\"" + name + "\"");
-    if (boundary.isEmpty() || header < 0)
-        return {};
-    const qsizetype start = request.body.indexOf("\r\n\r\n", header) + 4;
-    return request.body.mid(start, request.body.indexOf("\r\n--" + boundary, start) - start);
+    return FormParser::partOf(request.header("Content-Type"), request.body, name);
 }
 
 User owner()
