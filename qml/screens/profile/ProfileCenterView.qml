@@ -23,10 +23,7 @@ Screen {
         controller: view.controller
         ownEntries: true
         emptyText: "还没有动态"
-        header: ProfileHeader {
-            controller: view.controller
-            pulledBy: Math.max(0, table.originY - table.contentY)
-        }
+        header: ProfileHeader {}
     }
 
     ProfileMenu {

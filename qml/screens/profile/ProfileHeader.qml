@@ -1,14 +1,17 @@
 import QtQuick
 import Nuvora
 
-// The profile page's first row: the cover, taller while the page is pulled down, with
-// the avatar, name and counters over its lower edge. A tap asks for a new cover.
+// The profile page's first row, the header of its list: the cover, taller while the page
+// is pulled down, with the avatar, name and counters over its lower edge. A tap asks for
+// a new cover.
 Item {
     id: header
 
-    required property ProfileCenterViewController controller
+    readonly property PagedList list: header.ListView.view as PagedList
+    readonly property ProfileCenterViewController controller:
+        header.list.controller as ProfileCenterViewController
     // How far the page is pulled below its top.
-    property real pulledBy: 0
+    readonly property real pulledBy: Math.max(0, header.list.originY - header.list.contentY)
 
     width: 320
     height: 240
@@ -19,7 +22,7 @@ Item {
         y: -header.pulledBy
         width: header.width
         height: Math.min(320, 145 + header.pulledBy)
-        url: header.controller.cover.toString()
+        url: header.controller.cover
         placeholder: Theme.image("pc-coverplaceholder.jpg")
         fillMode: WebImage.PreserveAspectCrop
         Accessible.role: Accessible.Button

@@ -36,9 +36,7 @@ Screen {
             y: 18
             width: 80
             height: 80
-            address: view.controller.avatarPhoto.hasPhoto
-                     ? view.controller.avatarPhoto.preview.toString()
-                     : view.controller.user.avatar
+            address: view.controller.avatar
             rejected: !view.controller.avatarPhoto.hasPhoto && view.controller.user.avatarRejected
             emptyPicture: Theme.image("placeholder-80-80.png")
             accessibleName: "更换头像"

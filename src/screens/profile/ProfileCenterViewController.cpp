@@ -37,9 +37,9 @@ QString ProfileCenterViewController::counters() const
     return QStringLiteral("人气%1, 访问量%2").arg(me.popularity).arg(me.visitors);
 }
 
-QUrl ProfileCenterViewController::cover() const
+QString ProfileCenterViewController::cover() const
 {
-    return coverPhoto_->hasPhoto() ? coverPhoto_->preview() : QUrl(user().bander);
+    return coverPhoto_->hasPhoto() ? coverPhoto_->preview().toString() : user().bander;
 }
 
 void ProfileCenterViewController::viewWillAppear(bool animated)

@@ -18,7 +18,7 @@ class ProfileCenterViewController : public FeedListViewController {
     Q_PROPERTY(User user READ user NOTIFY userChanged)
     Q_PROPERTY(QString counters READ counters NOTIFY userChanged)
     // The cover shown: a photo just picked while it goes up, else the user's own.
-    Q_PROPERTY(QUrl cover READ cover NOTIFY coverChanged)
+    Q_PROPERTY(QString cover READ cover NOTIFY coverChanged)
     Q_PROPERTY(RequestSlot *coverUpload READ coverUpload CONSTANT)
     Q_PROPERTY(PhotoAttachment *coverPhoto READ coverPhoto CONSTANT)
     Q_PROPERTY(bool popViewShowed READ popViewShowed NOTIFY popViewShowedChanged)
@@ -31,7 +31,7 @@ public:
 
     User user() const;
     QString counters() const;
-    QUrl cover() const;
+    QString cover() const;
     RequestSlot *coverUpload() const { return coverUpload_; }
     PhotoAttachment *coverPhoto() const { return coverPhoto_; }
     bool popViewShowed() const { return popViewShowed_; }

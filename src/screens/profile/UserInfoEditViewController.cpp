@@ -20,12 +20,19 @@ UserInfoEditViewController::UserInfoEditViewController(AppContext &context, QObj
                                                                   user_.addr_shi_c}
 {
     avatarPhoto_->setCropping(true);
+    connect(avatarPhoto_, &PhotoAttachment::photoChanged, this,
+            &UserInfoEditViewController::avatarChanged);
     connect(request_, &RequestSlot::busyChanged, this, &ViewController::busyChanged);
 }
 
 QString UserInfoEditViewController::account() const
 {
     return context().settings().string(SettingsKeys::username);
+}
+
+QString UserInfoEditViewController::avatar() const
+{
+    return avatarPhoto_->hasPhoto() ? avatarPhoto_->preview().toString() : user_.avatar;
 }
 
 QString UserInfoEditViewController::nameOf(const Place &place)

@@ -20,6 +20,8 @@ class UserInfoEditViewController : public ViewController {
     Q_PROPERTY(QString tag READ tag CONSTANT)
     Q_PROPERTY(User user READ user CONSTANT)
     Q_PROPERTY(PhotoAttachment *avatarPhoto READ avatarPhoto CONSTANT)
+    // The avatar shown: a photo just picked, else the user's own.
+    Q_PROPERTY(QString avatar READ avatar NOTIFY avatarChanged)
     Q_PROPERTY(QString nickname MEMBER nickname_ NOTIFY fieldsChanged)
     Q_PROPERTY(QString occupation MEMBER occupation_ NOTIFY fieldsChanged)
     Q_PROPERTY(QString about MEMBER about_ NOTIFY fieldsChanged)
@@ -45,6 +47,7 @@ public:
     QString tag() const { return QString::number(user_.userId); }
     const User &user() const { return user_; }
     PhotoAttachment *avatarPhoto() const { return avatarPhoto_; }
+    QString avatar() const;
     QString birthday() const { return birthday_; }
     QString cityName() const;
     QString homeTownName() const;
@@ -68,6 +71,7 @@ public:
 
 signals:
     void fieldsChanged();
+    void avatarChanged();
     void panelsChanged();
 
 private:
