@@ -46,6 +46,7 @@ void FeedCases::seed()
     seedTimeline();
     seedNoPosition();
     seedReminders();
+    seedOwnLikes();
 }
 
 void FeedCases::record(const QString &type, qint64 uid, qint64 time, qint64 touid,
@@ -176,6 +177,32 @@ void FeedCases::seedTimeline()
             record(type, uid, time, 0, [pid](FeedEvent &e) { e.photoid = pid; });
         }
     }
+}
+
+void FeedCases::seedOwnLikes()
+{
+    const qint64 demo = base_.demo;
+    const qint64 time = base_.now - 3 * kMinute;
+    const qint64 clid = base_.clubs.at(1);
+    db_.exec(s("INSERT OR IGNORE INTO club_favors (clid, uid, time) VALUES (?, ?, ?)"),
+             {clid, demo, time});
+    record(s("clubfavor"), demo, time, 0, [clid](FeedEvent &e) { e.clid = clid; });
+    const qint64 liked = base_.parties.at(2);
+    db_.exec(s("INSERT OR IGNORE INTO party_favors (pid, uid, time) VALUES (?, ?, ?)"),
+             {liked, demo, time - kMinute});
+    record(s("partyfavor"), demo, time - kMinute, 0, [liked](FeedEvent &e) { e.partyid = liked; });
+    const qint64 joined = base_.parties.at(3);
+    db_.exec(s("INSERT OR IGNORE INTO party_joins (pid, uid, name, tel, count, time) "
+               "VALUES (?, ?, '', '', 1, ?)"),
+             {joined, demo, time - 2 * kMinute});
+    record(s("partyjoin"), demo, time - 2 * kMinute, 0,
+           [joined](FeedEvent &e) { e.partyid = joined; });
+    const qint64 photo =
+        db_.integer(s("SELECT MAX(pid) FROM photos WHERE uid = ?"), {base_.people.at(4)});
+    db_.exec(s("INSERT OR IGNORE INTO photo_zans (pid, uid, time) VALUES (?, ?, ?)"),
+             {photo, demo, time - 3 * kMinute});
+    record(s("photozan"), demo, time - 3 * kMinute, 0,
+           [photo](FeedEvent &e) { e.photoid = photo; });
 }
 
 void FeedCases::seedNoPosition()

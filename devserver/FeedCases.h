@@ -5,7 +5,8 @@
 // followed user whose timeline holds every type the timelines show; a
 // followed user without a position (distance unknown); and the newest
 // reminders of the demo account, one of every kind and one of a kind the
-// client does not know, each pointing at real seeded records.
+// client does not know, each pointing at real seeded records; and the demo account's own
+// likes and sign-ups at the top of its profile.
 
 #include "FeedLog.h"
 #include "SeedCases.h"
@@ -47,6 +48,8 @@ private:
     void seedTimeline();
     void seedNoPosition();
     void seedReminders();
+    // The demo account's own newest entries: a liked club, party and photo, a sign-up.
+    void seedOwnLikes();
 
     qint64 addMood(qint64 uid, const QString &content, qint64 time);
     qint64 addPhoto(qint64 uid, const QString &caption, qint64 time);
