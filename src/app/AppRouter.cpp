@@ -31,6 +31,11 @@
 #include "screens/photos/PictureCommentCommitViewController.h"
 #include "screens/photos/PictureCommentViewController.h"
 #include "screens/photos/PictureUploadViewController.h"
+#include "screens/settings/AboutUsViewController.h"
+#include "screens/settings/BugReportViewController.h"
+#include "screens/settings/ChangePasswordViewController.h"
+#include "screens/settings/PrivacySettingsViewController.h"
+#include "screens/settings/SettingsViewController.h"
 #include "screens/venues/BLKMapViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
 #include "screens/venues/ClubDiscussViewController.h"
@@ -333,10 +338,12 @@ void AppRouter::openFriendList()
 
 void AppRouter::openSettings()
 {
+    push(new SettingsViewController(context_));
 }
 
 void AppRouter::openPrivacySettings()
 {
+    push(new PrivacySettingsViewController(context_));
 }
 
 void AppRouter::openBlackList()
@@ -345,12 +352,15 @@ void AppRouter::openBlackList()
 
 void AppRouter::openChangePassword()
 {
+    push(new ChangePasswordViewController(context_));
 }
 
 void AppRouter::openBugReport()
 {
+    push(new BugReportViewController(context_));
 }
 
 void AppRouter::openAboutUs()
 {
+    push(new AboutUsViewController(context_));
 }
