@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls
 import Nuvora
 
 // The privacy switches and their save button.
@@ -22,45 +21,26 @@ Screen {
         Column {
             width: parent.width
 
-            Repeater {
-                model: [
-                    { name: "strangerMessage", label: "接收陌生人的消息" },
-                    { name: "moodComment", label: "允许评论我的心情" },
-                    { name: "pictureComment", label: "允许评论我的照片" }
-                ]
-
-                delegate: Item {
-                    id: switchRow
-
-                    required property var modelData
-                    required property int index
-
-                    width: parent.width
-                    height: 48
-
-                    JoinedRowBackground {
-                        anchors.fill: parent
-                        row: switchRow.index
-                        rowCount: 3
-                    }
-
-                    PlainText {
-                        anchors.left: parent.left
-                        anchors.leftMargin: 14
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: switchRow.modelData.label
-                    }
-
-                    Switch {
-                        objectName: switchRow.modelData.name
-                        anchors.right: parent.right
-                        anchors.rightMargin: 8
-                        anchors.verticalCenter: parent.verticalCenter
-                        checked: view.controller[switchRow.modelData.name]
-                        onToggled: view.controller[switchRow.modelData.name] = checked
-                        Accessible.name: switchRow.modelData.label
-                    }
-                }
+            SwitchRow {
+                label: "接收陌生人的消息"
+                on: view.controller.strangerMessage
+                row: 0
+                rowCount: 3
+                onToggled: on => view.controller.strangerMessage = on
+            }
+            SwitchRow {
+                label: "允许评论我的心情"
+                on: view.controller.moodComment
+                row: 1
+                rowCount: 3
+                onToggled: on => view.controller.moodComment = on
+            }
+            SwitchRow {
+                label: "允许评论我的照片"
+                on: view.controller.pictureComment
+                row: 2
+                rowCount: 3
+                onToggled: on => view.controller.pictureComment = on
             }
         }
 
