@@ -33,6 +33,8 @@ Item {
         anchors.rightMargin: 8
         anchors.verticalCenter: parent.verticalCenter
         checked: switchRow.on
+        // The track of a switch that is on glows in the theme's accent.
+        palette.dark: Theme.accent
         onToggled: switchRow.toggled(checked)
         Accessible.name: switchRow.label
     }
