@@ -60,6 +60,8 @@ HttpResponse DevEndpoints::handle(const HttpRequest &request) const
         return reportList();
     if (name == QStringLiteral("feed"))
         return addFeedEntry(request);
+    if (name == QStringLiteral("version"))
+        return offerVersion(request);
     if (name == QStringLiteral("reset")) {
         reseed_();
         json::Object o;
@@ -67,6 +69,17 @@ HttpResponse DevEndpoints::handle(const HttpRequest &request) const
         return answer(std::move(o));
     }
     return HttpResponse::text(404, "no such test endpoint");
+}
+
+HttpResponse DevEndpoints::offerVersion(const HttpRequest &request) const
+{
+    const QString version = queryText(request, "v");
+    if (version.isEmpty() || !offer_)
+        return badRequest("v required");
+    offer_(version);
+    json::Object o;
+    o.set("version", text(version));
+    return answer(std::move(o));
 }
 
 HttpResponse DevEndpoints::sendControl(const QString &name, const HttpRequest &request) const

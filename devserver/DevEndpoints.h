@@ -3,7 +3,8 @@
 // "alert", "offline", "redirect" or "notify" to a connected user, post a chat
 // message on a user's behalf, re-send a user's unacknowledged messages, list
 // what a user was sent, list microblog posts and reports, add feed entries and
-// reminders, and reset the data to the freshly seeded state.
+// reminders, change the version "option.php" offers, and reset the data to the freshly
+// seeded state.
 
 #include "HttpMessage.h"
 
@@ -28,6 +29,8 @@ public:
     }
 
     HttpResponse handle(const HttpRequest &request) const;
+    // What "/dev/version?v=V" calls with V.
+    void setVersionOffer(std::function<void(const QString &)> offer) { offer_ = std::move(offer); }
 
 private:
     HttpResponse sendControl(const QString &name, const HttpRequest &request) const;
@@ -37,12 +40,14 @@ private:
     HttpResponse microblogPosts() const;
     HttpResponse reportList() const;
     HttpResponse addFeedEntry(const HttpRequest &request) const;
+    HttpResponse offerVersion(const HttpRequest &request) const;
 
     ChatServer &chat_;
     MicroblogStore &microblogs_;
     ReportLog &reports_;
     DevFeed &feed_;
     std::function<void()> reseed_;
+    std::function<void(const QString &)> offer_;
 };
 
 } // namespace nuvora::devserver

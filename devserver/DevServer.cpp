@@ -79,6 +79,10 @@ bool DevServer::start(const Options &options, QString *error)
     moodApi_ = std::make_unique<MoodApi>(context);
     feedApi_ = std::make_unique<FeedApi>(context);
     optionApi_ = std::make_unique<OptionApi>(context);
+    const QString offeredVersion = options.offeredVersion.isEmpty()
+                                       ? QString::fromLatin1(OptionApi::kVersion)
+                                       : options.offeredVersion;
+    optionApi_->setVersion(offeredVersion);
     accountApi_->install(*api_);
     peopleApi_->install(*api_);
     venueApi_->install(*api_);
@@ -95,11 +99,14 @@ bool DevServer::start(const Options &options, QString *error)
     signed_ = std::make_unique<SignedMicroblog>(*microblogs_);
     reports_ = std::make_unique<ReportLog>(*db_);
     devFeed_ = std::make_unique<DevFeed>(*db_, *feeds_, baseUrl);
-    devEndpoints_ =
-        std::make_unique<DevEndpoints>(*chat_, *microblogs_, *reports_, *devFeed_, [this] {
-            chat_->reset();
-            seeder_->reseed();
-        });
+    devEndpoints_ = std::make_unique<DevEndpoints>(*chat_, *microblogs_, *reports_, *devFeed_,
+                                                   [this, offeredVersion] {
+                                                       chat_->reset();
+                                                       seeder_->reseed();
+                                                       optionApi_->setVersion(offeredVersion);
+                                                   });
+    devEndpoints_->setVersionOffer(
+        [this](const QString &version) { optionApi_->setVersion(version); });
     wireHttp();
     return true;
 }

@@ -41,6 +41,8 @@ public:
         quint16 httpPort = 0;
         quint16 chatPort = 0;
         bool seed = false;
+        // The version "option.php" offers; empty: the client's own.
+        QString offeredVersion;
     };
 
     explicit DevServer(QObject *parent = nullptr);

@@ -44,7 +44,7 @@ ApiResult OptionApi::options(const ApiRequest &request)
     ads.set("club", json::Value(std::move(clubs)));
     ads.set("party", json::Value(std::move(parties)));
     return ApiResult::success()
-        .set("version", text(s(kVersion)))
+        .set("version", text(version_))
         .set("guanggao", json::Value(std::move(ads)));
 }
 

@@ -29,7 +29,8 @@ HttpResponse WebHost::handle(const HttpRequest &request) const
         return HttpResponse::html(
             QStringLiteral("关于Nuvora"),
             QStringLiteral("<h3>关于Nuvora</h3><p>Nuvora是一个基于位置的夜生活社交网络：发现身边"
-                           "的朋友，逛夜店，参加活动，分享你的夜晚。</p><p>版本 2.0.0</p>"));
+                           "的朋友，逛夜店，参加活动，分享你的夜晚。</p><p>版本 2.0.0</p>"
+                           "<p>官网：<a href=\"https://www.nuvora.cn/\">www.nuvora.cn</a></p>"));
     }
     return HttpResponse::text(404, "not found");
 }

@@ -30,7 +30,11 @@ int main(int argc, char *argv[])
                                       QStringLiteral("M"), QStringLiteral("0"));
     const QCommandLineOption seed(QStringLiteral("seed"),
                                   QStringLiteral("(Re)create the demo data."));
-    parser.addOptions({data, httpPort, chatPort, seed});
+    const QCommandLineOption offeredVersion(
+        QStringLiteral("offer-version"),
+        QStringLiteral("The version \"option.php\" offers (default: the client's own)."),
+        QStringLiteral("V"));
+    parser.addOptions({data, httpPort, chatPort, seed, offeredVersion});
     parser.process(app);
 
     bool httpOk = false;
@@ -40,9 +44,10 @@ int main(int argc, char *argv[])
     options.httpPort = parser.value(httpPort).toUShort(&httpOk);
     options.chatPort = parser.value(chatPort).toUShort(&chatOk);
     options.seed = parser.isSet(seed);
+    options.offeredVersion = parser.value(offeredVersion);
     if (options.dataDir.isEmpty() || !httpOk || !chatOk) {
         std::fprintf(stderr, "usage: nuvora-devserver --data DIR [--http-port N] [--chat-port M] "
-                             "[--seed]\n");
+                             "[--seed] [--offer-version V]\n");
         return 2;
     }
 

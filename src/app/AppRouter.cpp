@@ -33,6 +33,11 @@
 #include "screens/photos/PictureUploadViewController.h"
 #include "screens/profile/ProfileCenterViewController.h"
 #include "screens/profile/UserInfoEditViewController.h"
+#include "screens/settings/AboutUsViewController.h"
+#include "screens/settings/BugReportViewController.h"
+#include "screens/settings/ChangePasswordViewController.h"
+#include "screens/settings/PrivacySettingsViewController.h"
+#include "screens/settings/SettingsViewController.h"
 #include "screens/venues/BLKMapViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
 #include "screens/venues/ClubDiscussViewController.h"
@@ -338,10 +343,12 @@ void AppRouter::openFriendList()
 
 void AppRouter::openSettings()
 {
+    push(new SettingsViewController(context_));
 }
 
 void AppRouter::openPrivacySettings()
 {
+    push(new PrivacySettingsViewController(context_));
 }
 
 void AppRouter::openBlackList()
@@ -350,12 +357,15 @@ void AppRouter::openBlackList()
 
 void AppRouter::openChangePassword()
 {
+    push(new ChangePasswordViewController(context_));
 }
 
 void AppRouter::openBugReport()
 {
+    push(new BugReportViewController(context_));
 }
 
 void AppRouter::openAboutUs()
 {
+    push(new AboutUsViewController(context_));
 }

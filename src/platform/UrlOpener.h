@@ -13,6 +13,9 @@ public:
     // The client's page in the application store.
     static inline const QUrl kStorePage =
         QUrl(QStringLiteral("https://store.nuvora.cn/app/nuvora"));
+    // Where users rate and review the client in that store.
+    static inline const QUrl kReviewPage =
+        QUrl(QStringLiteral("https://store.nuvora.cn/app/nuvora/reviews"));
 
     using QObject::QObject;
 
@@ -23,6 +26,7 @@ public:
     // Dials `number` (a checked telephone number); false when nothing can dial.
     bool openTelephone(const QString &number);
     void openStorePage() { open(kStorePage); }
+    void openReviewPage() { open(kReviewPage); }
 
     void setOpensExternally(bool external) { opensExternally_ = external; }
     // Tests: addresses of these schemes find no handler while handlers are off.

@@ -125,7 +125,10 @@ void SDImageCache::queueWrite(const QString &key, std::function<QByteArray()> by
 {
     const QString path = cachePathForKey(key);
     const QString directory = diskCachePath_;
-    cacheInQueue_.start([path, directory, bytes = std::move(bytes)] {
+    const quint64 generation = writeGeneration_;
+    cacheInQueue_.start([this, generation, path, directory, bytes = std::move(bytes)] {
+        if (generation != writeGeneration_)
+            return;
         QDir().mkpath(directory);
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes()) < 0 || !file.commit())
@@ -167,27 +170,54 @@ void SDImageCache::removeImageForKey(const QString &key)
 
 void SDImageCache::clearMemory()
 {
-    cacheInQueue_.clear();
+    ++writeGeneration_;
     memCache_.clear();
 }
 
 void SDImageCache::clearDisk()
 {
-    cacheInQueue_.clear();
-    cacheInQueue_.waitForDone();
-    QDir(diskCachePath_).removeRecursively();
-    QDir().mkpath(diskCachePath_);
+    ++writeGeneration_;
+    queueDeletion([](const QFileInfo &) { return true; });
 }
 
 void SDImageCache::cleanDisk(const QDateTime &now)
 {
     const QDateTime expiry = now.addSecs(-kMaxDiskAgeSeconds);
-    QDirIterator files(diskCachePath_, QDir::Files);
-    while (files.hasNext()) {
-        files.next();
-        if (files.fileInfo().lastModified() <= expiry)
-            QFile::remove(files.filePath());
-    }
+    queueDeletion([expiry](const QFileInfo &file) { return file.lastModified() <= expiry; });
+}
+
+void SDImageCache::queueDeletion(std::function<bool(const QFileInfo &)> expired)
+{
+    const QString directory = diskCachePath_;
+    cacheInQueue_.start([directory, expired = std::move(expired)] {
+        // A cache folder replaced by a link leads elsewhere: nothing there is the cache's.
+        if (QFileInfo(directory).isSymLink())
+            return;
+        QDirIterator files(directory, QDir::Files | QDir::Hidden | QDir::System);
+        while (files.hasNext()) {
+            files.next();
+            const QFileInfo file = files.fileInfo();
+            if (file.isSymLink() || !file.isFile() || !expired(file))
+                continue;
+            if (!QFile::remove(file.filePath()))
+                qCWarning(lcUi) << "image cache: cannot delete" << file.filePath();
+        }
+        QDir().mkpath(directory);
+    });
+}
+
+void SDImageCache::afterDiskWork(QObject *receiver, std::function<void()> done)
+{
+    QPointer<QObject> guard(receiver);
+    cacheInQueue_.start([this, guard, done = std::move(done)] {
+        QMetaObject::invokeMethod(
+            this,
+            [guard, done] {
+                if (guard)
+                    done();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void SDImageCache::setMemoryLimit(qsizetype bytes)

@@ -1,14 +1,18 @@
 #pragma once
 // The shared image cache: decoded images in memory (least recently used leave past
 // a byte budget), downloaded bytes on disk in "ImageCache" under MD5 file names.
-// Disk reads and writes run on their own serial background queues.
+// Disk reads and writes run on their own serial background queues; clearing and
+// cleaning the disk run on the write queue, in order with the writes.
 
 #include <QCache>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QImage>
 #include <QObject>
 #include <QString>
 #include <QThreadPool>
+
+#include <atomic>
 #include <functional>
 
 class SDImageCache : public QObject {
@@ -39,9 +43,16 @@ public:
     void storeImage(const QImage &image, const QString &key);
     void removeImageForKey(const QString &key);
 
+    // Empties the memory and drops the disk writes not yet begun.
     void clearMemory();
+    // Drops the writes not yet begun and deletes the cache's own files: the plain files
+    // directly in its folder. Symbolic links, folders and anything outside stay.
     void clearDisk();
+    // Deletes the cache's plain files last modified no later than a week before `now`.
     void cleanDisk(const QDateTime &now = QDateTime::currentDateTimeUtc());
+    // Runs `done` on the main thread, while `receiver` lives, once the disk work queued so
+    // far (writes, clearing, cleaning) has finished.
+    void afterDiskWork(QObject *receiver, std::function<void()> done);
 
     QString diskCachePath() const { return diskCachePath_; }
     QString cachePathForKey(const QString &key) const;
@@ -56,9 +67,13 @@ public:
 private:
     void insertIntoMemory(const QString &key, const QImage &image);
     void queueWrite(const QString &key, std::function<QByteArray()> bytes);
+    // Deletes the plain files of the cache folder that `expired` picks.
+    void queueDeletion(std::function<bool(const QFileInfo &)> expired);
 
     QString diskCachePath_;
     QCache<QString, QImage> memCache_;
     QThreadPool cacheInQueue_;
     QThreadPool cacheOutQueue_;
+    // A write queued under an older generation is dropped when its turn comes.
+    std::atomic<quint64> writeGeneration_ = 0;
 };

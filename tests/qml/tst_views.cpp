@@ -40,6 +40,11 @@
 #include "screens/photos/PictureUploadViewController.h"
 #include "screens/profile/ProfileCenterViewController.h"
 #include "screens/profile/UserInfoEditViewController.h"
+#include "screens/settings/AboutUsViewController.h"
+#include "screens/settings/BugReportViewController.h"
+#include "screens/settings/ChangePasswordViewController.h"
+#include "screens/settings/PrivacySettingsViewController.h"
+#include "screens/settings/SettingsViewController.h"
 #include "screens/venues/BLKMapViewController.h"
 #include "screens/venues/ClubDetailViewController.h"
 #include "screens/venues/ClubDiscussViewController.h"
@@ -193,6 +198,11 @@ const std::map<QString, Factory> &screens()
          [](AppContext &c) { return new UserActivityListViewController(c, someone()); }},
         {"NotifyCenterView", [](AppContext &c) { return new NotifyCenterViewController(c); }},
         {"ActivityPublicView", [](AppContext &c) { return new ActivityPublicViewController(c); }},
+        {"SettingsView", [](AppContext &c) { return new SettingsViewController(c); }},
+        {"PrivacySettingsView", [](AppContext &c) { return new PrivacySettingsViewController(c); }},
+        {"ChangePasswordView", [](AppContext &c) { return new ChangePasswordViewController(c); }},
+        {"BugReportView", [](AppContext &c) { return new BugReportViewController(c); }},
+        {"AboutUsView", [](AppContext &c) { return new AboutUsViewController(c); }},
     };
     return table;
 }
@@ -265,6 +275,12 @@ void tst_Views::init()
     web_->setReply("/iphone/2.0/club_photo.php",
                    ScriptedReply::json(R"({"status":1,"message":"","clubphotos":[]})"));
     web_->setReply("/iphone/2.0/lbs.php", ScriptedReply::fixture("lbs_unknown_place.json"));
+    ScriptedReply about;
+    about.headers = {{"Content-Type", "text/html; charset=utf-8"}};
+    about.body = QStringLiteral("<h3>关于Nuvora</h3><p>夜色里，遇见身边的人。</p>"
+                                "<p><a href=\"https://www.nuvora.cn/\">www.nuvora.cn</a></p>")
+                     .toUtf8();
+    web_->setReply(AboutUsViewController::kPath, about);
     // The people, party, board, photo and feed screens' first requests wait for ever.
     for (const char *script :
          {"user_nearby.php", "user_search.php", "home.php", "party.php", "my_party_join.php",

@@ -362,6 +362,7 @@ private slots:
         age(QStringLiteral("old"), SDImageCache::kMaxDiskAgeSeconds + 1);
         age(QStringLiteral("recent"), 6 * 24 * 3600);
         cache->cleanDisk(now);
+        cache->waitForDiskQueues();
         QVERIFY(!QFile::exists(cache->cachePathForKey(QStringLiteral("old"))));
         QVERIFY(QFile::exists(cache->cachePathForKey(QStringLiteral("recent"))));
     }
@@ -383,6 +384,7 @@ private slots:
         QCOMPARE(cache->memoryCost(), 0);
         QVERIFY(cache->imageFromKey(QStringLiteral("c"), false).isNull());
         cache->clearDisk();
+        cache->waitForDiskQueues();
         QVERIFY(cache->imageFromKey(QStringLiteral("c")).isNull());
         QVERIFY(QDir(cache->diskCachePath()).exists());
     }
