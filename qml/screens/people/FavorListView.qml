@@ -18,36 +18,11 @@ Screen {
         buttonWidth: 84
     }
 
-    // One table per kind of row, made anew when the tab changes.
-    Loader {
+    FavorTable {
+        objectName: "favorTable"
         anchors.top: bar.bottom
         anchors.bottom: parent.bottom
         width: parent.width
-        sourceComponent: view.controller.tabs.shownTag === FavorListViewController.ClubsTag
-                         ? clubTable : partyTable
-    }
-
-    Component {
-        id: clubTable
-
-        ClubTable {
-            objectName: "favorClubTable"
-            controller: view.controller
-            emptyText: ""
-            model: view.controller.records
-            rowHeight: view.controller.clubRowHeight
-            onRowSelected: row => view.controller.selectRow(row)
-        }
-    }
-
-    Component {
-        id: partyTable
-
-        PartyTable {
-            objectName: "favorPartyTable"
-            controller: view.controller
-            emptyText: ""
-            model: view.controller.records
-        }
+        controller: view.controller
     }
 }
