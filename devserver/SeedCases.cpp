@@ -177,6 +177,7 @@ void SeedCases::seed()
     seedParties();
     seedBoards();
     seedConversation();
+    seedDemoRelations();
 }
 
 void SeedCases::addPhotos(qint64 uid, const QList<QSize> &sizes)
@@ -318,6 +319,23 @@ void SeedCases::seedConversation()
         db_.exec(s("INSERT INTO chat_messages (fromuid, touid, message, time) VALUES (?,?,?,?)"),
                  {kChatPartner, base_.demo, s(kConversation[k]), base_.now - 2 * 86400 + k * 6000});
     }
+}
+
+void SeedCases::seedDemoRelations()
+{
+    // A month old, so that the generated relations stay the newest of their lists.
+    const qint64 time = base_.now - 30 * 86400;
+    const qint64 demo = base_.demo;
+    for (qint64 uid : kDemoExtraFollows)
+        db_.exec(s("INSERT INTO follows (uid, fuid, time) VALUES (?, ?, ?)"), {demo, uid, time});
+    for (qint64 clid : kDemoLikedClubs)
+        db_.exec(s("INSERT INTO club_favors (clid, uid, time) VALUES (?, ?, ?)"),
+                 {clid, demo, time});
+    for (qint64 pid : kDemoLikedParties)
+        db_.exec(s("INSERT INTO party_favors (pid, uid, time) VALUES (?, ?, ?)"),
+                 {pid, demo, time});
+    for (qint64 uid : kDemoBlockedUsers)
+        db_.exec(s("INSERT INTO blacklist (uid, buid, time) VALUES (?, ?, ?)"), {demo, uid, time});
 }
 
 } // namespace nuvora::devserver

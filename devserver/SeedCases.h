@@ -45,6 +45,14 @@ public:
     static constexpr qint64 kPartyManyPhotos = 31;  // 24 photos, one-tap sign-up
     static constexpr qint64 kGuangzhouParty = 32;   // at club 33, sign-up form ("joininfo" 2)
 
+    // The demo account's relations beyond the generated ones, so that its lists page:
+    // follows (22 with the generated dozen: two pages of 20), liked clubs (11 with club 2:
+    // two pages of 10), liked parties, blocked users. None is an event of the feeds.
+    static constexpr qint64 kDemoExtraFollows[] = {14, 15, 16, 19, 20, 21, 22, 24, 26, 27};
+    static constexpr qint64 kDemoLikedClubs[] = {1, 4, 5, 6, 10, 11, 12, 13, 14, 16};
+    static constexpr qint64 kDemoLikedParties[] = {20, 22, 24};
+    static constexpr qint64 kDemoBlockedUsers[] = {57, 59, 61};
+
     // Boards longer than a page, replies among their comments.
     static constexpr qint64 kBusyBoardClub = kClubManyPhotos;
     static constexpr qint64 kBusyBoardParty = kPartyManyPhotos;
@@ -74,6 +82,7 @@ private:
     void seedParties();
     void seedBoards();
     void seedConversation();
+    void seedDemoRelations();
     void addPhotos(qint64 uid, const QList<QSize> &sizes);
 
     Database &db_;

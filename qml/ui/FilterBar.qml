@@ -4,13 +4,14 @@ import QtQuick
 import Nuvora
 
 // The bar above a list with tabs: one button per tab or other action of `tabs`, the
-// shown tab lit, and the refresh button of the shown list (the running indicator in its
-// place while a page loads).
+// shown tab lit, and, on a list that refreshes, the refresh button of the shown list
+// (the running indicator in its place while a page loads).
 Rectangle {
     id: bar
 
     required property TabbedQueries tabs
     property real buttonWidth: 60
+    property bool refreshable: true
 
     width: parent ? parent.width : 320
     height: bar.tabs.barHeight
@@ -37,6 +38,7 @@ Rectangle {
     }
 
     FilterBarRefreshButton {
+        visible: bar.refreshable
         x: parent.width - width - 8
         anchors.verticalCenter: parent.verticalCenter
         busy: bar.tabs.shown.busy

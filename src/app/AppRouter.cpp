@@ -18,7 +18,12 @@
 #include "screens/messaging/ChatLogViewController.h"
 #include "screens/messaging/ChatViewController.h"
 #include "screens/messaging/MessageBoxViewController.h"
+#include "screens/people/BlackListViewController.h"
+#include "screens/people/FavorListViewController.h"
+#include "screens/people/FavorUserListViewController.h"
+#include "screens/people/FriendListViewController.h"
 #include "screens/people/LocationViewController.h"
+#include "screens/people/UserFriendListViewController.h"
 #include "screens/people/UserHomeViewController.h"
 #include "screens/people/UserInfoViewController.h"
 #include "screens/people/UserListViewController.h"
@@ -182,19 +187,19 @@ void AppRouter::openUserInfo(const User &user)
     push(new UserInfoViewController(context_, user));
 }
 
-// The timeline, the friend and favourite lists, the albums and the photo comments come
-// with the feed, relationship and photo screens.
 void AppRouter::openUserTimeLine(const User &user)
 {
     push(new UserActivityListViewController(context_, user));
 }
 
-void AppRouter::openUserFriendList(const User &)
+void AppRouter::openUserFriendList(const User &user)
 {
+    push(new UserFriendListViewController(context_, user));
 }
 
-void AppRouter::openFavorList(const User &)
+void AppRouter::openFavorList(const User &user)
 {
+    push(new FavorListViewController(context_, user));
 }
 
 void AppRouter::openUserAlbums(const User &user)
@@ -274,8 +279,9 @@ void AppRouter::openClubBoard(const Club &club)
     push(new ClubDiscussViewController(context_, club));
 }
 
-void AppRouter::openClubFans(const Club &)
+void AppRouter::openClubFans(const Club &club)
 {
+    push(FavorUserListViewController::ofClub(context_, club));
 }
 
 void AppRouter::openClubShare(const Club &, int)
@@ -302,8 +308,9 @@ void AppRouter::openPartyBoard(const Party &party)
     push(new PartyDiscussViewController(context_, party));
 }
 
-void AppRouter::openPartyFans(const Party &)
+void AppRouter::openPartyFans(const Party &party)
 {
+    push(FavorUserListViewController::ofParty(context_, party));
 }
 
 void AppRouter::openPartyShare(const Party &, int)
@@ -330,6 +337,7 @@ void AppRouter::closeChatLog()
 
 void AppRouter::openFollowListForChat()
 {
+    push(new FriendListViewController(context_, true));
 }
 
 void AppRouter::openUserInfoEdit()
@@ -339,6 +347,7 @@ void AppRouter::openUserInfoEdit()
 
 void AppRouter::openFriendList()
 {
+    push(new FriendListViewController(context_, false));
 }
 
 void AppRouter::openSettings()
@@ -353,6 +362,7 @@ void AppRouter::openPrivacySettings()
 
 void AppRouter::openBlackList()
 {
+    push(new BlackListViewController(context_));
 }
 
 void AppRouter::openChangePassword()

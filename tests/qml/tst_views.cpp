@@ -25,7 +25,12 @@
 #include "screens/messaging/ChatLogViewController.h"
 #include "screens/messaging/ChatViewController.h"
 #include "screens/messaging/MessageBoxViewController.h"
+#include "screens/people/BlackListViewController.h"
+#include "screens/people/FavorListViewController.h"
+#include "screens/people/FavorUserListViewController.h"
+#include "screens/people/FriendListViewController.h"
 #include "screens/people/LocationViewController.h"
+#include "screens/people/UserFriendListViewController.h"
 #include "screens/people/UserHomeViewController.h"
 #include "screens/people/UserInfoViewController.h"
 #include "screens/people/UserListViewController.h"
@@ -137,6 +142,13 @@ const std::map<QString, Factory> &screens()
          [](AppContext &c) { return new UserSearchResultsViewController(c, QVariantMap()); }},
         {"UserHomeView", [](AppContext &c) { return new UserHomeViewController(c, someone()); }},
         {"UserInfoView", [](AppContext &c) { return new UserInfoViewController(c, someone()); }},
+        {"FriendListView", [](AppContext &c) { return new FriendListViewController(c, false); }},
+        {"UserFriendListView",
+         [](AppContext &c) { return new UserFriendListViewController(c, someone()); }},
+        {"BlackListView", [](AppContext &c) { return new BlackListViewController(c); }},
+        {"FavorListView", [](AppContext &c) { return new FavorListViewController(c, someone()); }},
+        {"FavorUserListView",
+         [](AppContext &c) { return FavorUserListViewController::ofClub(c, sampleClub()); }},
         {"KTPhotoScrollView",
          [](AppContext &c) {
              return new KTPhotoScrollViewController(
@@ -283,10 +295,12 @@ void tst_Views::init()
     web_->setReply(AboutUsViewController::kPath, about);
     // The people, party, board, photo and feed screens' first requests wait for ever.
     for (const char *script :
-         {"user_nearby.php", "user_search.php", "home.php", "party.php", "my_party_join.php",
-          "party_show.php", "party_photo.php", "club_remark.php", "party_remark.php", "photo.php",
-          "photo_show.php", "photo_remark.php", "mood_remark.php", "my_feed_city.php",
-          "my_feed_follow.php", "home_feed.php", "my_feed_remind.php", "my_feed_me.php"})
+         {"user_nearby.php",     "user_search.php",  "home.php",           "party.php",
+          "my_party_join.php",   "party_show.php",   "party_photo.php",    "club_remark.php",
+          "party_remark.php",    "photo.php",        "photo_show.php",     "photo_remark.php",
+          "mood_remark.php",     "my_feed_city.php", "my_feed_follow.php", "home_feed.php",
+          "my_feed_remind.php",  "my_follow.php",    "home_follow.php",    "my_blacklist.php",
+          "home_club_favor.php", "club_favor.php",   "my_feed_me.php"})
         web_->setReply(QStringLiteral("/iphone/2.0/") + QLatin1String(script), silent);
     test_ = std::make_unique<TestContext>(QUrl(web_->baseUrl()));
     AppContext &context = test_->context();

@@ -2,7 +2,8 @@ import QtQuick
 import Nuvora
 
 // One user as a list row: avatar, sex icon, nickname, age with the distance right after
-// it, and the mood. The row and the avatar report taps separately.
+// it, and the mood. The row and the avatar report taps separately; in edit mode a delete
+// control shows at the left and reports its own.
 Item {
     id: cell
 
@@ -14,8 +15,12 @@ Item {
     required property int gender
     required property int age
     required property string distance
+    property bool editing: false
+    // How far the row's content moves right for the delete control.
+    readonly property real indent: cell.editing ? 34 : 0
     signal clicked
     signal avatarClicked
+    signal deleteClicked
 
     height: 70
     Accessible.role: Accessible.Button
@@ -33,9 +38,33 @@ Item {
         onClicked: cell.clicked()
     }
 
+    Rectangle {
+        objectName: "deleteControl"
+        visible: cell.editing
+        x: 10
+        anchors.verticalCenter: parent.verticalCenter
+        width: 24
+        height: 24
+        radius: 12
+        color: Theme.destructive
+        Accessible.role: Accessible.Button
+        Accessible.name: "删除" + cell.nickname
+        Accessible.onPressAction: cell.deleteClicked()
+
+        Rectangle {
+            anchors.centerIn: parent
+            width: 12
+            height: 2.5
+            color: Theme.text
+        }
+        ExclusiveTap {
+            onTapped: cell.deleteClicked()
+        }
+    }
+
     AvatarImage {
         id: avatarButton
-        x: 10
+        x: 10 + cell.indent
         y: 8
         width: 54
         height: 54
@@ -48,7 +77,7 @@ Item {
 
     Image {
         id: genderIcon
-        x: 74
+        x: 74 + cell.indent
         y: 11
         width: 14
         height: 14
@@ -73,7 +102,7 @@ Item {
     // The age label is as wide as its text; the distance follows it directly.
     PlainText {
         id: ageLabel
-        x: 74
+        x: 74 + cell.indent
         y: 30
         text: cell.age + "岁,距离"
         color: Theme.textDim
@@ -91,7 +120,7 @@ Item {
     }
 
     PlainText {
-        x: 74
+        x: 74 + cell.indent
         y: 48
         width: parent.width - x - 10
         text: cell.mood

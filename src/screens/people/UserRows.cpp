@@ -8,13 +8,17 @@
 
 namespace UserRows {
 
-PagedQuery::Request request(AppContext &context, const QString &script)
+PagedQuery::Request request(AppContext &context, const QString &script, const QString &replyKey,
+                            const QVariantMap &parameters)
 {
     const Session &session = context.session();
-    return PagedQuery::listOf<User>(script, QStringLiteral("users"),
-                                    [&session](const nuvora::json::Value &element) {
-                                        return User(element, session.userLocation);
-                                    });
+    PagedQuery::Request request =
+        PagedQuery::listOf<User>(script, replyKey, [&session](const nuvora::json::Value &element) {
+            return User(element, session.userLocation);
+        });
+    if (!parameters.isEmpty())
+        request.parameters = [parameters] { return parameters; };
+    return request;
 }
 
 void openUserHome(AppContext &context, const RecordListModel *users, int index)

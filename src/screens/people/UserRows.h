@@ -9,8 +9,11 @@ class RecordListModel;
 
 namespace UserRows {
 
-// A page of users under "users" of `script`'s reply, measured from the device's position.
-PagedQuery::Request request(AppContext &context, const QString &script);
+// A page of users under `replyKey` of `script`'s reply, measured from the device's
+// position, asked for with the screen's fixed `parameters`.
+PagedQuery::Request request(AppContext &context, const QString &script,
+                            const QString &replyKey = QStringLiteral("users"),
+                            const QVariantMap &parameters = {});
 // Opens the home page of the user at `index`; nothing outside the list.
 void openUserHome(AppContext &context, const RecordListModel *users, int index);
 

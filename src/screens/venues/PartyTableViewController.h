@@ -30,7 +30,7 @@ public:
     // The width of a cell's fans count, and the x of the decoration after it.
     Q_INVOKABLE double favorLabelWidth(int favor) const;
     Q_INVOKABLE double floatLabelX(int favor) const;
-    Q_INVOKABLE void selectRow(int row);
+    Q_INVOKABLE virtual void selectRow(int row);
 
 protected:
     // A party changed on its page; the rows showing it follow.

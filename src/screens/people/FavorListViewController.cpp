@@ -1,0 +1,36 @@
+#include "FavorListViewController.h"
+
+#include "model/Club.h"
+#include "platform/AppContext.h"
+#include "screens/venues/ClubRows.h"
+#include "ui/Router.h"
+
+FavorListViewController::FavorListViewController(AppContext &context, User user, QObject *parent)
+    : PartyTableViewController(context, parent), user_(std::move(user)),
+      tabs_(new TabbedQueries(
+          QStringLiteral("%1喜欢的").arg(user_.nickname),
+          [this](PagedQuery *query) { setQuery(query); }, this))
+{
+    const QVariantMap whose{{QStringLiteral("uid"), QString::number(user_.userId)}};
+    // An empty tab's footer says "已加载完全部", as every list that reached its end.
+    tabs_->addTab(
+        QStringLiteral("夜店"), ClubsTag,
+        makeQuery<Club>(ClubRows::request(context, QStringLiteral("home_club_favor.php"), whose)));
+    tabs_->addTab(QStringLiteral("活动"), PartiesTag,
+                  makeQuery<Party>(partyRequest(QStringLiteral("home_party_favor.php"), whose)));
+}
+
+double FavorListViewController::clubRowHeight() const
+{
+    return ClubRows::kRowHeight;
+}
+
+void FavorListViewController::selectRow(int row)
+{
+    if (tabs_->shownTag() == ClubsTag) {
+        if (const std::optional<Club> club = records()->recordAt<Club>(row))
+            context().router().openClub(*club);
+        return;
+    }
+    PartyTableViewController::selectRow(row);
+}
