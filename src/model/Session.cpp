@@ -13,10 +13,13 @@ Session &Session::install(AppContext &context)
 
 void Session::setDefaultUser(const std::optional<nuvora::json::Value> &userObject)
 {
-    if (userObject)
+    if (userObject) {
         defaultUser_.emplace(*userObject, userLocation);
-    else
+        defaultUserObject_ = *userObject;
+    } else {
         defaultUser_.reset();
+        defaultUserObject_ = nuvora::json::Value();
+    }
     emit defaultUserChanged();
 }
 
@@ -30,12 +33,12 @@ bool Session::saveDefaultUser(SettingsStore &settings, const nuvora::json::Value
 
 bool Session::updateDefaultUser(SettingsStore &settings, const nuvora::json::Object &changes)
 {
-    nuvora::json::Value stored = settings.value(SettingsKeys::defaultUser);
-    if (!stored.isObject())
+    if (!defaultUserObject_.isObject())
         return false;
+    nuvora::json::Value changed = defaultUserObject_;
     for (const auto &[key, value] : changes)
-        stored.asObject().set(key, value);
-    return saveDefaultUser(settings, stored);
+        changed.asObject().set(key, value);
+    return saveDefaultUser(settings, changed);
 }
 
 void Session::setAds(Advertisement ads)

@@ -32,8 +32,8 @@ public:
     // ("defaultuserkey"), so the next start shows the same profile; false when the copy
     // could not be written (the user in memory changes all the same).
     bool saveDefaultUser(SettingsStore &settings, const nuvora::json::Value &userObject);
-    // Changes members of the stored copy (a new cover, privacy switches) and reads the
-    // signed-in user again from it; nothing when no user is stored.
+    // Changes members of the signed-in user's object (a new cover, privacy switches), reads
+    // the user again from it and stores it; nothing when signed out.
     bool updateDefaultUser(SettingsStore &settings, const nuvora::json::Object &changes);
     bool isSignedIn() const { return defaultUser_.has_value(); }
     // "uid" and "userinfoversion" of the signed-in user; 0 when signed out.
@@ -55,5 +55,7 @@ signals:
 
 private:
     std::optional<User> defaultUser_;
+    // The server's object the user was read from, kept for changes of single members.
+    nuvora::json::Value defaultUserObject_;
     std::optional<Advertisement> ads_;
 };
