@@ -47,18 +47,18 @@ Item {
     }
     PlainText {
         id: contentText
-        x: 66
+        x: cell.showsActor ? 66 : 18
         y: 34
-        width: 236
+        width: 302 - x
         text: cell.content
         font.pixelSize: 12
         wrapMode: Text.Wrap
     }
     WebImage {
         id: photo
-        x: 66
+        x: contentText.x
         y: contentText.y + contentText.height + 4
-        width: 236
+        width: contentText.width
         height: 120
         visible: cell.showsPicture
         url: cell.showsPicture ? cell.activity.picture.img_big : ""

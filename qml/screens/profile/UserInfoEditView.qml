@@ -11,6 +11,8 @@ Screen {
     title: "编辑资料"
     leftTitle: "返回"
     onLeftClicked: view.controller.back()
+    // The hub's reminder pop-up rests above a picker panel that is shown.
+    bottomBarHeight: view.controller.datePanelShown || view.controller.regionPanelShown ? 260 : 0
     busyText: "正在保存"
 
     // Takes the keyboard's focus away from the rows.
@@ -22,7 +24,7 @@ Screen {
         id: form
         anchors.fill: parent
         contentWidth: width
-        contentHeight: fields.y + fields.height + 30
+        contentHeight: fields.y + fields.height + 60
         boundsBehavior: Flickable.DragAndOvershootBounds
         clip: true
 

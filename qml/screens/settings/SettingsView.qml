@@ -25,105 +25,35 @@ Screen {
             width: parent.width - 20
             spacing: 14
 
-            Column {
-                width: parent.width
-
-                SettingsRow {
-                    label: "编辑资料"
-                    row: 0
-                    rowCount: 4
-                    onTapped: view.controller.editInfo()
-                }
-                SettingsRow {
-                    label: "隐私设置"
-                    row: 1
-                    rowCount: 4
-                    onTapped: view.controller.privacySetting()
-                }
-                SettingsRow {
-                    label: "黑名单"
-                    row: 2
-                    rowCount: 4
-                    onTapped: view.controller.manageBlackList()
-                }
-                SettingsRow {
-                    objectName: "cityRow"
-                    label: "切换城市"
-                    detail: view.controller.locationText
-                    row: 3
-                    rowCount: 4
-                    onTapped: view.controller.switchCity()
-                }
+            SettingsGroup {
+                entries: [
+                    { label: "编辑资料", act: () => view.controller.editInfo() },
+                    { label: "隐私设置", act: () => view.controller.privacySetting() },
+                    { label: "黑名单", act: () => view.controller.manageBlackList() },
+                    { label: "切换城市", detail: view.controller.locationText, name: "cityRow",
+                      act: () => view.controller.switchCity() }
+                ]
             }
-
-            Column {
-                width: parent.width
-
-                SettingsRow {
-                    label: "修改密码"
-                    row: 0
-                    rowCount: 2
-                    onTapped: view.controller.changePassword()
-                }
-                SettingsRow {
-                    label: "注销登录"
-                    destructive: true
-                    row: 1
-                    rowCount: 2
-                    onTapped: view.controller.logoff()
-                }
+            SettingsGroup {
+                entries: [
+                    { label: "修改密码", act: () => view.controller.changePassword() },
+                    { label: "注销登录", destructive: true, act: () => view.controller.logoff() }
+                ]
             }
-
-            Column {
-                width: parent.width
-
-                SettingsRow {
-                    label: view.controller.sinaLabel
-                    row: 0
-                    rowCount: 2
-                    onTapped: view.controller.sinaWeibo()
-                }
-                SettingsRow {
-                    label: view.controller.qqLabel
-                    row: 1
-                    rowCount: 2
-                    onTapped: view.controller.qqWeibo()
-                }
+            SettingsGroup {
+                entries: [
+                    { label: view.controller.sinaLabel, act: () => view.controller.sinaWeibo() },
+                    { label: view.controller.qqLabel, act: () => view.controller.qqWeibo() }
+                ]
             }
-
-            Column {
-                width: parent.width
-
-                SettingsRow {
-                    label: "意见反馈"
-                    row: 0
-                    rowCount: 5
-                    onTapped: view.controller.bugReport()
-                }
-                SettingsRow {
-                    label: "给我们评分"
-                    row: 1
-                    rowCount: 5
-                    onTapped: view.controller.customReview()
-                }
-                SettingsRow {
-                    label: "清除缓存"
-                    row: 2
-                    rowCount: 5
-                    onTapped: view.controller.clearCache()
-                }
-                SettingsRow {
-                    label: "检查更新"
-                    row: 3
-                    rowCount: 5
-                    onTapped: view.controller.checkUpdate()
-                }
-                SettingsRow {
-                    label: "关于我们"
-                    row: 4
-                    rowCount: 5
-                    onTapped: view.controller.aboutUs()
-                }
+            SettingsGroup {
+                entries: [
+                    { label: "意见反馈", act: () => view.controller.bugReport() },
+                    { label: "给我们评分", act: () => view.controller.customReview() },
+                    { label: "清除缓存", act: () => view.controller.clearCache() },
+                    { label: "检查更新", act: () => view.controller.checkUpdate() },
+                    { label: "关于我们", act: () => view.controller.aboutUs() }
+                ]
             }
         }
     }

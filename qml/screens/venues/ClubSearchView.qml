@@ -11,6 +11,8 @@ Screen {
     title: "搜索夜店"
     leftTitle: "返回"
     onLeftClicked: view.controller.back()
+    // The hub's reminder pop-up rests above a picker panel that is shown.
+    bottomBarHeight: view.controller.pickerShown ? 260 : 0
 
     // Takes the keyboard's focus away when the picker comes up.
     Item {

@@ -1,6 +1,7 @@
 #include "FavorListViewController.h"
 
 #include "model/Club.h"
+#include "model/Session.h"
 #include "platform/AppContext.h"
 #include "screens/venues/ClubRows.h"
 #include "ui/Router.h"
@@ -8,7 +9,9 @@
 FavorListViewController::FavorListViewController(AppContext &context, User user, QObject *parent)
     : PartyTableViewController(context, parent), user_(std::move(user)),
       tabs_(new TabbedQueries(
-          QStringLiteral("%1喜欢的").arg(user_.nickname),
+          // A nickname would leave no room for the tab's name.
+          user_.userId == context.session().userId() ? QStringLiteral("我喜欢的")
+                                                     : QStringLiteral("TA喜欢的"),
           [this](PagedQuery *query) { setQuery(query); }, this))
 {
     const QVariantMap whose{{QStringLiteral("uid"), QString::number(user_.userId)}};
