@@ -46,7 +46,6 @@ void ProfileCenterViewController::viewWillAppear(bool animated)
 {
     FeedListViewController::viewWillAppear(animated);
     setPopViewShowed(true);
-    emit userChanged();
     // Whatever the user did on the screens the menu opened shows at once.
     query()->reload();
 }
@@ -83,16 +82,16 @@ void ProfileCenterViewController::uploadCover()
         kCoverScript, {{QStringLiteral("file"), file}},
         [this](const JSONFetcher &reply) { receivedCover(reply); },
         [this](const JSONFetcher &reply) {
-            dropPickedCover();
+            coverPhoto_->clear();
             coverUpload_->alertFailure(reply);
         });
     if (!sent)
-        dropPickedCover();
+        coverPhoto_->clear();
 }
 
 void ProfileCenterViewController::receivedCover(const JSONFetcher &reply)
 {
-    dropPickedCover();
+    coverPhoto_->clear();
     const nuvora::json::Value &bander = reply.reply()["bander"];
     // Without an address the server kept nothing the client could show.
     if (!bander.isString() || bander.asString().empty())
@@ -101,11 +100,6 @@ void ProfileCenterViewController::receivedCover(const JSONFetcher &reply)
     changes.set("bander", bander);
     if (!context().session().updateDefaultUser(context().settings(), changes))
         qCWarning(lcStore) << "the new cover could not be stored";
-}
-
-void ProfileCenterViewController::dropPickedCover()
-{
-    coverPhoto_->clear();
 }
 
 void ProfileCenterViewController::settings()

@@ -65,7 +65,6 @@ private:
     void setPopViewShowed(bool showed);
     void uploadCover();
     void receivedCover(const JSONFetcher &reply);
-    void dropPickedCover();
 
     RequestSlot *coverUpload_;
     PhotoAttachment *coverPhoto_;

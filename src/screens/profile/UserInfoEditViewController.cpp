@@ -81,9 +81,9 @@ void UserInfoEditViewController::selectCityInfo(int tag)
             regionWheels_->show(user_.addr_sheng_c, user_.addr_shi_c);
         else
             regionWheels_->show(user_.addr_sheng_j, user_.addr_shi_j);
+        emit panelsChanged();
     }
     setPanels(false, true);
-    emit panelsChanged();
 }
 
 void UserInfoEditViewController::finishedSelectCity()
