@@ -1,9 +1,7 @@
 // The settings screen against the seeded stand-in server with the real application
-// delegate and router: the version check (the client's own version, then a newer one the
-// server is told to offer), the password change, then the sign-out back to the sign-in
-// screen with the stored session gone, and a sign-in with the new password only.
+// delegate and router: the password change, then the sign-out back to the sign-in screen
+// with the stored session gone, and a sign-in with the new password only.
 
-#include "ApiTestClient.h"
 #include "DevServerProcess.h"
 #include "TestContext.h"
 #include "app/AppDelegate.h"
@@ -84,13 +82,6 @@ void tst_SettingsE2e::passwordChangeThenSignOut()
     auto *settings = top<SettingsViewController>();
     QVERIFY(settings);
     QCOMPARE(settings->locationText(), QStringLiteral("当前：上海"));
-
-    settings->checkUpdate();
-    answer(SettingsViewController::kLatestTitle);
-    ApiTestClient web(server_.webHost());
-    QCOMPARE(web.get(QStringLiteral("/dev/version?v=2.1.0"))["version"].toText(), "2.1.0");
-    settings->checkUpdate();
-    answer(QStringLiteral("Nuvora2.1.0新版发布啦"));
 
     settings->changePassword();
     auto *change = top<ChangePasswordViewController>();

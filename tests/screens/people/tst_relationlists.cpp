@@ -44,11 +44,9 @@ private slots:
     void init();
     void cleanup();
     void tabsKeepTheirRowsAndRowsOpenChatOrHome();
-    void otherUsersListsAskWithTheirUid();
     void deletionRemovesTheRowOnlyOnTheServersWord();
     void deletionIsRefusedWhileTheListLoads();
     void favouritesOpenClubsAndParties();
-    void venueFansListsNameTheirVenue();
 
 private:
     template <class Screen> Screen *show(Screen *screen)
@@ -117,22 +115,6 @@ void tst_RelationLists::tabsKeepTheirRowsAndRowsOpenChatOrHome()
     picker->edit();
     picker->selectRow(0);
     QCOMPARE(test_->router().opened.size(), opened);
-}
-
-void tst_RelationLists::otherUsersListsAskWithTheirUid()
-{
-    User ava;
-    ava.userId = 67;
-    test_->reply("home_follow.php", usersUnder("follows", 1, 300));
-    test_->reply("home_fans.php", usersUnder("follows", 2, 400));
-    auto *lists = show(new UserFriendListViewController(test_->context(), ava));
-    QTRY_COMPARE(lists->records()->count(), 1);
-    QCOMPARE(sent("home_follow.php", "uid"), QStringLiteral("67"));
-    lists->tabs()->press(FollowFansTabs::FansTag);
-    QTRY_COMPARE(lists->records()->count(), 2);
-    QCOMPARE(sent("home_fans.php", "uid"), QStringLiteral("67"));
-    lists->cellAvatarButtonTapped(1);
-    QCOMPARE(test_->router().last(), QStringLiteral("userHome 401"));
 }
 
 void tst_RelationLists::deletionRemovesTheRowOnlyOnTheServersWord()
@@ -239,24 +221,6 @@ void tst_RelationLists::favouritesOpenClubsAndParties()
     QCOMPARE(sent("home_party_favor.php", "uid"), QStringLiteral("67"));
     favors->selectRow(1);
     QCOMPARE(test_->router().last(), QStringLiteral("partyDetail 2"));
-}
-
-void tst_RelationLists::venueFansListsNameTheirVenue()
-{
-    test_->reply("club_favor.php", usersUnder("clubfavors", 2, 800));
-    test_->reply("party_favor.php", usersUnder("partyfavors", 1, 900));
-    auto *clubFans = show(FavorUserListViewController::ofClub(test_->context(), Club::withId(31)));
-    QCOMPARE(clubFans->title(), QStringLiteral("喜欢这家夜店的人"));
-    QTRY_COMPARE(clubFans->records()->count(), 2);
-    QCOMPARE(sent("club_favor.php", "clid"), QStringLiteral("31"));
-    clubFans->selectRow(1);
-    QCOMPARE(test_->router().last(), QStringLiteral("userHome 801"));
-
-    auto *partyFans =
-        show(FavorUserListViewController::ofParty(test_->context(), Party::withId(30)));
-    QCOMPARE(partyFans->title(), QStringLiteral("喜欢这个活动的人"));
-    QTRY_COMPARE(partyFans->records()->count(), 1);
-    QCOMPARE(sent("party_favor.php", "pid"), QStringLiteral("30"));
 }
 
 QTEST_MAIN(tst_RelationLists)
